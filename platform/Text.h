@@ -1,0 +1,35 @@
+#pragma once
+// Text helpers shared by every layer. Strings are UTF-8 in std::string;
+// the browser's 16-bit text is std::u16string.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+std::string AsciiUpper(std::string_view text);
+std::string AsciiLower(std::string_view text);
+// Case-insensitive for ASCII letters only; other bytes compare exactly, so a
+// multi-byte character is never folded.
+bool SameText(std::string_view a, std::string_view b);
+bool StartsWithText(std::string_view text, std::string_view prefix);
+std::string Trim(std::string_view text);
+
+bool IsValidUtf8(std::string_view bytes);
+std::u16string Utf8ToUtf16(std::string_view text);
+std::string Utf16ToUtf8(std::u16string_view text);
+// Decodes GB18030 (a superset of GBK/GB2312) to UTF-8; undecodable bytes
+// become U+FFFD.
+std::string Gb18030ToUtf8(std::string_view bytes);
+std::string Utf8ToGb18030(std::string_view text);
+// The rule for outside text files: UTF-8 when the bytes are valid UTF-8,
+// else GB18030.
+std::string DecodeText(std::string_view bytes);
+
+// Decimal conversions that never throw.
+std::optional<int64_t> ParseInt(std::string_view text);
+int32_t StrToIntDef(std::string_view text, int32_t fallback);
+std::string IntToStr(int64_t value);
+
+} // namespace platform

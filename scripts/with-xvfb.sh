@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs a command with a private Xvfb display (and a session bus when one is
+# at hand), and stops them afterwards. Used by the tests.
+set -euo pipefail
+if [ -z "${XF_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 90 140); do
+    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then break; fi
+  done
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+  export DISPLAY=":$n"
+  for _ in $(seq 1 100); do
+    [ -e /tmp/.X11-unix/X$n ] && break
+    sleep 0.05
+  done
+fi
+export GDK_BACKEND=x11
+export WEBKIT_DISABLE_COMPOSITING_MODE=1
+export GSETTINGS_BACKEND=memory
+export NO_AT_BRIDGE=1
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp:print_suppressions=0"
+"$@"
