@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <glib.h>
 #include <iconv.h>
 
 namespace platform {
@@ -20,7 +21,9 @@ std::string AsciiLower(std::string_view text) {
     return out;
 }
 
-static char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+static char FoldAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
 
 bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -35,8 +38,10 @@ bool StartsWithText(std::string_view text, std::string_view prefix) {
 
 std::string Trim(std::string_view text) {
     size_t begin = 0, end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
+        ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
+        --end;
     return std::string(text.substr(begin, end - begin));
 }
 
@@ -68,6 +73,31 @@ bool IsValidUtf8(std::string_view bytes) {
     while (i < bytes.size())
         if (NextCodePoint(bytes, i) < 0) return false;
     return true;
+}
+
+static void AppendUtf8(std::string& out, uint32_t cp);
+
+std::string FoldCase(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte);
+            ++i;
+            continue;
+        }
+        size_t start = i;
+        int32_t cp = NextCodePoint(text, i);
+        if (cp < 0) {
+            out += text[start];
+            i = start + 1;
+        } else {
+            AppendUtf8(out, g_unichar_tolower(static_cast<gunichar>(cp)));
+        }
+    }
+    return out;
 }
 
 std::u16string Utf8ToUtf16(std::string_view text) {
@@ -154,7 +184,9 @@ std::string Gb18030ToUtf8(std::string_view bytes) {
     return Convert("UTF-8", "GB18030", bytes, "\xEF\xBF\xBD");
 }
 
-std::string Utf8ToGb18030(std::string_view text) { return Convert("GB18030", "UTF-8", text, "?"); }
+std::string Utf8ToGb18030(std::string_view text) {
+    return Convert("GB18030", "UTF-8", text, "?");
+}
 
 std::string DecodeText(std::string_view bytes) {
     return IsValidUtf8(bytes) ? std::string(bytes) : Gb18030ToUtf8(bytes);
@@ -174,6 +206,8 @@ int32_t StrToIntDef(std::string_view text, int32_t fallback) {
     return static_cast<int32_t>(*value);
 }
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+    return std::to_string(value);
+}
 
 } // namespace platform

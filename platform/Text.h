@@ -14,6 +14,10 @@ std::string AsciiLower(std::string_view text);
 // multi-byte character is never folded.
 bool SameText(std::string_view a, std::string_view b);
 bool StartsWithText(std::string_view text, std::string_view prefix);
+// Lower-cases every letter (simple Unicode case mapping, so "Ä" and "ä" fold
+// together) for names the platform compares without regard to case: profile
+// sections and keys, registry keys and values. Malformed bytes stay as they are.
+std::string FoldCase(std::string_view text);
 std::string Trim(std::string_view text);
 
 bool IsValidUtf8(std::string_view bytes);
