@@ -21,9 +21,7 @@ std::string AsciiLower(std::string_view text) {
     return out;
 }
 
-static char FoldAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
+static char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
 bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -38,10 +36,8 @@ bool StartsWithText(std::string_view text, std::string_view prefix) {
 
 std::string Trim(std::string_view text) {
     size_t begin = 0, end = text.size();
-    while (begin < end && (text[begin] == ' ' || text[begin] == '\t'))
-        ++begin;
-    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t'))
-        --end;
+    while (begin < end && (text[begin] == ' ' || text[begin] == '\t')) ++begin;
+    while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
     return std::string(text.substr(begin, end - begin));
 }
 
@@ -184,9 +180,7 @@ std::string Gb18030ToUtf8(std::string_view bytes) {
     return Convert("UTF-8", "GB18030", bytes, "\xEF\xBF\xBD");
 }
 
-std::string Utf8ToGb18030(std::string_view text) {
-    return Convert("GB18030", "UTF-8", text, "?");
-}
+std::string Utf8ToGb18030(std::string_view text) { return Convert("GB18030", "UTF-8", text, "?"); }
 
 std::string DecodeText(std::string_view bytes) {
     return IsValidUtf8(bytes) ? std::string(bytes) : Gb18030ToUtf8(bytes);
@@ -206,8 +200,6 @@ int32_t StrToIntDef(std::string_view text, int32_t fallback) {
     return static_cast<int32_t>(*value);
 }
 
-std::string IntToStr(int64_t value) {
-    return std::to_string(value);
-}
+std::string IntToStr(int64_t value) { return std::to_string(value); }
 
 } // namespace platform
