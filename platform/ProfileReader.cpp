@@ -2,6 +2,7 @@
 
 #include "platform/FileError.h"
 #include "platform/TProfile.h"
+#include "platform/TUniqueFd.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,20 +13,6 @@
 namespace platform {
 
 namespace {
-
-class TFd {
-public:
-    explicit TFd(int fd) : FFd(fd) {}
-    ~TFd() {
-        if (FFd >= 0) ::close(FFd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Get() const { return FFd; }
-
-private:
-    int FFd;
-};
 
 [[noreturn]] void Fail(const std::string& fileName, const char* what, int error) {
     throw FileError("Cannot read file \"" + fileName + "\": " + what +
@@ -50,7 +37,7 @@ std::string ReadUpTo(int fd, std::size_t limit, const std::string& fileName) {
 } // namespace
 
 std::string ReadProfileFile(const std::string& fileName) {
-    TFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    TUniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) Fail(fileName, "cannot open", errno);
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) Fail(fileName, "cannot stat", errno);
