@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,7 +104,13 @@ void TMemoryStream::Clear() {
 }
 
 void TMemoryStream::LoadFromFile(const std::string& fileName) {
-    TFileHandle file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    LoadFromFile(fileName, std::numeric_limits<int64_t>::max());
+}
+
+void TMemoryStream::LoadFromFile(const std::string& fileName, int64_t maxBytes) {
+    // Non-blocking, so that a named pipe put in place of the file cannot hang
+    // the open; the descriptor is used only once it is known to be a file.
+    TFileHandle file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Fd() < 0) throw platform::FileError(Describe("Cannot open file", fileName, errno));
     struct stat info {};
     if (::fstat(file.Fd(), &info) != 0)
@@ -112,7 +119,8 @@ void TMemoryStream::LoadFromFile(const std::string& fileName) {
         throw platform::FileError("Cannot open file \"" + fileName + "\": not a regular file");
     // Never more than the size seen at open: a file that grows meanwhile
     // cannot make the stream grow with it.
-    std::vector<uint8_t> bytes(static_cast<size_t>(info.st_size));
+    std::vector<uint8_t> bytes(
+        static_cast<size_t>(std::clamp<int64_t>(info.st_size, 0, std::max<int64_t>(maxBytes, 0))));
     size_t got = ReadAtMost(file.Fd(), bytes.data(), bytes.size());
     if (got == static_cast<size_t>(-1))
         throw platform::FileError(Describe("Cannot read file", fileName, errno));

@@ -34,8 +34,10 @@ public:
 
     // Replace the whole content; platform::FileError names the file on any
     // failure. Only regular files are loaded, so a device or a pipe cannot
-    // feed the stream without end.
+    // feed the stream without end or hold the caller up.
     void LoadFromFile(const std::string& fileName);
+    // Only the first maxBytes bytes (or fewer when the file is shorter).
+    void LoadFromFile(const std::string& fileName, int64_t maxBytes);
     void SaveToFile(const std::string& fileName) const;
 
 private:

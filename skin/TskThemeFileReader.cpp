@@ -4,7 +4,6 @@
 #include "platform/FileError.h"
 #include "platform/Text.h"
 
-#include <fstream>
 #include <optional>
 #include <unordered_set>
 
@@ -66,14 +65,13 @@ std::optional<int32_t> ValueAsInt32(std::optional<std::string_view> value) {
 } // namespace
 
 bool IsValidThemeFile(const std::string& fileName) {
+    TMemoryStream head;
     try {
-        std::ifstream in(fileName, std::ios::binary);
-        uint8_t head[16] = {};
-        if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return false;
-        return HasMagic(std::span<const uint8_t>(head, SkinFileMagicField));
-    } catch (...) {
+        head.LoadFromFile(fileName, 16);
+    } catch (const std::exception&) {
         return false;
     }
+    return head.Size() == 16 && HasMagic(head.Bytes().first(SkinFileMagicField));
 }
 
 TskThemeFileReader::TskThemeFileReader(const std::string& fileName) {

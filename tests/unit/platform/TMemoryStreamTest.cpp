@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -99,9 +100,12 @@ TEST_F(TMemoryStreamFiles, FailedLoadNamesTheFileAndKeepsTheContent) {
         EXPECT_NE(std::string(error.what()).find(missing), std::string::npos);
     }
     EXPECT_EQ(Content(stream), "kept");
-    // Neither a folder nor an endless device is loaded.
+    // Neither a folder nor an endless device nor a pipe (whose open would
+    // wait for a writer) is loaded.
     EXPECT_THROW(stream.LoadFromFile(FDir.string()), platform::FileError);
     EXPECT_THROW(stream.LoadFromFile("/dev/zero"), platform::FileError);
+    ASSERT_EQ(::mkfifo(File("pipe").c_str(), 0600), 0);
+    EXPECT_THROW(stream.LoadFromFile(File("pipe")), platform::FileError);
     EXPECT_EQ(Content(stream), "kept");
 }
 
@@ -113,4 +117,13 @@ TEST_F(TMemoryStreamFiles, SaveIntoAMissingFolderNamesTheFile) {
     } catch (const platform::FileError& error) {
         EXPECT_NE(std::string(error.what()).find(target), std::string::npos);
     }
+}
+
+TEST_F(TMemoryStreamFiles, LoadCanStopAfterAPrefix) {
+    TMemoryStream(Bytes("0123456789")).SaveToFile(File("ten.bin"));
+    TMemoryStream stream;
+    stream.LoadFromFile(File("ten.bin"), 4);
+    EXPECT_EQ(Content(stream), "0123");
+    stream.LoadFromFile(File("ten.bin"), 40);
+    EXPECT_EQ(Content(stream), "0123456789");
 }

@@ -6,6 +6,7 @@
 #include "skin/TskThemeFileWriter.h"
 
 #include <numeric>
+#include <sys/stat.h>
 
 using namespace skinfile_test;
 
@@ -333,6 +334,8 @@ TEST(IsValidThemeFile, FalseWheneverSixteenBytesCannotBeRead) {
     TScratchDir dir;
     EXPECT_FALSE(IsValidThemeFile(dir.File("missing.skn")));
     EXPECT_FALSE(IsValidThemeFile(dir.Path().string()));
+    ASSERT_EQ(::mkfifo(dir.File("pipe.skn").c_str(), 0600), 0);
+    EXPECT_FALSE(IsValidThemeFile(dir.File("pipe.skn"))); // and does not hang
     EXPECT_FALSE(
         IsValidThemeFile(dir.Write("short.skn", std::string_view("StarSkinTB\0\0\0\0\0", 15))));
     EXPECT_TRUE(
