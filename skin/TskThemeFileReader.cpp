@@ -8,7 +8,6 @@
 #include <unordered_set>
 
 struct TskThemeFileReader::TRecord {
-    uint32_t Offset = 0;
     std::string Name;
     uint8_t Type = 0;
     uint32_t DataOffset = 0;
@@ -133,12 +132,8 @@ void TskThemeFileReader::ParseChain(std::span<const uint8_t> file, uint32_t offs
             return Note("the chain has more records than the file can hold; stopped" + where);
         budget -= SkinFileRecordSize;
         std::span<const uint8_t> bytes = file.subspan(offset, SkinFileRecordSize);
-        TRecord record{offset,
-                       FieldText(bytes.first(SkinFileNameSize)),
-                       bytes[64],
-                       ReadU32(bytes, 65),
-                       ReadU32(bytes, 69),
-                       ReadU32(bytes, 73)};
+        TRecord record{FieldText(bytes.first(SkinFileNameSize)), bytes[64], ReadU32(bytes, 65),
+                       ReadU32(bytes, 69), ReadU32(bytes, 73)};
         if (record.Next == 0) return;
         LoadEntry(file, record, budget);
         offset = record.Next;
