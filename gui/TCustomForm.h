@@ -1,0 +1,140 @@
+#pragma once
+// A top-level window: its host window and back buffer, caption, border,
+// window state and position, the active control, mouse capture, the
+// deferred repaint, and closing.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/THost.h"
+#include "gui/TWinControl.h"
+
+class TBitmap;
+
+enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+                       poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+const TEnumTable& WindowStateNames();
+const TEnumTable& PositionNames();
+
+class TCustomForm : public TWinControl, public IHostWindowClient {
+    XF_CLASS(TCustomForm)
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    // Loads the stored layout of this form, then fires OnCreate.
+    void LoadLayout(const std::string& resourceName);
+    THostWindow HostWindow();
+    virtual TWindowKind WindowKind() const { return TWindowKind::TopLevel; }
+
+    void SetText(const std::string& text) override;
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle style);
+    // The skinned frame draws its own caption: the window manager's goes.
+    bool CaptionBits() const { return FCaptionBits; }
+    void SetCaptionBits(bool on);
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState state);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition position) { FPosition = position; }
+    int MinWidth() const { return FMinWidth; }
+    void SetMinWidth(int v);
+    int MinHeight() const { return FMinHeight; }
+    void SetMinHeight(int v);
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool v) { FKeyPreview = v; }
+    TRect RestoredBounds() const { return FRestoredBounds; }
+
+    void Show();
+    void Hide();
+    void Close();
+    // Deletes the form from the message queue, after the current message.
+    void Release();
+    int ShowModal();
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int result) { FModalResult = result; }
+    bool Active() const { return FActive; }
+
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* control);
+    TControl* CaptureControl() const { return FCaptureControl; }
+    void SetCaptureControl(TControl* control);
+    TControl* MouseControl() const { return FMouseControl; }
+    // Deepest visible, enabled control at a point in window coordinates.
+    TControl* ControlAtWindowPoint(TPoint point) const;
+    // Drops every reference this form keeps to a control that goes away.
+    void ControlDestroying(TControl* control);
+
+    // Painting: areas in window coordinates merge into one pending repaint,
+    // done by PaintInvalid (the loop calls it when the queue is empty).
+    void InvalidateWindowArea(const TRect& area);
+    bool HasInvalidArea() const { return !FInvalid.IsEmpty(); }
+    void PaintInvalid();
+    TBitmap& BackBuffer() { return *FBuffer; }
+
+    // Keyboard steps before and after the focused control.
+    virtual bool PreviewKeyDown(int& key, TShiftState shift);
+    virtual bool PreviewKeyPress(char16_t& key);
+    virtual void DialogKey(TWinControl* from, int& key, TShiftState shift);
+    // Menu shortcuts; the menu module installs a handler.
+    virtual bool IsShortCut(int key, TShiftState shift);
+    static inline std::function<bool(TCustomForm* form, int key, TShiftState shift)> ShortCutHandler;
+    void SelectNext(TWinControl* from, bool forward);
+
+    void SetBounds(int left, int top, int width, int height) override;
+    TPoint ClientOrigin() const override;
+    void WndProc(TMessage& message) override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+    // IHostWindowClient
+    const TBitmap* HostBackBuffer() override;
+    void HostBoundsChanged(const TRect& bounds) override;
+    void HostCloseRequest() override;
+    void HostActivated(bool active) override;
+    void HostMouse(uint32_t msg, TPoint point, WPARAM keys) override;
+    void HostMouseLeave() override;
+    void HostKey(uint32_t msg, int virtualKey, LPARAM keyData, char16_t ch) override;
+    void HostText(const std::u16string& text) override;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+    virtual bool CloseQuery();
+    virtual void DoShow();
+    void VisibleChanged() override;
+    void TextChanged() override;
+
+private:
+    void ApplyFirstShowPlacement();
+    void UpdateMouseControl(TControl* now);
+    void SyncHostBounds();
+
+    THostWindow FHostWindow = 0;
+    std::unique_ptr<TBitmap> FBuffer;
+    TRect FInvalid;
+    TBorderStyle FBorderStyle = TBorderStyle::bsSizeable;
+    bool FCaptionBits = true;
+    TWindowState FWindowState = TWindowState::wsNormal;
+    TPosition FPosition = TPosition::poDesigned;
+    TRect FRestoredBounds;
+    int FMinWidth = 0;
+    int FMinHeight = 0;
+    bool FKeyPreview = false;
+    bool FShownOnce = false;
+    bool FActive = false;
+    bool FFromHost = false;
+    bool FPainting = false;
+    bool FReleased = false;
+    int FModalResult = 0;
+    TWinControl* FActiveControl = nullptr;
+    TControl* FCaptureControl = nullptr;
+    TControl* FMouseControl = nullptr;
+};

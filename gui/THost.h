@@ -1,0 +1,95 @@
+#pragma once
+// What the window system gives the framework: top-level and pop-up windows,
+// the event loop, timers' clock, dialogs, clipboard and native child views.
+// The GTK host shows real windows; the headless host keeps them in memory.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gui/Messages.h"
+#include "gui/Types.h"
+
+class TBitmap;
+class TRegion;
+
+using THostWindow = uint32_t;
+
+enum class TWindowKind { TopLevel, Popup };
+
+// Implemented by the framework's forms and pop-up windows.
+class IHostWindowClient {
+public:
+    virtual ~IHostWindowClient() = default;
+    // The back buffer whose pixels the host shows; valid until the next call.
+    virtual const TBitmap* HostBackBuffer() = 0;
+    // The window system moved or resized the window (screen coordinates of
+    // the whole window).
+    virtual void HostBoundsChanged(const TRect& bounds) = 0;
+    virtual void HostCloseRequest() = 0;
+    virtual void HostActivated(bool active) = 0;
+    // Mouse input in window coordinates; msg is WM_MOUSEMOVE, WM_LBUTTONDOWN, ...
+    // (WM_MOUSEWHEEL carries the delta in the high word of keys).
+    virtual void HostMouse(uint32_t msg, TPoint point, WPARAM keys) = 0;
+    virtual void HostMouseLeave() = 0;
+    // Key input: msg is WM_KEYDOWN/WM_KEYUP/WM_SYSKEYDOWN/WM_SYSKEYUP; ch is the
+    // character the key produces (for WM_CHAR after translation), or 0.
+    virtual void HostKey(uint32_t msg, int virtualKey, LPARAM keyData, char16_t ch) = 0;
+    // Text committed by an input method: one WM_CHAR per UTF-16 unit.
+    virtual void HostText(const std::u16string& text) = 0;
+};
+
+struct TFileDialogRequest {
+    std::string Title;
+    std::string Filter; // "Name|*.a;*.b|Other|*.c"
+    int FilterIndex = 1;
+    std::string InitialDir;
+    std::string FileName;
+    bool Save = false;
+};
+
+class THost {
+public:
+    virtual ~THost() = default;
+
+    virtual THostWindow CreateWindow(TWindowKind kind, IHostWindowClient* client) = 0;
+    virtual void DestroyWindow(THostWindow window) = 0;
+    virtual void SetWindowBounds(THostWindow window, const TRect& bounds) = 0;
+    virtual TRect WindowBounds(THostWindow window) const = 0;
+    virtual void SetWindowVisible(THostWindow window, bool visible) = 0;
+    virtual bool WindowVisible(THostWindow window) const = 0;
+    virtual void SetWindowTitle(THostWindow window, const std::string& title) = 0;
+    virtual void SetWindowDecorated(THostWindow window, bool decorated) = 0;
+    // nullptr removes the shape.
+    virtual void SetWindowRegion(THostWindow window, const TRegion* region) = 0;
+    virtual void SetWindowMinSize(THostWindow window, int width, int height) = 0;
+    // The back buffer changed inside `area` (window coordinates).
+    virtual void PresentWindow(THostWindow window, const TRect& area) = 0;
+    virtual void ActivateWindow(THostWindow window) = 0;
+    virtual void BeginMoveDrag(THostWindow window, TPoint screenPoint) = 0;
+    virtual void BeginResizeDrag(THostWindow window, int hitTest, TPoint screenPoint) = 0;
+    virtual void SetCapture(THostWindow window) = 0;
+    virtual void ReleaseCapture() = 0;
+    virtual TPoint CursorPos() const = 0;
+    virtual TRect WorkArea() const = 0;
+
+    // Milliseconds of a monotonic clock (virtual in the headless host).
+    virtual uint64_t NowMs() const = 0;
+    // Handles pending window-system events (which call the clients above);
+    // when there are none, waits up to timeoutMs (-1: until something
+    // happens). Returns whether anything was handled.
+    virtual bool PumpEvents(int timeoutMs) = 0;
+
+    virtual int MessageBox(THostWindow parent, const std::string& text,
+                           const std::string& caption, uint32_t flags) = 0;
+    virtual bool FileDialog(THostWindow parent, const TFileDialogRequest& request,
+                            std::string& fileName) = 0;
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+
+    // Native child views (the web views) placed over a control's rectangle
+    // in window coordinates. `view` is the host's own widget.
+    virtual void AttachNativeView(THostWindow window, void* view) = 0;
+    virtual void PlaceNativeView(void* view, const TRect& rect, bool visible) = 0;
+    virtual void DetachNativeView(void* view) = 0;
+    virtual void FocusNativeView(void* view) = 0;
+};
