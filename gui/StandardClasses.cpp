@@ -8,4 +8,6 @@ void RegisterStandardClasses() {
     RegisterClass(TForm::StaticClass());
     RegisterClass(TTimer::StaticClass());
     RegisterClass(TApplicationEvents::StaticClass());
+    RegisterControlClasses();
+    RegisterMenuClasses();
 }
