@@ -95,6 +95,9 @@ private:
             FText[FPos] == '\n')
             ++FPos;
         ++FLineNumber;
+        // Decoding a damaged file some other way and writing it back would
+        // garble every other value in it, so such a file is refused whole.
+        if (!IsValidUtf8(line)) Fail("the text is not UTF-8");
         return true;
     }
 
@@ -151,7 +154,7 @@ private:
         if (pos >= line.size() || line[pos] != '=') Fail("'=' expected after the value name");
         std::string_view data = TrimView(line.substr(pos + 1));
         TRegistryValue value = ParseData(data);
-        if (!IsStorableName(name)) Fail("the value name is not UTF-8 text");
+        if (!IsStorableName(name)) Fail("a value name with a NUL character");
         FFile.SetValue(FCurrentKey, name, value.Type, std::move(value.Data));
     }
 
@@ -306,8 +309,7 @@ void AppendData(std::string& out, const TRegistryValue& value) {
 
 RegistryFile RegistryFile::Parse(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    std::string text = DecodeText(bytes);
-    return TRegParser(text).Run();
+    return TRegParser(bytes).Run();
 }
 
 std::string RegistryFile::Serialize() const {

@@ -1,7 +1,8 @@
 #pragma once
 // The registry's keys and values in memory, and their text form: the
 // registry-export layout ("REGEDIT4", "[HKEY_LOCAL_MACHINE\...]" sections,
-// "name"="value" lines, dword: and hex: data), written as UTF-8.
+// "name"="value" lines, dword: and hex: data) in UTF-8. Text that is not
+// UTF-8 is refused; values whose bytes are not are stored as hex(1).
 //
 // Key paths here are full paths that start with the hive name
 // ("HKEY_LOCAL_MACHINE\Software\..."); names compare without regard to case

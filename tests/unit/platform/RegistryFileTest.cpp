@@ -137,10 +137,10 @@ TEST(RegistryFile, EmptyOrBlankTextIsAnEmptyRegistry) {
     EXPECT_TRUE(RegistryFile::Parse("\xEF\xBB\xBFREGEDIT4\r\n").Keys().empty());
 }
 
-TEST(RegistryFile, GbkEditedFileIsDecoded) {
-    RegistryFile file =
-        RegistryFile::Parse("REGEDIT4\r\n[HKEY_USERS\\A]\r\n\"name\"=\"\xD0\xC7\xB7\xAB\"\r\n");
-    EXPECT_EQ(ValueData(file, "HKEY_USERS\\A", "name"), "星帆");
+TEST(RegistryFile, TextThatIsNotUtf8IsRefused) {
+    EXPECT_EQ(FormatErrorOf("REGEDIT4\r\n[HKEY_USERS\\A]\r\n\"v\"=\"星帆\"\r\n"
+                            "\"name\"=\"\xD0\xC7\xB7\xAB\"\r\n"),
+              "line 4: the text is not UTF-8");
 }
 
 TEST(RegistryFile, MalformedTextNamesTheLine) {
@@ -171,6 +171,12 @@ TEST(RegistryFile, MalformedTextNamesTheLine) {
         std::string error = FormatErrorOf(std::string("REGEDIT4\n") + body + "\n");
         EXPECT_EQ(error.rfind("line ", 0), 0u) << body << " -> " << error;
     }
+    // NUL characters cannot be part of a name.
+    using namespace std::string_literals;
+    EXPECT_EQ(FormatErrorOf("REGEDIT4\n[HKEY_USERS]\n\"a\0\"=\"\"\n"s),
+              "line 3: a value name with a NUL character");
+    EXPECT_EQ(FormatErrorOf("REGEDIT4\n[HKEY_USERS\\a\0]\n"s).rfind("line 2: Invalid key name", 0),
+              0u);
 }
 
 TEST(RegistryFile, UnknownEscapesKeepTheirBackslash) {
