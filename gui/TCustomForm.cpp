@@ -32,6 +32,7 @@ const TClassInfo& TCustomForm::StaticClass() {
             .Prop("Constraints.MinWidth", &TCustomForm::MinWidth, &TCustomForm::SetMinWidth)
             .Prop("Constraints.MinHeight", &TCustomForm::MinHeight, &TCustomForm::SetMinHeight)
             .Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
+            .Prop("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
             .Custom("Scaled", TPropKind::Boolean, nullptr, [](TCustomForm*, const TValue& v) {
                 (void)ValueToBool(v); // forms are never scaled with the screen's text size
             })
@@ -280,8 +281,16 @@ void TCustomForm::ControlDestroying(TControl* control) {
     if (inside(FMouseControl)) FMouseControl = nullptr;
 }
 
+void TCustomForm::SetMenu(TComponent* menu) {
+    if (menu == FMenu) return;
+    if (FMenu) FMenu->RemoveFreeNotification(this);
+    FMenu = menu;
+    if (menu) menu->FreeNotification(this);
+}
+
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FMenu) FMenu = nullptr;
     if (operation == TOperation::opRemove)
         if (auto* c = dynamic_cast<TControl*>(static_cast<TObject*>(component))) ControlDestroying(c);
 }

@@ -42,6 +42,9 @@ public:
     void SetMinWidth(int v);
     int MinHeight() const { return FMinHeight; }
     void SetMinHeight(int v);
+    // The form's main menu (a TMainMenu).
+    TComponent* Menu() const { return FMenu; }
+    void SetMenu(TComponent* menu);
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool v) { FKeyPreview = v; }
     TRect RestoredBounds() const { return FRestoredBounds; }
@@ -134,6 +137,7 @@ private:
     bool FPainting = false;
     bool FReleased = false;
     int FModalResult = 0;
+    TComponent* FMenu = nullptr;
     TWinControl* FActiveControl = nullptr;
     TControl* FCaptureControl = nullptr;
     TControl* FMouseControl = nullptr;
