@@ -11,6 +11,14 @@ struct TPoint {
     constexpr bool operator==(const TPoint&) const = default;
 };
 
+struct TSize {
+    int cx = 0;
+    int cy = 0;
+    constexpr TSize() = default;
+    constexpr TSize(int w, int h) : cx(w), cy(h) {}
+    constexpr bool operator==(const TSize&) const = default;
+};
+
 // Right and Bottom are exclusive, as on the platform the layouts come from.
 struct TRect {
     int Left = 0;

@@ -1,0 +1,53 @@
+#include "gui/Types.h"
+
+#include <array>
+
+namespace {
+
+// The classic grey desktop scheme. Fixed, so that every machine paints the
+// same pixels and tests can rely on them.
+constexpr std::array<TColor, 31> SystemColors = {
+    RGB(212, 208, 200), // 0 scroll bar
+    RGB(58, 110, 165),  // 1 desktop background
+    RGB(10, 36, 106),   // 2 active caption
+    RGB(128, 128, 128), // 3 inactive caption
+    RGB(212, 208, 200), // 4 menu
+    RGB(255, 255, 255), // 5 window
+    RGB(0, 0, 0),       // 6 window frame
+    RGB(0, 0, 0),       // 7 menu text
+    RGB(0, 0, 0),       // 8 window text
+    RGB(255, 255, 255), // 9 caption text
+    RGB(212, 208, 200), // 10 active border
+    RGB(212, 208, 200), // 11 inactive border
+    RGB(128, 128, 128), // 12 application work space
+    RGB(10, 36, 106),   // 13 highlight
+    RGB(255, 255, 255), // 14 highlight text
+    RGB(212, 208, 200), // 15 button face
+    RGB(128, 128, 128), // 16 button shadow
+    RGB(128, 128, 128), // 17 grey text
+    RGB(0, 0, 0),       // 18 button text
+    RGB(212, 208, 200), // 19 inactive caption text
+    RGB(255, 255, 255), // 20 button highlight
+    RGB(64, 64, 64),    // 21 3D dark shadow
+    RGB(212, 208, 200), // 22 3D light
+    RGB(0, 0, 0),       // 23 tooltip text
+    RGB(255, 255, 225), // 24 tooltip background
+    RGB(181, 181, 181), // 25 (unused slot)
+    RGB(0, 0, 128),     // 26 hot-tracked item
+    RGB(166, 202, 240), // 27 gradient of the active caption
+    RGB(192, 192, 192), // 28 gradient of the inactive caption
+    RGB(49, 106, 197),  // 29 highlighted menu item
+    RGB(212, 208, 200), // 30 menu bar
+};
+
+} // namespace
+
+TColor ColorToRGB(TColor color) {
+    // clNone's low bytes are white and clDefault means "the control's usual
+    // background"; both must still give a paintable value.
+    if (color == clNone) return RGB(255, 255, 255);
+    if (color == clDefault) return ColorToRGB(clWindow);
+    if (!IsSystemColor(color)) return color;
+    const unsigned index = static_cast<unsigned>(color) & 0xFFu;
+    return index < SystemColors.size() ? SystemColors[index] : RGB(0, 0, 0);
+}

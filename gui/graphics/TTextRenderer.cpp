@@ -1,0 +1,207 @@
+#include "gui/graphics/TTextRenderer.h"
+
+#include <cairo.h>
+#include <cmath>
+#include <memory>
+#include <pango/pangocairo.h>
+#include <unordered_map>
+
+#include "gui/graphics/TBitmap.h"
+#include "gui/graphics/TFont.h"
+#include "gui/graphics/TFontMapper.h"
+#include "platform/Text.h"
+
+namespace {
+
+constexpr int DefaultEm = 12;
+constexpr int ReferenceEm = 100;
+constexpr size_t WidthCacheLimit = 8192;
+// Measured once per font so that every text shares one cell and baseline.
+constexpr const char* CellSample = "Ag\xE4\xB8\xAD"; // "Ag中"
+
+struct TGObjectUnref {
+    void operator()(void* object) const { g_object_unref(object); }
+};
+struct TFontDescriptionFree {
+    void operator()(PangoFontDescription* d) const { pango_font_description_free(d); }
+};
+struct TCairoDestroy {
+    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+};
+struct TSurfaceDestroy {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+using TLayoutPtr = std::unique_ptr<PangoLayout, TGObjectUnref>;
+using TDescriptionPtr = std::unique_ptr<PangoFontDescription, TFontDescriptionFree>;
+
+int PixelsFloor(int units) {
+    return static_cast<int>(std::floor(double(units) / PANGO_SCALE));
+}
+int PixelsCeil(int units) {
+    return static_cast<int>(std::ceil(double(units) / PANGO_SCALE));
+}
+int PixelsRound(int units) {
+    return static_cast<int>(std::lround(double(units) / PANGO_SCALE));
+}
+
+// Per thread: Pango objects are not thread-safe.
+class TPangoState {
+public:
+    TPangoState() {
+        FFontMap.reset(pango_cairo_font_map_new());
+        FContext.reset(pango_font_map_create_context(FFontMap.get()));
+        cairo_font_options_t* options = cairo_font_options_create();
+        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+        // Whole-pixel advances: the same text measures the same anywhere.
+        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+        pango_cairo_context_set_font_options(FContext.get(), options);
+        cairo_font_options_destroy(options);
+        pango_context_set_language(FContext.get(), pango_language_from_string("zh-cn"));
+    }
+
+    PangoContext* Context() const { return FContext.get(); }
+    std::unordered_map<std::string, TFontMetrics> Metrics;
+    std::unordered_map<std::string, int> CellAtReference;
+    std::unordered_map<std::string, int> Widths;
+
+private:
+    std::unique_ptr<PangoFontMap, TGObjectUnref> FFontMap;
+    std::unique_ptr<PangoContext, TGObjectUnref> FContext;
+};
+
+TPangoState& State() {
+    thread_local TPangoState state;
+    return state;
+}
+
+TDescriptionPtr Describe(const TFont& font, int em) {
+    TDescriptionPtr d(pango_font_description_new());
+    pango_font_description_set_family(d.get(), TFontMapper::Families(font.Name()).c_str());
+    pango_font_description_set_weight(d.get(), font.Style().Contains(fsBold) ? PANGO_WEIGHT_BOLD
+                                                                             : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(d.get(), font.Style().Contains(fsItalic) ? PANGO_STYLE_ITALIC
+                                                                              : PANGO_STYLE_NORMAL);
+    pango_font_description_set_absolute_size(d.get(), double(em) * PANGO_SCALE);
+    return d;
+}
+
+std::string KeyOf(const PangoFontDescription* d) {
+    char* text = pango_font_description_to_string(d);
+    std::string key(text);
+    g_free(text);
+    return key;
+}
+
+TLayoutPtr MakeLayout(const PangoFontDescription* d, std::string_view text) {
+    TLayoutPtr layout(pango_layout_new(State().Context()));
+    pango_layout_set_font_description(layout.get(), d);
+    pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
+    pango_layout_set_text(layout.get(), text.data(), static_cast<int>(text.size()));
+    return layout;
+}
+
+TFontMetrics MeasureMetrics(const PangoFontDescription* d) {
+    TLayoutPtr layout = MakeLayout(d, CellSample);
+    PangoRectangle logical;
+    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    TFontMetrics m;
+    m.Ascent = PixelsRound(pango_layout_get_baseline(layout.get()));
+    m.Height = std::max(PixelsCeil(logical.height), m.Ascent + 1);
+    m.Descent = m.Height - m.Ascent;
+    PangoFontMetrics* fm = pango_context_get_metrics(State().Context(), d, nullptr);
+    m.LineThickness = std::max(1, PixelsRound(pango_font_metrics_get_underline_thickness(fm)));
+    m.UnderlineTop = std::clamp(PixelsRound(-pango_font_metrics_get_underline_position(fm)), 1,
+                                std::max(1, m.Descent - m.LineThickness));
+    m.StrikeTop = std::max(1, PixelsRound(pango_font_metrics_get_strikethrough_position(fm)));
+    pango_font_metrics_unref(fm);
+    return m;
+}
+
+TDescriptionPtr DescribeFont(const TFont& font) {
+    return Describe(font, TTextRenderer::EmPixels(font));
+}
+
+} // namespace
+
+std::string TTextRenderer::Clean(std::string_view text) {
+    std::string clean = platform::IsValidUtf8(text)
+                            ? std::string(text)
+                            : platform::Utf16ToUtf8(platform::Utf8ToUtf16(text));
+    std::erase(clean, '\0');
+    return clean;
+}
+
+int TTextRenderer::EmPixels(const TFont& font) {
+    const int height = font.Height();
+    if (height < 0) return -height;
+    if (height == 0) return DefaultEm;
+    // A cell height: find the em whose cell is that tall.
+    TDescriptionPtr reference = Describe(font, ReferenceEm);
+    const std::string key = KeyOf(reference.get());
+    auto& cache = State().CellAtReference;
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(key, MeasureMetrics(reference.get()).Height).first;
+    return std::max(1, static_cast<int>(std::lround(double(height) * ReferenceEm / it->second)));
+}
+
+TFontMetrics TTextRenderer::Metrics(const TFont& font) {
+    TDescriptionPtr d = DescribeFont(font);
+    const std::string key = KeyOf(d.get());
+    auto& cache = State().Metrics;
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(key, MeasureMetrics(d.get())).first;
+    return it->second;
+}
+
+int TTextRenderer::TextWidth(const TFont& font, std::string_view text) {
+    if (text.empty()) return 0;
+    TDescriptionPtr d = DescribeFont(font);
+    std::string key = KeyOf(d.get());
+    key.push_back('\n');
+    key.append(text);
+    auto& cache = State().Widths;
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    if (cache.size() >= WidthCacheLimit) cache.clear();
+    TLayoutPtr layout = MakeLayout(d.get(), Clean(text));
+    PangoRectangle logical;
+    pango_layout_get_extents(layout.get(), nullptr, &logical);
+    const int width = PixelsCeil(logical.x + logical.width) - PixelsFloor(logical.x);
+    cache.emplace(std::move(key), width);
+    return width;
+}
+
+TSpan TTextRenderer::CharSpan(const TFont& font, std::string_view text, size_t index) {
+    const std::string clean = Clean(text);
+    if (index >= clean.size() || clean != text) return {};
+    TDescriptionPtr d = DescribeFont(font);
+    TLayoutPtr layout = MakeLayout(d.get(), clean);
+    PangoRectangle pos;
+    pango_layout_index_to_pos(layout.get(), static_cast<int>(index), &pos);
+    const int a = pos.x, b = pos.x + pos.width;
+    return {PixelsFloor(std::min(a, b)), PixelsCeil(std::max(a, b))};
+}
+
+void TTextRenderer::Draw(TBitmap& target, std::span<const TRect> clip, int x, int y,
+                         const TFont& font, std::string_view text) {
+    if (target.Empty() || clip.empty() || text.empty()) return;
+    TDescriptionPtr d = DescribeFont(font);
+    const TFontMetrics metrics = Metrics(font);
+    TLayoutPtr layout = MakeLayout(d.get(), Clean(text));
+    std::unique_ptr<cairo_surface_t, TSurfaceDestroy> surface(cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(target.Bits()), CAIRO_FORMAT_RGB24, target.Width(),
+        target.Height(), target.Stride()));
+    {
+        std::unique_ptr<cairo_t, TCairoDestroy> cr(cairo_create(surface.get()));
+        for (const TRect& r : clip)
+            cairo_rectangle(cr.get(), r.Left, r.Top, r.Width(), r.Height());
+        cairo_clip(cr.get());
+        const TColor color = ColorToRGB(font.Color());
+        cairo_set_source_rgb(cr.get(), GetRValue(color) / 255.0, GetGValue(color) / 255.0,
+                             GetBValue(color) / 255.0);
+        const int baseline = PixelsRound(pango_layout_get_baseline(layout.get()));
+        cairo_move_to(cr.get(), x, y + metrics.Ascent - baseline);
+        pango_cairo_show_layout(cr.get(), layout.get());
+    }
+    cairo_surface_flush(surface.get());
+}
