@@ -179,6 +179,9 @@ void TCustomForm::Hide() { SetVisible(false); }
 void TCustomForm::VisibleChanged() {
     TWinControl::VisibleChanged();
     if (IsLoading()) return;
+    // A form that never had a window has nothing to hide; creating one here
+    // (from the constructor) would fix its kind before a subclass can say.
+    if (!Visible() && !FHostWindow) return;
     THostWindow window = HostWindow();
     if (Visible()) {
         if (!FShownOnce) {
