@@ -109,8 +109,8 @@ void CheckDimensions(const TBmpInfo& info) {
 void CheckCompression(const TBmpInfo& info) {
     const uint32_t c = info.Compression;
     const int bits = info.BitCount;
-    if (c == BI_JPEG || c == BI_PNG) Fail("embedded JPEG/PNG data is not supported");
     if (info.Os2V2 && c >= BI_BITFIELDS) Fail("OS/2 compression " + std::to_string(c));
+    if (c == BI_JPEG || c == BI_PNG) Fail("embedded JPEG/PNG data is not supported");
     if (c == BI_RGB) {
         if (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16 && bits != 24 &&
             bits != 32)

@@ -31,6 +31,22 @@ void CheckHeader(std::span<const uint8_t> d) {
         Fail("dimensions " + std::to_string(w) + "x" + std::to_string(h) + " exceed the limit");
 }
 
+// The library shows a cut-off file as if it were whole: walk the chunks
+// ourselves and insist on the end chunk.
+void CheckChunks(std::span<const uint8_t> d) {
+    size_t at = 8;
+    while (at + 12 <= d.size()) {
+        const uint32_t length = BE32(d, at);
+        if (length > 0x7FFFFFFFu) Fail("bad chunk length");
+        const bool end =
+            d[at + 4] == 'I' && d[at + 5] == 'E' && d[at + 6] == 'N' && d[at + 7] == 'D';
+        at += 12 + size_t{length};
+        if (at > d.size()) break;
+        if (end) return;
+    }
+    Fail("file truncated");
+}
+
 struct TObjectUnref {
     void operator()(void* object) const { g_object_unref(object); }
 };
@@ -71,6 +87,7 @@ bool TPngReader::Sniff(std::span<const uint8_t> data) {
 void TPngReader::Decode(std::span<const uint8_t> data, TBitmap& out) {
     if (!Sniff(data)) Fail("not a PNG file");
     CheckHeader(data);
+    CheckChunks(data);
     GError* error = nullptr;
     TLoaderPtr loader(gdk_pixbuf_loader_new_with_type("png", &error));
     ThrowIf(error);

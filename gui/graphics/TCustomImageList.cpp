@@ -1,4 +1,4 @@
-#include "gui/graphics/TImageList.h"
+#include "gui/graphics/TCustomImageList.h"
 
 #include <algorithm>
 #include <string>
@@ -6,11 +6,11 @@
 #include "gui/graphics/EInvalidGraphic.h"
 #include "gui/graphics/TCanvas.h"
 
-TImageList::TImageList(int width, int height) {
+TCustomImageList::TCustomImageList(int width, int height) {
     SetSize(width, height);
 }
 
-void TImageList::SetSize(int width, int height) {
+void TCustomImageList::SetSize(int width, int height) {
     width = std::clamp(width, 1, TBitmap::MaxSide);
     height = std::clamp(height, 1, TBitmap::MaxSide);
     if (width == FWidth && height == FHeight) return;
@@ -20,7 +20,7 @@ void TImageList::SetSize(int width, int height) {
 }
 
 template <class TIsOpaque>
-int TImageList::AddStrip(const TBitmap& image, TIsOpaque isOpaque, bool masked) {
+int TCustomImageList::AddStrip(const TBitmap& image, TIsOpaque isOpaque, bool masked) {
     const int first = Count();
     if (image.Empty()) return -1;
     const int count = std::max(1, image.Width() / FWidth);
@@ -38,7 +38,7 @@ int TImageList::AddStrip(const TBitmap& image, TIsOpaque isOpaque, bool masked) 
     return first;
 }
 
-int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
+int TCustomImageList::Add(const TBitmap& image, const TBitmap* mask) {
     if (!mask)
         return AddStrip(
             image, [](int, int) { return true; }, false);
@@ -46,7 +46,7 @@ int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
         image, [mask](int x, int y) { return mask->GetPixel(x, y) == clBlack; }, true);
 }
 
-int TImageList::AddMasked(const TBitmap& image, TColor maskColor) {
+int TCustomImageList::AddMasked(const TBitmap& image, TColor maskColor) {
     if (maskColor == clNone) return Add(image, nullptr);
     const TColor key =
         maskColor == clDefault ? image.GetPixel(0, image.Height() - 1) : ColorToRGB(maskColor);
@@ -54,18 +54,18 @@ int TImageList::AddMasked(const TBitmap& image, TColor maskColor) {
         image, [&](int x, int y) { return image.GetPixel(x, y) != key; }, true);
 }
 
-void TImageList::Delete(int index) {
+void TCustomImageList::Delete(int index) {
     if (index < 0 || index >= Count()) return;
     FImages.erase(FImages.begin() + index);
 }
 
-void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
+void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
     if (index < 0 || index >= Count()) return;
     const TImage& image = FImages[static_cast<size_t>(index)];
     canvas.DrawMasked(x, y, *image.Pixels, image.Opaque, !enabled);
 }
 
-void TImageList::GetBitmap(int index, TBitmap& dest) const {
+void TCustomImageList::GetBitmap(int index, TBitmap& dest) const {
     if (index < 0 || index >= Count())
         throw EInvalidGraphicOperation("Invalid image index " + std::to_string(index));
     dest.Assign(*FImages[static_cast<size_t>(index)].Pixels);
