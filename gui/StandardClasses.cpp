@@ -10,4 +10,5 @@ void RegisterStandardClasses() {
     RegisterClass(TApplicationEvents::StaticClass());
     RegisterControlClasses();
     RegisterMenuClasses();
+    RegisterBrowserClasses();
 }

@@ -6,3 +6,4 @@ void RegisterStandardClasses();
 // Each group of classes registers itself (ControlClasses.cpp, MenuClasses.cpp).
 void RegisterControlClasses();
 void RegisterMenuClasses();
+void RegisterBrowserClasses();

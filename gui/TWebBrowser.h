@@ -1,0 +1,107 @@
+#pragma once
+// The embedded browser control. It owns one engine from the process-wide
+// factory (WebKit in the program, the scripted engine in tests), shows the
+// engine's native view over its own rectangle, and turns the engine's
+// callbacks into its published events.
+//
+// Which events wait for the loop: OnBeforeNavigate2 and OnNewWindow2 run at
+// once inside the engine's callback, because their answers (Cancel, ppDisp)
+// decide what the engine does next; they must not wait for anything the
+// page does. OnTitleChange, OnStatusTextChange and OnDocumentComplete are
+// queued on the application's message queue and run from the loop, in the
+// order the engine reported them. A page that closes itself posts WM_CLOSE to
+// Handle(). An error escaping a handler never reaches the engine: it goes to
+// the default error report from the queue.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "gui/IBrowserAutomation.h"
+#include "gui/THost.h"
+#include "gui/TValue.h"
+#include "gui/TWinControl.h"
+#include "platform/browser/IBrowserEngine.h"
+#include "platform/browser/OleCommands.h"
+
+using TBeforeNavigate2Event =
+    std::function<void(TObject* sender, const std::string& url, bool& cancel)>;
+using TNewWindow2Event =
+    std::function<void(TObject* sender, IBrowserAutomation*& ppDisp, bool& cancel)>;
+using TTitleChangeEvent = std::function<void(TObject* sender, const std::string& text)>;
+using TStatusTextChangeEvent = std::function<void(TObject* sender, const std::string& text)>;
+using TDocumentCompleteEvent =
+    std::function<void(TObject* sender, IBrowserAutomation* pDisp, const std::string& url)>;
+
+// The page's HTML document as far as callers read it.
+struct TBrowserDocument {
+    std::string URL;
+    // Nothing when the page has no body element (nothing loaded, not HTML).
+    std::optional<std::string> BodyOuterHTML;
+};
+
+class TWebBrowser : public TWinControl, public IBrowserAutomation {
+    XF_CLASS(TWebBrowser)
+public:
+    // Raises EComponentError when no engine factory is set.
+    explicit TWebBrowser(TComponent* owner);
+    ~TWebBrowser() override;
+
+    // Starts loading and returns at once; the events follow.
+    void Navigate(const std::string& url);
+    // Raise Exception when the history has no such page.
+    void GoBack();
+    void GoForward();
+    void Refresh();
+    void Stop();
+    // Runs a standard command (OLECMDID_*) with an option (OLECMDEXECOPT_*).
+    // OLECMDID_ZOOM takes the level 0..4 in `in` (empty: keep it) and gives
+    // the level in force in `out`; OLECMDID_SAVEAS may take the file name in
+    // `in`. Unknown commands and bad values raise Exception.
+    void ExecWB(int32_t command, int32_t option, const TValue& in = {}, TValue* out = nullptr);
+
+    std::string LocationURL() const;
+    std::string LocationName() const;
+    // The automation object; the engine of a new window is found through it.
+    IBrowserAutomation* Application() { return this; }
+    TBrowserDocument Document();
+    platform::IBrowserEngine& Engine() const { return *FEngine; }
+
+    // IBrowserAutomation
+    TWebBrowser* Browser() override { return this; }
+    HRESULT TranslateAccelerator(const TMsg& msg) override;
+
+    void WndProc(TMessage& message) override;
+    void PlacementChanged() override;
+
+    TBeforeNavigate2Event OnBeforeNavigate2;
+    TNewWindow2Event OnNewWindow2;
+    TTitleChangeEvent OnTitleChange;
+    TStatusTextChangeEvent OnStatusTextChange;
+    TDocumentCompleteEvent OnDocumentComplete;
+
+protected:
+    void DoEnter() override;
+    bool WantsKey(int key) const override;
+
+private:
+    platform::TBrowserEvents MakeEvents();
+    bool BeforeNavigate(const std::string& url);
+    platform::IBrowserEngine* NewWindow();
+    void NativeViewChanged(void* oldView);
+    // Runs `fn` from the queue if this control still exists then.
+    void Later(std::function<void(TWebBrowser&)> fn);
+    // Runs an event handler inside an engine callback: an error it raises is
+    // reported from the queue instead of crossing into the engine.
+    void Guarded(const std::function<void()>& fn);
+    void PlaceView();
+    void DetachView();
+    void SaveAs(int32_t option, const TValue& in);
+    void Zoom(const TValue& in, TValue* out);
+    void ShowProperties();
+    bool IsFindKey(const TMessage& message) const;
+
+    std::unique_ptr<platform::IBrowserEngine> FEngine;
+    void* FAttachedView = nullptr;
+    THostWindow FAttachedWindow = 0;
+};

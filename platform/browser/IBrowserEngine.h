@@ -1,0 +1,125 @@
+#pragma once
+// The engine behind one embedded browser view, and the process-wide factory
+// that makes engines. The WebKit engine shows real pages; the scripted
+// engine in fake/ stands in for it in tests. The control above this layer
+// turns these callbacks into its published events.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+// A browser operation failed; the message is meant for the user.
+class BrowserError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class TEditCommand { Cut, Copy, Paste, SelectAll };
+
+// What the properties dialog shows about the page.
+struct TPageInfo {
+    std::string Title;
+    std::string URL;
+    std::string MimeType; // empty when unknown
+    int64_t Size = -1;    // bytes of the page itself; -1 when unknown
+};
+
+// A keyboard message as the application's queue carries it.
+struct TBrowserKey {
+    uint32_t Message = 0;
+    uintptr_t WParam = 0;
+    intptr_t LParam = 0;
+};
+
+class IBrowserEngine;
+
+// How an engine reports to its owner. Every callback may arrive inside the
+// engine's own window-system callbacks: BeforeNavigate and NewWindow must
+// answer there and then; the others should leave the callback before doing
+// anything that can wait or destroy the engine.
+struct TBrowserEvents {
+    // Before each navigation, also of frames inside the page and of the
+    // owner's own Navigate; true cancels it.
+    std::function<bool(const std::string& url)> BeforeNavigate;
+    // The page asks for a new window (url may be empty for window.open()).
+    // Answer the engine that shows it, or nullptr to refuse the window.
+    std::function<IBrowserEngine*(const std::string& url)> NewWindow;
+    std::function<void(const std::string& title)> TitleChange;
+    std::function<void(const std::string& text)> StatusTextChange;
+    std::function<void(const std::string& url)> DocumentComplete;
+    // The page closed its own window.
+    std::function<void()> CloseRequest;
+    // The engine now shows its page in another native view (a new window's
+    // page always lives in a view made for it); `oldView` is still valid
+    // during the call and goes right after it.
+    std::function<void(void* oldView)> NativeViewChanged;
+    // The view took the keyboard focus by itself (a click into the page).
+    std::function<void()> FocusIn;
+    // Something that ran on its own after the call that started it failed.
+    std::function<void(const std::string& message)> Failure;
+};
+
+class IBrowserEngine {
+public:
+    virtual ~IBrowserEngine() = default;
+
+    // The view the window system shows (a GtkWidget* for WebKit). It may
+    // change; NativeViewChanged says when.
+    virtual void* NativeView() const = 0;
+
+    // Starts loading and returns at once. The URL is taken as typed:
+    // paths and addresses without a scheme are made absolute first.
+    virtual void Navigate(const std::string& url) = 0;
+    virtual bool CanGoBack() const = 0;
+    virtual bool CanGoForward() const = 0;
+    virtual void GoBack() = 0;
+    virtual void GoForward() = 0;
+    virtual void Refresh(bool bypassCache) = 0;
+    virtual void Stop() = 0;
+
+    // The address of the page shown ("about:blank" for a blank view) and its
+    // title (the address when the page has none).
+    virtual std::string LocationURL() const = 0;
+    virtual std::string LocationName() const = 0;
+    // The body element's outer markup; nothing when the page has no body.
+    virtual std::optional<std::string> BodyOuterHTML() = 0;
+    virtual TPageInfo PageInfo() = 0;
+    // A file name for saving the page, without folder.
+    virtual std::string SuggestedFileName() const = 0;
+
+    // Standard commands. Dialogs of the window system are the engine's own;
+    // a failure noticed later is reported through Failure.
+    virtual void SaveAs(const std::string& fileName) = 0;
+    virtual void Print(bool prompt) = 0;
+    virtual void PrintPreview() = 0;
+    virtual void PageSetup() = 0;
+    virtual void EditCommand(TEditCommand command) = 0;
+    // Text size level TEXT_ZOOM_MIN_LEVEL..TEXT_ZOOM_MAX_LEVEL.
+    virtual void SetZoomLevel(int level) = 0;
+    virtual int ZoomLevel() const = 0;
+    virtual void ShowFindBar() = 0;
+
+    virtual void Focus() = 0;
+    virtual bool HasFocus() const = 0;
+    // A key the application's queue took for this view. Answers whether the
+    // page has it (delivered now or already by the window system).
+    virtual bool DeliverKey(const TBrowserKey& key) = 0;
+};
+
+class IBrowserEngineFactory {
+public:
+    virtual ~IBrowserEngineFactory() = default;
+    virtual std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) = 0;
+};
+
+// The factory every browser control takes its engine from: WebKit in the
+// program, the scripted engine in tests. Not owned; it must outlive every
+// engine it made. nullptr leaves no factory.
+void SetBrowserEngineFactory(IBrowserEngineFactory* factory);
+IBrowserEngineFactory* BrowserEngineFactory();
+
+} // namespace platform

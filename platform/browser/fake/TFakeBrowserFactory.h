@@ -1,0 +1,51 @@
+#pragma once
+// Makes scripted browser engines for tests and holds what they share: the
+// pages by address, the clipboard, and a way to run their steps later.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/browser/IBrowserEngine.h"
+#include "platform/browser/fake/TFakePage.h"
+
+namespace platform {
+
+class TFakeBrowserEngine;
+
+class TFakeBrowserFactory : public IBrowserEngineFactory {
+public:
+    // `post` runs a step later, from the owner's event loop (the application
+    // queue in tests), so loading is asynchronous as with a real view.
+    using TPost = std::function<void(std::function<void()>)>;
+    explicit TFakeBrowserFactory(TPost post);
+    ~TFakeBrowserFactory() override;
+
+    // Pages by address, after the address was made absolute (NormalizeURL).
+    // An address without a page loads an empty HTML page without title.
+    void AddPage(const std::string& url, TFakePage page);
+    TFakePage PageFor(const std::string& url) const;
+
+    std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
+    // Every engine alive, oldest first.
+    const std::vector<TFakeBrowserEngine*>& Engines() const { return FEngines; }
+    TFakeBrowserEngine* EngineForView(const void* view) const;
+    // How many engines this factory has made in all.
+    int CreatedCount() const { return FCreated; }
+
+    std::string& Clipboard() { return FClipboard; }
+    void Post(std::function<void()> step) const { FPost(std::move(step)); }
+
+private:
+    friend class TFakeBrowserEngine;
+    void Forget(TFakeBrowserEngine* engine);
+
+    TPost FPost;
+    std::map<std::string, TFakePage> FPages;
+    std::vector<TFakeBrowserEngine*> FEngines;
+    std::string FClipboard;
+    int FCreated = 0;
+};
+
+} // namespace platform
