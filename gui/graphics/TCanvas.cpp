@@ -71,6 +71,8 @@ public:
         if (FOpaque.size() != static_cast<size_t>(source.Width()) * source.Height()) FOpaque = {};
     }
     bool Trivial() const { return !FKeyed && FOpaque.empty(); }
+    bool KeyOnly() const { return FKeyed && FOpaque.empty(); }
+    uint32_t Key() const { return FKey; }
     bool Opaque(int x, int y, uint32_t pixel) const {
         if (!FOpaque.empty() && !FOpaque[static_cast<size_t>(y) * FWidth + x]) return false;
         return !FKeyed || (pixel & 0xFFFFFF) != FKey;
@@ -439,18 +441,39 @@ void TCanvas::Blit(const TRect& dest, const TBitmap& source, const TRect& source
     std::vector<int> columns(static_cast<size_t>(dw));
     for (int i = 0; i < dw; ++i)
         columns[static_cast<size_t>(i)] = sourceRect.Left + MapIndex(i, dw, sw);
+    // Columns only grow, so the ones inside the source form one run.
+    const auto first = std::lower_bound(columns.begin(), columns.end(), 0);
+    const auto last = std::lower_bound(first, columns.end(), source.Width());
+    if (first == last) return;
+    const TRect valid(d.Left + static_cast<int>(first - columns.begin()), d.Top,
+                      d.Left + static_cast<int>(last - columns.begin()), d.Bottom);
+    const bool plainCopy = dw == sw && mask.Trivial() && !inkPixel;
     for (const TRect& clip : DeviceClip()) {
-        const TRect r = d.Intersect(clip);
+        const TRect r = valid.Intersect(clip);
         for (int y = r.Top; y < r.Bottom; ++y) {
             const int sy = sourceRect.Top + MapIndex(y - d.Top, dh, sh);
             if (sy < 0 || sy >= source.Height()) continue;
             const uint32_t* srow = source.ScanLine(sy);
             uint32_t* drow = FTarget.ScanLine(y);
+            const int* cols = columns.data() - d.Left;
+            if (plainCopy) {
+                std::copy_n(srow + cols[r.Left], r.Width(), drow + r.Left);
+                continue;
+            }
+            // The common cases without per-pixel decisions.
+            if (!inkPixel && mask.Trivial()) {
+                for (int x = r.Left; x < r.Right; ++x)
+                    drow[x] = srow[cols[x]];
+                continue;
+            }
+            if (!inkPixel && mask.KeyOnly()) {
+                for (int x = r.Left; x < r.Right; ++x)
+                    if (const uint32_t p = srow[cols[x]]; (p & 0xFFFFFF) != mask.Key()) drow[x] = p;
+                continue;
+            }
             for (int x = r.Left; x < r.Right; ++x) {
-                const int sx = columns[static_cast<size_t>(x - d.Left)];
-                if (sx < 0 || sx >= source.Width()) continue;
-                const uint32_t p = srow[sx];
-                if (!mask.Opaque(sx, sy, p)) continue;
+                const uint32_t p = srow[cols[x]];
+                if (!mask.Opaque(cols[x], sy, p)) continue;
                 if (!inkPixel)
                     drow[x] = p & 0xFFFFFF;
                 else if (IsDark(p))

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int DefaultEm = 12;
 constexpr int ReferenceEm = 100;
-constexpr size_t WidthCacheLimit = 8192;
+// Shaped lines kept for reuse; a paint of a whole window draws the same
+// captions again and again.
+constexpr size_t LayoutCacheLimit = 2048;
 // Measured once per font so that every text shares one cell and baseline.
 constexpr const char* CellSample = "Ag\xE4\xB8\xAD"; // "Ag中"
 
@@ -44,6 +46,17 @@ int PixelsRound(int units) {
     return static_cast<int>(std::lround(double(units) / PANGO_SCALE));
 }
 
+struct TFontEntry {
+    TDescriptionPtr Description;
+    TFontMetrics Metrics;
+};
+
+struct TLine {
+    TLayoutPtr Layout;
+    int Width = 0;
+    int Baseline = 0;
+};
+
 // Per thread: Pango objects are not thread-safe.
 class TPangoState {
 public:
@@ -61,9 +74,9 @@ public:
     }
 
     PangoContext* Context() const { return FContext.get(); }
-    std::unordered_map<std::string, TFontMetrics> Metrics;
+    std::unordered_map<std::string, TFontEntry> Fonts;
     std::unordered_map<std::string, int> CellAtReference;
-    std::unordered_map<std::string, int> Widths;
+    std::unordered_map<std::string, TLine> Lines;
 
 private:
     std::unique_ptr<PangoFontMap, TGObjectUnref> FFontMap;
@@ -86,10 +99,13 @@ TDescriptionPtr Describe(const TFont& font, int em) {
     return d;
 }
 
-std::string KeyOf(const PangoFontDescription* d) {
-    char* text = pango_font_description_to_string(d);
-    std::string key(text);
-    g_free(text);
+// What decides the glyphs: face, em size, weight and slant.
+std::string FontKey(const TFont& font, int em) {
+    std::string key = font.Name();
+    key += '\n';
+    key += std::to_string(em);
+    key += font.Style().Contains(fsBold) ? 'b' : '-';
+    key += font.Style().Contains(fsItalic) ? 'i' : '-';
     return key;
 }
 
@@ -118,8 +134,34 @@ TFontMetrics MeasureMetrics(const PangoFontDescription* d) {
     return m;
 }
 
-TDescriptionPtr DescribeFont(const TFont& font) {
-    return Describe(font, TTextRenderer::EmPixels(font));
+const TFontEntry& EntryFor(const TFont& font, std::string& key) {
+    const int em = TTextRenderer::EmPixels(font);
+    key = FontKey(font, em);
+    auto& fonts = State().Fonts;
+    auto it = fonts.find(key);
+    if (it == fonts.end()) {
+        TFontEntry entry{Describe(font, em), {}};
+        entry.Metrics = MeasureMetrics(entry.Description.get());
+        it = fonts.emplace(key, std::move(entry)).first;
+    }
+    return it->second;
+}
+
+// The shaped line for already clean text.
+const TLine& LineFor(const TFont& font, std::string_view text) {
+    std::string key;
+    const TFontEntry& entry = EntryFor(font, key);
+    key += '\n';
+    key.append(text);
+    auto& lines = State().Lines;
+    if (auto it = lines.find(key); it != lines.end()) return it->second;
+    if (lines.size() >= LayoutCacheLimit) lines.clear();
+    TLine line{MakeLayout(entry.Description.get(), text), 0, 0};
+    PangoRectangle logical;
+    pango_layout_get_extents(line.Layout.get(), nullptr, &logical);
+    line.Width = PixelsCeil(logical.x + logical.width) - PixelsFloor(logical.x);
+    line.Baseline = PixelsRound(pango_layout_get_baseline(line.Layout.get()));
+    return lines.emplace(std::move(key), std::move(line)).first->second;
 }
 
 } // namespace
@@ -137,47 +179,29 @@ int TTextRenderer::EmPixels(const TFont& font) {
     if (height < 0) return -height;
     if (height == 0) return DefaultEm;
     // A cell height: find the em whose cell is that tall.
-    TDescriptionPtr reference = Describe(font, ReferenceEm);
-    const std::string key = KeyOf(reference.get());
+    const std::string key = FontKey(font, ReferenceEm);
     auto& cache = State().CellAtReference;
     auto it = cache.find(key);
-    if (it == cache.end()) it = cache.emplace(key, MeasureMetrics(reference.get()).Height).first;
+    if (it == cache.end())
+        it = cache.emplace(key, MeasureMetrics(Describe(font, ReferenceEm).get()).Height).first;
     return std::max(1, static_cast<int>(std::lround(double(height) * ReferenceEm / it->second)));
 }
 
 TFontMetrics TTextRenderer::Metrics(const TFont& font) {
-    TDescriptionPtr d = DescribeFont(font);
-    const std::string key = KeyOf(d.get());
-    auto& cache = State().Metrics;
-    auto it = cache.find(key);
-    if (it == cache.end()) it = cache.emplace(key, MeasureMetrics(d.get())).first;
-    return it->second;
+    std::string key;
+    return EntryFor(font, key).Metrics;
 }
 
 int TTextRenderer::TextWidth(const TFont& font, std::string_view text) {
     if (text.empty()) return 0;
-    TDescriptionPtr d = DescribeFont(font);
-    std::string key = KeyOf(d.get());
-    key.push_back('\n');
-    key.append(text);
-    auto& cache = State().Widths;
-    if (auto it = cache.find(key); it != cache.end()) return it->second;
-    if (cache.size() >= WidthCacheLimit) cache.clear();
-    TLayoutPtr layout = MakeLayout(d.get(), Clean(text));
-    PangoRectangle logical;
-    pango_layout_get_extents(layout.get(), nullptr, &logical);
-    const int width = PixelsCeil(logical.x + logical.width) - PixelsFloor(logical.x);
-    cache.emplace(std::move(key), width);
-    return width;
+    return LineFor(font, Clean(text)).Width;
 }
 
 TSpan TTextRenderer::CharSpan(const TFont& font, std::string_view text, size_t index) {
     const std::string clean = Clean(text);
     if (index >= clean.size() || clean != text) return {};
-    TDescriptionPtr d = DescribeFont(font);
-    TLayoutPtr layout = MakeLayout(d.get(), clean);
     PangoRectangle pos;
-    pango_layout_index_to_pos(layout.get(), static_cast<int>(index), &pos);
+    pango_layout_index_to_pos(LineFor(font, clean).Layout.get(), static_cast<int>(index), &pos);
     const int a = pos.x, b = pos.x + pos.width;
     return {PixelsFloor(std::min(a, b)), PixelsCeil(std::max(a, b))};
 }
@@ -185,9 +209,8 @@ TSpan TTextRenderer::CharSpan(const TFont& font, std::string_view text, size_t i
 void TTextRenderer::Draw(TBitmap& target, std::span<const TRect> clip, int x, int y,
                          const TFont& font, std::string_view text) {
     if (target.Empty() || clip.empty() || text.empty()) return;
-    TDescriptionPtr d = DescribeFont(font);
     const TFontMetrics metrics = Metrics(font);
-    TLayoutPtr layout = MakeLayout(d.get(), Clean(text));
+    const TLine& line = LineFor(font, Clean(text));
     std::unique_ptr<cairo_surface_t, TSurfaceDestroy> surface(cairo_image_surface_create_for_data(
         reinterpret_cast<unsigned char*>(target.Bits()), CAIRO_FORMAT_RGB24, target.Width(),
         target.Height(), target.Stride()));
@@ -199,9 +222,8 @@ void TTextRenderer::Draw(TBitmap& target, std::span<const TRect> clip, int x, in
         const TColor color = ColorToRGB(font.Color());
         cairo_set_source_rgb(cr.get(), GetRValue(color) / 255.0, GetGValue(color) / 255.0,
                              GetBValue(color) / 255.0);
-        const int baseline = PixelsRound(pango_layout_get_baseline(layout.get()));
-        cairo_move_to(cr.get(), x, y + metrics.Ascent - baseline);
-        pango_cairo_show_layout(cr.get(), layout.get());
+        cairo_move_to(cr.get(), x, y + metrics.Ascent - line.Baseline);
+        pango_cairo_show_layout(cr.get(), line.Layout.get());
     }
     cairo_surface_flush(surface.get());
 }

@@ -187,9 +187,10 @@ TEST_F(CanvasShapes, EllipseFitsItsBoxAndIsSymmetric) {
     // Closed: no red pixel touches a white one.
     for (int y = 1; y < 9; ++y)
         for (int x = 1; x < 12; ++x)
-            if (Bitmap.GetPixel(x, y) == clRed)
+            if (Bitmap.GetPixel(x, y) == clRed) {
                 for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
                     EXPECT_NE(Bitmap.GetPixel(x + dx, y + dy), clWhite) << x << "," << y;
+            }
 }
 
 TEST_F(CanvasShapes, SmallEllipsesAndPenlessEllipse) {

@@ -4,7 +4,7 @@
 
 #include "gui/graphics/EInvalidGraphic.h"
 #include "gui/graphics/TCanvas.h"
-#include "gui/graphics/TImageList.h"
+#include "gui/graphics/TCustomImageList.h"
 #include "unit/graphics/PixelArt.h"
 
 namespace {
@@ -34,7 +34,7 @@ void Paper(TBitmap& b, int w, int h) {
 } // namespace
 
 TEST(ImageList, AddMaskedCutsAStripIntoImages) {
-    TImageList list(2, 2);
+    TCustomImageList list(2, 2);
     TBitmap strip;
     Load(strip, {"rmbbm#x", "mrbmm#x"}); // three 2 x 2 images, one column left over
     EXPECT_EQ(list.AddMasked(strip, clFuchsia), 0);
@@ -50,7 +50,7 @@ TEST(ImageList, AddMaskedCutsAStripIntoImages) {
 }
 
 TEST(ImageList, DefaultMaskColourIsTheBottomLeftPixelAndNoneMasksNothing) {
-    TImageList list(2, 1);
+    TCustomImageList list(2, 1);
     TBitmap image;
     Load(image, {"rb"});
     list.AddMasked(image, clDefault); // bottom-left: red
@@ -63,7 +63,7 @@ TEST(ImageList, DefaultMaskColourIsTheBottomLeftPixelAndNoneMasksNothing) {
 }
 
 TEST(ImageList, AddWithAMaskBitmapDrawsItsBlackPixels) {
-    TImageList list(3, 1);
+    TCustomImageList list(3, 1);
     TBitmap image, mask;
     Load(image, {"rbr"});
     Load(mask, {"#.#"});
@@ -77,7 +77,7 @@ TEST(ImageList, AddWithAMaskBitmapDrawsItsBlackPixels) {
 }
 
 TEST(ImageList, NarrowAndShortImagesArePaddedWhite) {
-    TImageList list(3, 2);
+    TCustomImageList list(3, 2);
     TBitmap image;
     Load(image, {"rb"});
     EXPECT_EQ(list.Add(image, nullptr), 0);
@@ -91,7 +91,7 @@ TEST(ImageList, NarrowAndShortImagesArePaddedWhite) {
 }
 
 TEST(ImageList, DisabledImagesAreDrawnGreyed) {
-    TImageList list(3, 3);
+    TCustomImageList list(3, 3);
     TBitmap image;
     Load(image, {"mmm", "m#m", "mmm"});
     list.AddMasked(image, clFuchsia);
@@ -106,7 +106,7 @@ TEST(ImageList, DisabledImagesAreDrawnGreyed) {
 }
 
 TEST(ImageList, IndexesOutsideTheListAndResizing) {
-    TImageList list(2, 2);
+    TCustomImageList list(2, 2);
     TBitmap image(4, 2);
     list.AddMasked(image, clNone);
     TBitmap target;
@@ -131,7 +131,7 @@ TEST(ImageList, OneImageListKeepsSkinCornersWithTheirMagentaCut) {
     // the mask colour; the image list copies, so the source can change.
     TBitmap corner;
     Load(corner, {"mr", "rr"});
-    TImageList list(corner.Width(), corner.Height());
+    TCustomImageList list(corner.Width(), corner.Height());
     list.AddMasked(corner, clFuchsia);
     corner.SetPixel(1, 1, clBlue);
     TBitmap target;

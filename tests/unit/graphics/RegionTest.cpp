@@ -148,8 +148,9 @@ TEST(ShapeRaster, EllipseRowsAreSymmetricAndTouchTheBox) {
                 EXPECT_LE(s.Right, w);
                 widest = std::max(widest, s.Right - s.Left);
                 // Convex: rows widen towards the middle.
-                if (y > 0 && y <= (h - 1) / 2)
+                if (y > 0 && y <= (h - 1) / 2) {
                     EXPECT_LE(s.Left, rows[static_cast<size_t>(y - 1)].Left);
+                }
             }
             EXPECT_EQ(widest, w) << w << "x" << h;
         }
