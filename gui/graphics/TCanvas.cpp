@@ -581,19 +581,51 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
     FState.PenPos = {x + line.Width, y};
 }
 
+// Puts back the clip that a text call narrowed to its rectangle.
+class TCanvas::TClipKeeper {
+public:
+    explicit TClipKeeper(TCanvas& canvas)
+        : FCanvas(canvas), FClipped(canvas.FState.Clipped), FClip(canvas.FState.Clip) {}
+    ~TClipKeeper() {
+        FCanvas.FState.Clipped = FClipped;
+        FCanvas.FState.Clip = std::move(FClip);
+        FCanvas.ClipChanged();
+    }
+    TClipKeeper(const TClipKeeper&) = delete;
+    TClipKeeper& operator=(const TClipKeeper&) = delete;
+
+private:
+    TCanvas& FCanvas;
+    bool FClipped;
+    TRegion FClip;
+};
+
 void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text) {
     if (rect.IsEmpty()) return;
-    const bool clipped = FState.Clipped;
-    TRegion clip = FState.Clip;
+    TClipKeeper keeper(*this);
     IntersectClipRect(rect);
     FillTextCell(rect);
     TTextLine line{TTextRenderer::Clean(text), std::string::npos, 0};
     line.Width = TTextRenderer::TextWidth(FState.Font, line.Text);
     DrawTextLine(x, y, line);
-    FState.Clipped = clipped;
-    FState.Clip = std::move(clip);
-    ClipChanged();
 }
+
+namespace {
+
+int TextTop(const TRect& rect, unsigned flags, int lineHeight) {
+    if (!(flags & DT_SINGLELINE)) return rect.Top;
+    if (flags & DT_VCENTER) return rect.Top + (rect.Height() - lineHeight) / 2;
+    if (flags & DT_BOTTOM) return rect.Bottom - lineHeight;
+    return rect.Top;
+}
+
+int LineLeft(const TRect& rect, unsigned flags, int width) {
+    if (flags & DT_CENTER) return rect.Left + (rect.Width() - width) / 2;
+    if (flags & DT_RIGHT) return rect.Right - width;
+    return rect.Left;
+}
+
+} // namespace
 
 int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
     if (text.empty()) {
@@ -611,27 +643,15 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
         rect.Bottom = rect.Top + total;
         return total;
     }
-    const bool single = flags & DT_SINGLELINE;
-    int y = rect.Top;
-    if (single && (flags & DT_VCENTER))
-        y = rect.Top + (rect.Height() - lineHeight) / 2;
-    else if (single && (flags & DT_BOTTOM))
-        y = rect.Bottom - lineHeight;
-    const bool clipped = FState.Clipped;
-    TRegion clip = FState.Clip;
+    const int top = TextTop(rect, flags, lineHeight);
+    TClipKeeper keeper(*this);
     if (!(flags & DT_NOCLIP)) IntersectClipRect(rect);
+    int y = top;
     for (const TTextLine& line : lines) {
-        int x = rect.Left;
-        if (flags & DT_CENTER)
-            x = rect.Left + (rect.Width() - line.Width) / 2;
-        else if (flags & DT_RIGHT)
-            x = rect.Right - line.Width;
+        const int x = LineLeft(rect, flags, line.Width);
         FillTextCell(TRect::FromSize(x, y, line.Width, lineHeight));
         DrawTextLine(x, y, line);
         y += lineHeight;
     }
-    FState.Clipped = clipped;
-    FState.Clip = std::move(clip);
-    ClipChanged();
-    return single && (flags & (DT_VCENTER | DT_BOTTOM)) ? y - rect.Top : total;
+    return top == rect.Top ? total : y - rect.Top;
 }

@@ -144,6 +144,7 @@ private:
         TPoint PenPos;
     };
     class TSourceMask;
+    class TClipKeeper;
 
     // Device-space work.
     const std::vector<TRect>& DeviceClip();
