@@ -1,0 +1,258 @@
+#include "gui/host/gtk/TGtkHost.h"
+
+#include "gui/Exception.h"
+#include "gui/host/gtk/TGtkFileDialog.h"
+#include "gui/host/gtk/TGtkMessageBox.h"
+#include "gui/host/gtk/TGtkWindow.h"
+#include "gui/host/gtk/TTimeoutSource.h"
+
+namespace {
+
+// A burst of ready sources is served in one call, but a source that is
+// always ready (an animation) cannot keep PumpEvents from returning.
+constexpr int maxDispatchesPerPump = 64;
+
+GdkDevice* Pointer() {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkSeat* seat = display ? gdk_display_get_default_seat(display) : nullptr;
+    return seat ? gdk_seat_get_pointer(seat) : nullptr;
+}
+
+} // namespace
+
+TGtkHost::TGtkHost() = default;
+
+TGtkHost::~TGtkHost() {
+    ReleaseCapture();
+    FWindows.clear();
+    FViews.clear();
+}
+
+TGtkWindow* TGtkHost::WindowOrNull(THostWindow window) const {
+    auto it = FWindows.find(window);
+    return it == FWindows.end() ? nullptr : it->second.get();
+}
+
+TGtkWindow& TGtkHost::Window(THostWindow window) const {
+    TGtkWindow* w = WindowOrNull(window);
+    if (!w) throw Exception("GTK host: no window " + std::to_string(window));
+    return *w;
+}
+
+TGtkWindow* TGtkHost::FindWindow(THostWindow window) const {
+    return WindowOrNull(window);
+}
+
+GtkWindow* TGtkHost::GtkWindowOf(THostWindow window) const {
+    TGtkWindow* w = WindowOrNull(window);
+    return w ? w->Window() : nullptr;
+}
+
+void TGtkHost::SetImeCursorRect(THostWindow window, const TRect& rect) {
+    Window(window).InputMethod().SetCursorRect(rect);
+}
+
+bool TGtkHost::NativeViewKey(THostWindow window, void* view, const TKeyStroke& key) {
+    return OnNativeViewKey && OnNativeViewKey(window, view, key);
+}
+
+// --- windows -------------------------------------------------------------------
+
+THostWindow TGtkHost::CreateWindow(TWindowKind kind, IHostWindowClient* client) {
+    THostWindow id = FNextWindow++;
+    FWindows[id] = std::make_unique<TGtkWindow>(*this, id, kind, client);
+    return id;
+}
+
+void TGtkHost::DestroyWindow(THostWindow window) {
+    auto it = FWindows.find(window);
+    if (it == FWindows.end()) return;
+    if (FCapture == window) ReleaseCapture();
+    // Views outlive the window: whoever made them detaches them later.
+    for (auto& [widget, entry] : FViews)
+        if (entry.Window == window) entry.Window = 0;
+    std::unique_ptr<TGtkWindow> doomed = std::move(it->second);
+    FWindows.erase(it);
+}
+
+void TGtkHost::SetWindowBounds(THostWindow window, const TRect& bounds) {
+    Window(window).SetBounds(bounds);
+}
+
+TRect TGtkHost::WindowBounds(THostWindow window) const {
+    TGtkWindow* w = WindowOrNull(window);
+    return w ? w->Bounds() : TRect{};
+}
+
+void TGtkHost::SetWindowVisible(THostWindow window, bool visible) {
+    if (!visible && FCapture == window) ReleaseCapture();
+    Window(window).SetVisible(visible);
+}
+
+bool TGtkHost::WindowVisible(THostWindow window) const {
+    TGtkWindow* w = WindowOrNull(window);
+    return w && w->Visible();
+}
+
+void TGtkHost::SetWindowTitle(THostWindow window, const std::string& title) {
+    Window(window).SetTitle(title);
+}
+
+void TGtkHost::SetWindowDecorated(THostWindow window, bool decorated) {
+    Window(window).SetDecorated(decorated);
+}
+
+void TGtkHost::SetWindowRegion(THostWindow window, const TRegion* region) {
+    Window(window).SetRegion(region);
+}
+
+void TGtkHost::SetWindowMinSize(THostWindow window, int width, int height) {
+    Window(window).SetMinSize(width, height);
+}
+
+void TGtkHost::PresentWindow(THostWindow window, const TRect& area) {
+    Window(window).Present(area);
+}
+
+void TGtkHost::ActivateWindow(THostWindow window) {
+    Window(window).Activate();
+}
+
+// The window system's move and size loops take the pointer themselves.
+void TGtkHost::BeginMoveDrag(THostWindow window, TPoint screenPoint) {
+    ReleaseCapture();
+    Window(window).BeginMoveDrag(screenPoint);
+}
+
+void TGtkHost::BeginResizeDrag(THostWindow window, int hitTest, TPoint screenPoint) {
+    ReleaseCapture();
+    Window(window).BeginResizeDrag(hitTest, screenPoint);
+}
+
+// --- pointer and screen --------------------------------------------------------------
+
+void TGtkHost::SetCapture(THostWindow window) {
+    TGtkWindow& w = Window(window);
+    if (FCapture == window) return;
+    ReleaseCapture();
+    // A window not on screen yet cannot grab; the press that led here
+    // holds an implicit grab anyway.
+    if (w.GrabPointer()) FCapture = window;
+}
+
+void TGtkHost::ReleaseCapture() {
+    if (!FCapture) return;
+    FCapture = 0;
+    if (GdkDisplay* display = gdk_display_get_default())
+        gdk_seat_ungrab(gdk_display_get_default_seat(display));
+}
+
+TPoint TGtkHost::CursorPos() const {
+    GdkDevice* pointer = Pointer();
+    if (!pointer) return {};
+    gint x = 0;
+    gint y = 0;
+    gdk_device_get_position(pointer, nullptr, &x, &y);
+    return {x, y};
+}
+
+TRect TGtkHost::WorkArea() const {
+    GdkDisplay* display = gdk_display_get_default();
+    if (!display) return {};
+    GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
+    if (!monitor && gdk_display_get_n_monitors(display) > 0)
+        monitor = gdk_display_get_monitor(display, 0);
+    if (!monitor) return {};
+    GdkRectangle area{};
+    gdk_monitor_get_workarea(monitor, &area);
+    return TRect::FromSize(area.x, area.y, area.width, area.height);
+}
+
+uint64_t TGtkHost::NowMs() const {
+    return static_cast<uint64_t>(g_get_monotonic_time() / 1000);
+}
+
+// --- the loop ------------------------------------------------------------------------
+
+bool TGtkHost::PumpEvents(int timeoutMs) {
+    GMainContext* context = g_main_context_default();
+    bool handled = false;
+    if (timeoutMs != 0) {
+        bool expired = false;
+        TTimeoutSource timeout;
+        if (timeoutMs > 0) timeout.StartOnce(static_cast<unsigned>(timeoutMs), &expired);
+        g_main_context_iteration(context, TRUE);
+        handled = !expired;
+    }
+    for (int i = 0; i < maxDispatchesPerPump && g_main_context_iteration(context, FALSE); ++i)
+        handled = true;
+    return handled;
+}
+
+// --- dialogs and clipboard -----------------------------------------------------------
+
+int TGtkHost::MessageBox(THostWindow parent, const std::string& text, const std::string& caption,
+                         uint32_t flags) {
+    return TGtkMessageBox::Run(GtkWindowOf(parent), text, caption, flags);
+}
+
+bool TGtkHost::FileDialog(THostWindow parent, const TFileDialogRequest& request,
+                          std::string& fileName) {
+    return TGtkFileDialog::Run(GtkWindowOf(parent), request, fileName);
+}
+
+std::string TGtkHost::ClipboardText() {
+    GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+    TGCharPtr text(gtk_clipboard_wait_for_text(clipboard));
+    return text ? std::string(text.Get()) : std::string();
+}
+
+void TGtkHost::SetClipboardText(const std::string& text) {
+    GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
+    gtk_clipboard_set_text(clipboard, text.data(), static_cast<gint>(text.size()));
+}
+
+// --- native views --------------------------------------------------------------------
+
+void TGtkHost::AttachNativeView(THostWindow window, void* view) {
+    auto* widget = static_cast<GtkWidget*>(view);
+    TGtkWindow& target = Window(window);
+    auto it = FViews.find(widget);
+    if (it != FViews.end()) {
+        if (it->second.Window == window) return;
+        if (TGtkWindow* old = WindowOrNull(it->second.Window)) old->DetachView(widget);
+    } else {
+        it = FViews.emplace(widget, TViewEntry{TGObjectPtr<GtkWidget>::Ref(widget), 0}).first;
+    }
+    it->second.Window = window;
+    target.AttachView(widget);
+}
+
+void TGtkHost::PlaceNativeView(void* view, const TRect& rect, bool visible) {
+    auto it = FViews.find(static_cast<GtkWidget*>(view));
+    if (it == FViews.end()) return;
+    if (TGtkWindow* w = WindowOrNull(it->second.Window)) w->PlaceView(it->first, rect, visible);
+}
+
+void TGtkHost::DetachNativeView(void* view) {
+    auto it = FViews.find(static_cast<GtkWidget*>(view));
+    if (it == FViews.end()) return;
+    if (TGtkWindow* w = WindowOrNull(it->second.Window)) w->DetachView(it->first);
+    FViews.erase(it);
+}
+
+void TGtkHost::FocusNativeView(void* view) {
+    auto it = FViews.find(static_cast<GtkWidget*>(view));
+    if (it == FViews.end()) return;
+    if (TGtkWindow* w = WindowOrNull(it->second.Window)) w->FocusView(it->first);
+}
+
+// --- start-up ------------------------------------------------------------------------
+
+std::unique_ptr<THost> CreateGtkHost(int& argc, char**& argv) {
+    // Shaped windows and placement by screen coordinates need X11 (also
+    // through XWayland).
+    gdk_set_allowed_backends("x11");
+    if (!gtk_init_check(&argc, &argv)) throw Exception("cannot open the display");
+    return std::make_unique<TGtkHost>();
+}

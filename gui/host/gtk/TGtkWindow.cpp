@@ -1,0 +1,642 @@
+#include "gui/host/gtk/TGtkWindow.h"
+
+#include <cmath>
+
+#include "gui/TApplication.h"
+#include "gui/graphics/TBitmap.h"
+#include "gui/host/gtk/TCallbackGuard.h"
+#include "gui/host/gtk/TGtkHost.h"
+
+namespace {
+
+constexpr int eventMask = GDK_POINTER_MOTION_MASK | GDK_BUTTON_PRESS_MASK |
+                          GDK_BUTTON_RELEASE_MASK | GDK_SCROLL_MASK | GDK_ENTER_NOTIFY_MASK |
+                          GDK_LEAVE_NOTIFY_MASK | GDK_FOCUS_CHANGE_MASK | GDK_KEY_PRESS_MASK |
+                          GDK_KEY_RELEASE_MASK;
+constexpr int wheelDelta = 120; // WHEEL_DELTA
+
+TClickTracker MakeClickTracker() {
+    gint time = 400;
+    gint distance = 5;
+    if (GtkSettings* settings = gtk_settings_get_default())
+        g_object_get(settings, "gtk-double-click-time", &time, "gtk-double-click-distance",
+                     &distance, nullptr);
+    return TClickTracker(static_cast<uint32_t>(std::max(time, 0)), distance);
+}
+
+WPARAM MouseKeys(guint state) {
+    WPARAM keys = 0;
+    if (state & GDK_BUTTON1_MASK) keys |= MK_LBUTTON;
+    if (state & GDK_BUTTON2_MASK) keys |= MK_MBUTTON;
+    if (state & GDK_BUTTON3_MASK) keys |= MK_RBUTTON;
+    if (state & GDK_SHIFT_MASK) keys |= MK_SHIFT;
+    if (state & GDK_CONTROL_MASK) keys |= MK_CONTROL;
+    return keys;
+}
+
+WPARAM ButtonKey(guint button) {
+    switch (button) {
+    case 1:
+        return MK_LBUTTON;
+    case 2:
+        return MK_MBUTTON;
+    case 3:
+        return MK_RBUTTON;
+    default:
+        return 0;
+    }
+}
+
+// GDK buttons 1-3 are left, middle, right; the rest (back/forward) have
+// no message here.
+uint32_t ButtonMessage(guint button, bool press, bool dbl) {
+    switch (button) {
+    case 1:
+        return press ? (dbl ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN) : WM_LBUTTONUP;
+    case 2:
+        return press ? (dbl ? WM_MBUTTONDBLCLK : WM_MBUTTONDOWN) : WM_MBUTTONUP;
+    case 3:
+        return press ? (dbl ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN) : WM_RBUTTONUP;
+    default:
+        return 0;
+    }
+}
+
+bool IsModifierKey(int virtualKey) {
+    return virtualKey == VK_SHIFT || virtualKey == VK_CONTROL || virtualKey == VK_MENU;
+}
+
+bool EdgeFromHitTest(int hitTest, GdkWindowEdge& edge) {
+    switch (hitTest) {
+    case HTLEFT:
+        edge = GDK_WINDOW_EDGE_WEST;
+        return true;
+    case HTRIGHT:
+        edge = GDK_WINDOW_EDGE_EAST;
+        return true;
+    case HTTOP:
+        edge = GDK_WINDOW_EDGE_NORTH;
+        return true;
+    case HTTOPLEFT:
+        edge = GDK_WINDOW_EDGE_NORTH_WEST;
+        return true;
+    case HTTOPRIGHT:
+        edge = GDK_WINDOW_EDGE_NORTH_EAST;
+        return true;
+    case HTBOTTOM:
+        edge = GDK_WINDOW_EDGE_SOUTH;
+        return true;
+    case HTBOTTOMLEFT:
+        edge = GDK_WINDOW_EDGE_SOUTH_WEST;
+        return true;
+    case HTBOTTOMRIGHT:
+        edge = GDK_WINDOW_EDGE_SOUTH_EAST;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The move and size loops of the window system only make sense while the
+// button that started them is still down; a click that is already over
+// (the message came late) starts nothing.
+bool PrimaryButtonHeld(GtkWidget* window) {
+    GdkWindow* gdkWindow = gtk_widget_get_window(window);
+    GdkSeat* seat = gdk_display_get_default_seat(gtk_widget_get_display(window));
+    GdkDevice* pointer = seat ? gdk_seat_get_pointer(seat) : nullptr;
+    if (!gdkWindow || !pointer) return false;
+    GdkModifierType mask{};
+    gdk_device_get_state(pointer, gdkWindow, nullptr, &mask);
+    return (mask & GDK_BUTTON1_MASK) != 0;
+}
+
+} // namespace
+
+// C entry points for GTK's signals; each hands over to the window inside
+// a guard, so no exception reaches GTK.
+struct TGtkWindow::TThunks {
+    static gboolean Draw(GtkWidget*, cairo_t* cr, gpointer self) {
+        bool done = false;
+        TCallbackGuard::Run([&] { done = static_cast<TGtkWindow*>(self)->Draw(cr); });
+        return done;
+    }
+    static gboolean Configure(GtkWidget*, GdkEventConfigure* event, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Configure(event); });
+        return FALSE;
+    }
+    static gboolean Delete(GtkWidget*, GdkEvent*, gpointer self) {
+        auto* window = static_cast<TGtkWindow*>(self);
+        TCallbackGuard::Run([&] {
+            if (window->FClient) window->FClient->HostCloseRequest();
+        });
+        return TRUE; // the form decides whether it closes
+    }
+    static gboolean Key(GtkWidget*, GdkEventKey* event, gpointer self) {
+        bool handled = false;
+        TCallbackGuard::Run([&] { handled = static_cast<TGtkWindow*>(self)->Key(event); });
+        return handled;
+    }
+    static gboolean ButtonPress(GtkWidget*, GdkEventButton* event, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ButtonPress(event); });
+        return TRUE;
+    }
+    static gboolean ButtonRelease(GtkWidget*, GdkEventButton* event, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ButtonRelease(event); });
+        return TRUE;
+    }
+    static gboolean Motion(GtkWidget*, GdkEventMotion* event, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Motion(event); });
+        return TRUE;
+    }
+    static gboolean Scroll(GtkWidget*, GdkEventScroll* event, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Scroll(event); });
+        return TRUE;
+    }
+    static gboolean Leave(GtkWidget*, GdkEventCrossing* event, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Leave(event); });
+        return FALSE;
+    }
+    static gboolean FocusIn(GtkWidget*, GdkEventFocus*, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->FocusChange(true); });
+        return FALSE;
+    }
+    static gboolean FocusOut(GtkWidget*, GdkEventFocus*, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->FocusChange(false); });
+        return FALSE;
+    }
+    static gboolean AreaFocusIn(GtkWidget*, GdkEventFocus*, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->AreaFocusChange(true); });
+        return FALSE;
+    }
+    static gboolean AreaFocusOut(GtkWidget*, GdkEventFocus*, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->AreaFocusChange(false); });
+        return FALSE;
+    }
+    static gboolean Map(GtkWidget*, GdkEvent*, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->MapEvent(); });
+        return FALSE;
+    }
+    static void Realize(GtkWidget* area, gpointer self) {
+        static_cast<TGtkWindow*>(self)->FIme.SetClientWindow(gtk_widget_get_window(area));
+    }
+    static void Unrealize(GtkWidget*, gpointer self) {
+        static_cast<TGtkWindow*>(self)->FIme.SetClientWindow(nullptr);
+    }
+    static gboolean ChildPosition(GtkOverlay*, GtkWidget* child, GdkRectangle* allocation,
+                                  gpointer self) {
+        bool placed = false;
+        TCallbackGuard::Run(
+            [&] { placed = static_cast<TGtkWindow*>(self)->ChildPosition(child, allocation); });
+        return placed;
+    }
+};
+
+TGtkWindow::TGtkWindow(TGtkHost& host, THostWindow id, TWindowKind kind, IHostWindowClient* client)
+    : FHost(host), FId(id), FKind(kind), FClient(client), FClicks(MakeClickTracker()) {
+    GtkWidget* window =
+        gtk_window_new(kind == TWindowKind::Popup ? GTK_WINDOW_POPUP : GTK_WINDOW_TOPLEVEL);
+    FWindow = TGObjectPtr<GtkWidget>::Ref(window);
+    // Positions name the top-left of our own area, not of a frame the
+    // window manager may add.
+    gtk_window_set_gravity(GTK_WINDOW(window), GDK_GRAVITY_STATIC);
+    gtk_window_set_resizable(GTK_WINDOW(window), TRUE);
+    FOverlay = gtk_overlay_new();
+    FArea = gtk_drawing_area_new();
+    gtk_widget_set_can_focus(FArea, TRUE);
+    gtk_widget_add_events(FArea, eventMask);
+    gtk_container_add(GTK_CONTAINER(FOverlay), FArea);
+    gtk_container_add(GTK_CONTAINER(window), FOverlay);
+    gtk_widget_show(FArea);
+    gtk_widget_show(FOverlay);
+    gtk_window_set_focus(GTK_WINDOW(window), FArea);
+    ConnectSignals();
+    FIme.OnCommit = [this](const std::u16string& text) {
+        if (FClient) FClient->HostText(text);
+    };
+}
+
+TGtkWindow::~TGtkWindow() {
+    FSignals.clear();
+    FIme.OnCommit = nullptr;
+    for (auto& [view, rect] : FViews)
+        if (gtk_widget_get_parent(view) == FOverlay)
+            gtk_container_remove(GTK_CONTAINER(FOverlay), view);
+    FViews.clear();
+    FIme.SetClientWindow(nullptr);
+    gtk_widget_destroy(FWindow.Get());
+}
+
+void TGtkWindow::Connect(gpointer instance, const char* signal, GCallback handler) {
+    FSignals.emplace_back(instance, signal, handler, this);
+}
+
+void TGtkWindow::ConnectSignals() {
+    GtkWidget* window = FWindow.Get();
+    Connect(window, "configure-event", G_CALLBACK(TThunks::Configure));
+    Connect(window, "delete-event", G_CALLBACK(TThunks::Delete));
+    Connect(window, "key-press-event", G_CALLBACK(TThunks::Key));
+    Connect(window, "key-release-event", G_CALLBACK(TThunks::Key));
+    Connect(window, "focus-in-event", G_CALLBACK(TThunks::FocusIn));
+    Connect(window, "focus-out-event", G_CALLBACK(TThunks::FocusOut));
+    Connect(window, "map-event", G_CALLBACK(TThunks::Map));
+    Connect(FArea, "draw", G_CALLBACK(TThunks::Draw));
+    Connect(FArea, "button-press-event", G_CALLBACK(TThunks::ButtonPress));
+    Connect(FArea, "button-release-event", G_CALLBACK(TThunks::ButtonRelease));
+    Connect(FArea, "motion-notify-event", G_CALLBACK(TThunks::Motion));
+    Connect(FArea, "scroll-event", G_CALLBACK(TThunks::Scroll));
+    Connect(FArea, "leave-notify-event", G_CALLBACK(TThunks::Leave));
+    Connect(FArea, "focus-in-event", G_CALLBACK(TThunks::AreaFocusIn));
+    Connect(FArea, "focus-out-event", G_CALLBACK(TThunks::AreaFocusOut));
+    Connect(FArea, "realize", G_CALLBACK(TThunks::Realize));
+    Connect(FArea, "unrealize", G_CALLBACK(TThunks::Unrealize));
+    Connect(FOverlay, "get-child-position", G_CALLBACK(TThunks::ChildPosition));
+}
+
+// --- placement -------------------------------------------------------------
+
+void TGtkWindow::SetBounds(const TRect& bounds) {
+    FBounds = bounds;
+    FPending.Requested(bounds, g_get_monotonic_time() / 1000);
+    gtk_window_move(Window(), bounds.Left, bounds.Top);
+    gtk_window_resize(Window(), std::max(bounds.Width(), 1), std::max(bounds.Height(), 1));
+}
+
+void TGtkWindow::SetVisible(bool visible) {
+    FVisible = visible;
+    if (visible)
+        gtk_widget_show(FWindow.Get());
+    else
+        gtk_widget_hide(FWindow.Get());
+}
+
+bool TGtkWindow::Mapped() const {
+    return gtk_widget_get_mapped(FWindow.Get());
+}
+
+void TGtkWindow::SetTitle(const std::string& title) {
+    gtk_window_set_title(Window(), title.c_str());
+}
+
+void TGtkWindow::SetDecorated(bool decorated) {
+    gtk_window_set_decorated(Window(), decorated);
+}
+
+void TGtkWindow::SetMinSize(int width, int height) {
+    GdkGeometry geometry{};
+    geometry.min_width = std::max(width, 0);
+    geometry.min_height = std::max(height, 0);
+    bool any = width > 0 || height > 0;
+    gtk_window_set_geometry_hints(Window(), nullptr, any ? &geometry : nullptr,
+                                  any ? GDK_HINT_MIN_SIZE : GdkWindowHints(0));
+}
+
+void TGtkWindow::Configure(const GdkEventConfigure* event) {
+    TRect actual = TRect::FromSize(event->x, event->y, event->width, event->height);
+    // GTK re-applies a shape only at allocation time: keep it in step with
+    // the size.
+    if (FRegion && (FShapedSize.cx != actual.Width() || FShapedSize.cy != actual.Height()))
+        ApplyRegion();
+    if (FPending.Configured(actual, g_get_monotonic_time() / 1000)) NotifyBounds(actual);
+}
+
+// The form hears about a move or resize from the queue, not from inside
+// GTK's configure handler: its handlers may do anything, even destroy
+// this window. Reports that pile up before it runs count once, with the
+// latest bounds.
+void TGtkWindow::NotifyBounds(const TRect& actual) {
+    FBounds = actual;
+    if (!Application) {
+        if (FClient) FClient->HostBoundsChanged(actual);
+        return;
+    }
+    if (FBoundsNotifyQueued) return;
+    FBoundsNotifyQueued = true;
+    TGtkHost* host = &FHost;
+    THostWindow id = FId;
+    Application->Queue([host, id] {
+        TGtkWindow* window = host->FindWindow(id);
+        if (!window) return;
+        window->FBoundsNotifyQueued = false;
+        // A newer request of the form's own is on its way: it wins.
+        if (!window->FPending.Empty()) return;
+        if (window->FClient) window->FClient->HostBoundsChanged(window->FBounds);
+    });
+}
+
+// --- shape -----------------------------------------------------------------
+
+void TGtkWindow::SetRegion(const TRegion* region) {
+    if (region) {
+        FRegion = std::make_unique<TRegion>(*region);
+        ApplyRegion();
+    } else {
+        FRegion.reset();
+        gtk_widget_shape_combine_region(FWindow.Get(), nullptr);
+    }
+    // On a mapped window GTK applies a new shape at the next allocation.
+    gtk_widget_queue_resize(FWindow.Get());
+}
+
+void TGtkWindow::ApplyRegion() {
+    std::vector<cairo_rectangle_int_t> rects;
+    rects.reserve(FRegion->Rects().size());
+    for (const TRect& r : FRegion->Rects())
+        rects.push_back({r.Left, r.Top, r.Width(), r.Height()});
+    TCairoRegionPtr region(rects.empty() ? cairo_region_create()
+                                         : cairo_region_create_rectangles(
+                                               rects.data(), static_cast<int>(rects.size())));
+    gtk_widget_shape_combine_region(FWindow.Get(), region.Get());
+    FShapedSize = {FBounds.Width(), FBounds.Height()};
+}
+
+// --- painting --------------------------------------------------------------
+
+void TGtkWindow::Present(const TRect& area) {
+    if (area.IsEmpty()) return;
+    gtk_widget_queue_draw_area(FArea, area.Left, area.Top, area.Width(), area.Height());
+}
+
+bool TGtkWindow::Draw(cairo_t* cr) {
+    ++FDrawCount;
+    const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
+    int width = buffer ? buffer->Width() : 0;
+    int height = buffer ? buffer->Height() : 0;
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    if (width > 0 && height > 0 &&
+        buffer->Stride() == cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width)) {
+        // The pixels are B, G, R, X: cairo's RGB24 as it stands, no copy.
+        auto* data = reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(buffer->Bits()));
+        TCairoSurfacePtr surface(cairo_image_surface_create_for_data(
+            data, CAIRO_FORMAT_RGB24, width, height, buffer->Stride()));
+        cairo_set_source_surface(cr, surface.Get(), 0, 0);
+        // With a window scale the form's pixels stay sharp squares.
+        if (gtk_widget_get_scale_factor(FArea) != 1)
+            cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+        cairo_rectangle(cr, 0, 0, width, height);
+        cairo_fill(cr);
+    }
+    // Beyond the buffer (the window grew before the form caught up): white.
+    int areaWidth = gtk_widget_get_allocated_width(FArea);
+    int areaHeight = gtk_widget_get_allocated_height(FArea);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    if (areaWidth > width) cairo_rectangle(cr, width, 0, areaWidth - width, areaHeight);
+    if (areaHeight > height)
+        cairo_rectangle(cr, 0, height, std::min(width, areaWidth), areaHeight - height);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    return true;
+}
+
+// --- activation and focus ----------------------------------------------------
+
+void TGtkWindow::Activate() {
+    if (FKind == TWindowKind::Popup) {
+        if (GdkWindow* w = gtk_widget_get_window(FWindow.Get())) gdk_window_raise(w);
+        return;
+    }
+    // Focusing a window that is not viewable yet fails; do it once mapped.
+    if (!Mapped()) {
+        FActivateOnMap = true;
+        return;
+    }
+    gtk_window_present_with_time(Window(), gtk_get_current_event_time());
+}
+
+void TGtkWindow::MapEvent() {
+    if (!FActivateOnMap) return;
+    FActivateOnMap = false;
+    gtk_window_present_with_time(Window(), gtk_get_current_event_time());
+}
+
+void TGtkWindow::FocusChange(bool in) {
+    if (!in) {
+        FKeysDown.reset();
+        ReleaseHeldModifiers();
+    }
+    if (FClient) FClient->HostActivated(in);
+}
+
+void TGtkWindow::AreaFocusChange(bool in) {
+    FIme.SetFocused(in);
+    if (!in) FIme.Reset();
+}
+
+bool TGtkWindow::AreaFocused() const {
+    return gtk_widget_has_focus(FArea);
+}
+
+// --- keyboard ----------------------------------------------------------------
+
+bool TGtkWindow::Key(GdkEventKey* event) {
+    bool press = event->type == GDK_KEY_PRESS;
+    if (GtkWidget* view = FocusedView()) {
+        // Keys for a focused web view go to it; the host's hook sees them
+        // first and may keep one for the framework (menu shortcuts).
+        TKeyStroke stroke =
+            TGtkKeyMap::Translate(event->keyval, event->hardware_keycode,
+                                  static_cast<GdkModifierType>(event->state), press, false);
+        return FHost.NativeViewKey(FId, view, stroke);
+    }
+    DeliverKey(event, press);
+    // Everything else belongs to the framework: no GTK focus moves, no
+    // mnemonics.
+    return true;
+}
+
+void TGtkWindow::DeliverKey(GdkEventKey* event, bool press) {
+    uint16_t keycode = event->hardware_keycode;
+    bool wasDown = press && keycode < FKeysDown.size() && FKeysDown.test(keycode);
+    if (keycode < FKeysDown.size()) FKeysDown.set(keycode, press);
+    TKeyStroke stroke = TGtkKeyMap::Translate(
+        event->keyval, keycode, static_cast<GdkModifierType>(event->state), press, wasDown);
+    if (stroke.VirtualKey == 0) stroke.VirtualKey = LayoutVirtualKey(event);
+    bool modifier = IsModifierKey(stroke.VirtualKey);
+
+    TGtkInputMethod::TFilterResult filtered = FIme.Filter(event);
+    // The input method typed exactly this key's character: an ordinary key.
+    bool plainCharacter = press && filtered.Committed.size() == 1 && stroke.Char != 0 &&
+                          filtered.Committed[0] == stroke.Char;
+    if (filtered.Consumed && !plainCharacter && !modifier) {
+        if (FClient && !filtered.Committed.empty()) FClient->HostText(filtered.Committed);
+        return;
+    }
+    if (!plainCharacter && !filtered.Committed.empty() && FClient)
+        FClient->HostText(filtered.Committed);
+    if (stroke.VirtualKey == 0) {
+        // No key code on any layout: what it types still arrives.
+        if (press && stroke.Char && FClient && filtered.Committed.empty())
+            FClient->HostText(std::u16string(1, stroke.Char));
+        return;
+    }
+    if (modifier) {
+        std::erase_if(FHeldModifiers,
+                      [&](const TKeyStroke& k) { return k.VirtualKey == stroke.VirtualKey; });
+        if (press) FHeldModifiers.push_back(stroke);
+    }
+    if (FClient) FClient->HostKey(stroke.Msg, stroke.VirtualKey, stroke.KeyData, stroke.Char);
+}
+
+// A modifier released while another window had the keyboard would stay
+// down for the framework: release what it still believes held.
+void TGtkWindow::ReleaseHeldModifiers() {
+    std::vector<TKeyStroke> held = std::move(FHeldModifiers);
+    FHeldModifiers.clear();
+    for (const TKeyStroke& down : held) {
+        uint32_t msg = down.Msg == WM_SYSKEYDOWN ? WM_SYSKEYUP : WM_KEYUP;
+        LPARAM data = down.KeyData | (LPARAM{1} << 30) | (LPARAM{1} << 31);
+        if (FClient) FClient->HostKey(msg, down.VirtualKey, data, 0);
+    }
+}
+
+// Keys of a non-Latin layout: the key's code on the first layout group.
+int TGtkWindow::LayoutVirtualKey(const GdkEventKey* event) const {
+    GdkKeymap* keymap = gdk_keymap_get_for_display(gtk_widget_get_display(FWindow.Get()));
+    guint* keyvals = nullptr;
+    GdkKeymapKey* keys = nullptr;
+    gint count = 0;
+    int vk = 0;
+    if (gdk_keymap_get_entries_for_keycode(keymap, event->hardware_keycode, &keys, &keyvals,
+                                           &count)) {
+        for (gint i = 0; i < count && vk == 0; ++i)
+            if (keys[i].group == 0 && keys[i].level == 0) vk = TGtkKeyMap::VirtualKey(keyvals[i]);
+    }
+    g_free(keys);
+    g_free(keyvals);
+    return vk;
+}
+
+// --- mouse -------------------------------------------------------------------
+
+TPoint TGtkWindow::WindowPoint(GdkWindow* eventWindow, double x, double y, double rootX,
+                               double rootY) const {
+    GdkWindow* area = gtk_widget_get_window(FArea);
+    if (eventWindow == area || !area)
+        return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
+    // Grabs can bring events of another window; its root position is exact.
+    gint originX = 0;
+    gint originY = 0;
+    gdk_window_get_origin(area, &originX, &originY);
+    return {static_cast<int>(std::floor(rootX)) - originX,
+            static_cast<int>(std::floor(rootY)) - originY};
+}
+
+void TGtkWindow::ButtonPress(const GdkEventButton* event) {
+    // GDK's own double-click events would come after a second press we
+    // already reported; the tracker decides instead.
+    if (event->type != GDK_BUTTON_PRESS) return;
+    if (FKind == TWindowKind::TopLevel && !gtk_widget_has_focus(FArea))
+        gtk_widget_grab_focus(FArea);
+    TPoint root{static_cast<int>(event->x_root), static_cast<int>(event->y_root)};
+    bool dbl = FClicks.Press(static_cast<int>(event->button), event->time, root);
+    uint32_t msg = ButtonMessage(event->button, true, dbl);
+    if (!msg || !FClient) return;
+    TPoint p = WindowPoint(event->window, event->x, event->y, event->x_root, event->y_root);
+    FClient->HostMouse(msg, p, MouseKeys(event->state) | ButtonKey(event->button));
+}
+
+void TGtkWindow::ButtonRelease(const GdkEventButton* event) {
+    uint32_t msg = ButtonMessage(event->button, false, false);
+    if (!msg || !FClient) return;
+    TPoint p = WindowPoint(event->window, event->x, event->y, event->x_root, event->y_root);
+    FClient->HostMouse(msg, p, MouseKeys(event->state) & ~ButtonKey(event->button));
+}
+
+void TGtkWindow::Motion(const GdkEventMotion* event) {
+    if (!FClient) return;
+    TPoint p = WindowPoint(event->window, event->x, event->y, event->x_root, event->y_root);
+    FClient->HostMouse(WM_MOUSEMOVE, p, MouseKeys(event->state));
+}
+
+void TGtkWindow::Scroll(const GdkEventScroll* event) {
+    int notches = 0;
+    if (event->direction == GDK_SCROLL_UP)
+        notches = 1;
+    else if (event->direction == GDK_SCROLL_DOWN)
+        notches = -1;
+    else if (event->direction == GDK_SCROLL_SMOOTH) {
+        // Touchpads scroll in fractions; a message goes out per whole notch.
+        FScrollRemainder -= event->delta_y;
+        notches = static_cast<int>(FScrollRemainder);
+        FScrollRemainder -= notches;
+    }
+    if (notches == 0 || !FClient) return;
+    TPoint p = WindowPoint(event->window, event->x, event->y, event->x_root, event->y_root);
+    auto delta = static_cast<uint16_t>(static_cast<int16_t>(notches * wheelDelta));
+    FClient->HostMouse(WM_MOUSEWHEEL, p, MouseKeys(event->state) | (WPARAM{delta} << 16));
+}
+
+void TGtkWindow::Leave(const GdkEventCrossing* event) {
+    // Crossings made by grabs starting are not the pointer leaving.
+    if (event->mode == GDK_CROSSING_GRAB || event->mode == GDK_CROSSING_GTK_GRAB ||
+        event->mode == GDK_CROSSING_STATE_CHANGED)
+        return;
+    if (event->detail == GDK_NOTIFY_INFERIOR) return;
+    if (FClient) FClient->HostMouseLeave();
+}
+
+bool TGtkWindow::GrabPointer() {
+    GdkWindow* area = gtk_widget_get_window(FArea);
+    if (!area || !gdk_window_is_viewable(area)) return false;
+    GdkSeat* seat = gdk_display_get_default_seat(gtk_widget_get_display(FArea));
+    // owner_events FALSE: every pointer event comes here, in our
+    // coordinates, wherever the pointer is.
+    return gdk_seat_grab(seat, area, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr, nullptr,
+                         nullptr, nullptr) == GDK_GRAB_SUCCESS;
+}
+
+void TGtkWindow::BeginMoveDrag(TPoint screenPoint) {
+    if (!Mapped() || !PrimaryButtonHeld(FWindow.Get())) return;
+    gtk_window_begin_move_drag(Window(), 1, screenPoint.X, screenPoint.Y, GDK_CURRENT_TIME);
+}
+
+void TGtkWindow::BeginResizeDrag(int hitTest, TPoint screenPoint) {
+    GdkWindowEdge edge{};
+    if (!EdgeFromHitTest(hitTest, edge)) return;
+    if (!Mapped() || !PrimaryButtonHeld(FWindow.Get())) return;
+    gtk_window_begin_resize_drag(Window(), edge, 1, screenPoint.X, screenPoint.Y, GDK_CURRENT_TIME);
+}
+
+// --- native views ------------------------------------------------------------
+
+void TGtkWindow::AttachView(GtkWidget* view) {
+    if (FViews.count(view)) return;
+    FViews[view] = TRect{};
+    // Hidden until the framework places it.
+    gtk_widget_set_visible(view, FALSE);
+    gtk_overlay_add_overlay(Overlay(), view);
+}
+
+void TGtkWindow::PlaceView(GtkWidget* view, const TRect& rect, bool visible) {
+    auto it = FViews.find(view);
+    if (it == FViews.end()) return;
+    bool moved = it->second != rect;
+    it->second = rect;
+    gtk_widget_set_visible(view, visible && !rect.IsEmpty());
+    if (moved) gtk_widget_queue_allocate(FOverlay);
+}
+
+void TGtkWindow::DetachView(GtkWidget* view) {
+    if (!FViews.erase(view)) return;
+    if (gtk_widget_get_parent(view) == FOverlay)
+        gtk_container_remove(GTK_CONTAINER(FOverlay), view);
+}
+
+void TGtkWindow::FocusView(GtkWidget* view) {
+    if (FViews.count(view)) gtk_widget_grab_focus(view);
+}
+
+GtkWidget* TGtkWindow::FocusedView() const {
+    GtkWidget* focus = gtk_window_get_focus(Window());
+    for (GtkWidget* w = focus; w && w != FOverlay; w = gtk_widget_get_parent(w))
+        if (gtk_widget_get_parent(w) == FOverlay && FViews.count(w)) return w;
+    return nullptr;
+}
+
+bool TGtkWindow::ChildPosition(GtkWidget* child, GdkRectangle* allocation) {
+    auto it = FViews.find(child);
+    if (it == FViews.end()) return false;
+    const TRect& r = it->second;
+    *allocation = {r.Left, r.Top, std::max(r.Width(), 1), std::max(r.Height(), 1)};
+    return true;
+}
