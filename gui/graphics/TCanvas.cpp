@@ -28,6 +28,14 @@ TRect Normalized(TRect r) {
     return r;
 }
 
+// Curves are traced whole before clipping; beyond this size a shape is
+// taken for a mistake and not drawn, rather than tracing millions of rows.
+constexpr int64_t MaxCurveSide = 1 << 16;
+
+bool TooBigToTrace(const TRect& r) {
+    return int64_t{r.Right} - r.Left > MaxCurveSide || int64_t{r.Bottom} - r.Top > MaxCurveSide;
+}
+
 // Light pixels vanish in the disabled look; the rest become the etching.
 bool IsDark(uint32_t p) {
     const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
@@ -290,8 +298,9 @@ void TCanvas::StrokeRows(TPoint at, const std::vector<TSpan>& rows) {
 }
 
 void TCanvas::DrawShape(TRect rect, TRowMaker rows, int ew, int eh) {
-    rect = ToDevice(Normalized(rect));
-    if (rect.IsEmpty() || DeviceClip().empty()) return;
+    rect = Normalized(rect);
+    if (rect.IsEmpty() || TooBigToTrace(rect) || DeviceClip().empty()) return;
+    rect = ToDevice(rect);
     const int w = rect.Width(), h = rect.Height();
     if (FState.Pen.Style() == psClear) return FillRows(rect.TopLeft(), rows(w - 1, h - 1, ew, eh));
     const std::vector<TSpan> shape = rows(w, h, ew, eh);
@@ -398,8 +407,11 @@ void TCanvas::RoundRect(const TRect& rect, int ellipseWidth, int ellipseHeight) 
 }
 
 void TCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
-    const TRect box = ToDevice(Normalized(TRect(x1, y1, x2, y2)));
-    if (box.IsEmpty() || FState.Pen.Style() == psClear || DeviceClip().empty()) return;
+    const TRect logical = Normalized(TRect(x1, y1, x2, y2));
+    if (logical.IsEmpty() || TooBigToTrace(logical) || FState.Pen.Style() == psClear ||
+        DeviceClip().empty())
+        return;
+    const TRect box = ToDevice(logical);
     const TPoint start = ToDevice(x3, y3), end = ToDevice(x4, y4);
     const double cx = box.Left + (box.Width() - 1) / 2.0, cy = box.Top + (box.Height() - 1) / 2.0;
     constexpr double Turn = 2 * std::numbers::pi;

@@ -90,12 +90,20 @@ const std::vector<TSpan>& SpansAt(const std::vector<TBand>& bands, size_t& curso
     return cursor < bands.size() && bands[cursor].Top <= y ? bands[cursor].Spans : none;
 }
 
+// Equal neighbouring rows become one rectangle first: a window-sized
+// rounded rectangle is a handful of rectangles, not one per row.
 TRegion FromRows(int left, int top, const std::vector<TSpan>& rows) {
     std::vector<TRect> rects;
-    for (size_t y = 0; y < rows.size(); ++y)
-        if (!rows[y].IsEmpty())
-            rects.emplace_back(left + rows[y].Left, top + static_cast<int>(y), left + rows[y].Right,
-                               top + static_cast<int>(y) + 1);
+    for (size_t y = 0; y < rows.size(); ++y) {
+        if (rows[y].IsEmpty()) continue;
+        const int rowTop = top + static_cast<int>(y);
+        const TRect row(left + rows[y].Left, rowTop, left + rows[y].Right, rowTop + 1);
+        if (!rects.empty() && rects.back().Bottom == rowTop && rects.back().Left == row.Left &&
+            rects.back().Right == row.Right)
+            rects.back().Bottom = row.Bottom;
+        else
+            rects.push_back(row);
+    }
     return TRegion::FromRects(rects);
 }
 

@@ -276,3 +276,14 @@ TEST_F(CanvasShapes, PixelsReadAndWriteThroughTheOrigin) {
     C.SetPixel(0, 1, clBlue); // outside the clip
     EXPECT_EQ(CountPixels(Bitmap, clBlue), 1);
 }
+
+TEST_F(CanvasShapes, AbsurdlyLargeCurvesAreNotTraced) {
+    Start(4, 4);
+    C.Ellipse(INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2);
+    C.RoundRect(-200000, -200000, 200000, 200000, 10, 10);
+    C.Arc(-200000, 0, 200000, 4, 0, 0, 1, 1);
+    EXPECT_EQ(CountPixels(Bitmap, clWhite), 16);
+    // Large but sane shapes are still drawn.
+    C.Ellipse(-30000, -30000, 30000, 30000);
+    EXPECT_EQ(CountPixels(Bitmap, clRed), 16);
+}
