@@ -55,6 +55,7 @@ bool TApplication::ProcessMessage() {
         FTerminated = true;
         return true;
     }
+    if (MenuMessageFilter && MenuMessageFilter(msg)) return true;
     if (!RunHooks(msg)) {
         TranslateMessage(msg);
         DispatchMessage(msg);

@@ -55,6 +55,10 @@ public:
     void DispatchMessage(const TMsg& msg);
     size_t QueuedCount() const { return FQueue.size(); }
 
+    // Sees every message before the hooks; true consumes it. An open menu
+    // takes the keyboard and mouse this way, as a modal menu loop would.
+    static inline std::function<bool(const TMsg& msg)> MenuMessageFilter;
+
     // Hooks (application message events) in creation order.
     void AddHook(TApplicationEvents* hook);
     void RemoveHook(TApplicationEvents* hook);

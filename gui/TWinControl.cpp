@@ -354,6 +354,8 @@ void TWinControl::HandleKeyMessage(TMessage& m) {
     case WM_SYSKEYDOWN: {
         int key = static_cast<int>(m.WParam);
         if (form && form != this && form->PreviewKeyDown(key, shift)) return;
+        // A form without a focused control still has its menu shortcuts.
+        if (form && form == this && form->IsShortCut(key, shift)) return;
         if (key == 0) return;
         auto alive = AliveToken();
         KeyDown(key, shift);
