@@ -1,0 +1,113 @@
+#pragma once
+// One embedded browser view on WebKitGTK. The native view handed to the
+// host is an overlay that holds the web view and our find bar above it;
+// it stays the same for the engine's life, while the web view inside may be
+// replaced by one related to an opener (a page that asked for a new window
+// gets its own view, made by WebKit's rules).
+#include <gtk/gtk.h>
+#include <webkit2/webkit2.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/browser/IBrowserEngine.h"
+#include "platform/browser/webkit/GObjectPtr.h"
+#include "platform/browser/webkit/TFindBar.h"
+
+namespace platform {
+
+class TWebKitFactory;
+// An answer the page gives later (a script result, a resource's size).
+struct TWebKitDataRequest;
+
+class TWebKitEngine : public IBrowserEngine {
+public:
+    TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events);
+    ~TWebKitEngine() override;
+
+    // IBrowserEngine
+    void* NativeView() const override { return FContainer; }
+    void Navigate(const std::string& url) override;
+    bool CanGoBack() const override;
+    bool CanGoForward() const override;
+    void GoBack() override;
+    void GoForward() override;
+    void Refresh(bool bypassCache) override;
+    void Stop() override;
+    std::string LocationURL() const override;
+    std::string LocationName() const override;
+    std::optional<std::string> BodyOuterHTML() override;
+    TPageInfo PageInfo() override;
+    std::string SuggestedFileName() const override;
+    void SaveAs(const std::string& fileName) override;
+    void Print(bool prompt) override;
+    void PrintPreview() override;
+    void PageSetup() override;
+    void EditCommand(TEditCommand command) override;
+    void SetZoomLevel(int level) override;
+    int ZoomLevel() const override;
+    void ShowFindBar() override;
+    void Focus() override;
+    bool HasFocus() const override;
+    bool DeliverKey(const TBrowserKey& key) override;
+
+    WebKitWebView* WebView() const { return FView; }
+    TFindBar& FindBar() { return *FFindBar; }
+    // True while any engine is inside a WebKit callback: nothing may wait for
+    // the web process then.
+    static bool InsideCallback();
+    // Waits up to `timeoutMs` for `done`, running the main loop; false when
+    // the time ran out or waiting is not safe here.
+    static bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
+
+private:
+    void CreateView(WebKitWebView* relatedTo);
+    void DestroyView();
+    void ConnectView();
+    GtkWidget* AcceptWindow(WebKitWebView* opener);
+    void ReportTitle(const std::string& title);
+    void FetchBody();
+    void ProbeTitle();
+    static void OnTitleProbe(GObject* source, GAsyncResult* result, gpointer data);
+    void ShowErrorPage(const std::string& url, const std::string& reason);
+    GtkWindow* ParentWindow() const;
+    WebKitPrintOperation* NewPrintOperation();
+
+    static gboolean OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
+                                   WebKitPolicyDecisionType type, gpointer self);
+    static GtkWidget* OnCreate(WebKitWebView* view, WebKitNavigationAction* action, gpointer self);
+    static void OnTitle(GObject* view, GParamSpec* spec, gpointer self);
+    static void OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gpointer self);
+    static gboolean OnLoadFailed(WebKitWebView* view, WebKitLoadEvent event, gchar* uri,
+                                 GError* error, gpointer self);
+    static void OnMouseTarget(WebKitWebView* view, WebKitHitTestResult* hit, guint modifiers,
+                              gpointer self);
+    static void OnClose(WebKitWebView* view, gpointer self);
+    static void OnTerminated(WebKitWebView* view, WebKitWebProcessTerminationReason reason,
+                             gpointer self);
+    static gboolean OnPrintRequest(WebKitWebView* view, WebKitPrintOperation* op, gpointer self);
+    static gboolean OnKeyPress(GtkWidget* widget, GdkEventKey* event, gpointer self);
+    static gboolean OnFocusIn(GtkWidget* widget, GdkEvent* event, gpointer self);
+    static void OnContainerFocus(GtkWidget* widget, gpointer self);
+    static gboolean OnErrorPageIdle(gpointer self);
+
+    TWebKitFactory& FFactory;
+    TBrowserEvents FEvents;
+    GtkWidget* FContainer = nullptr; // our reference, sunk
+    WebKitWebView* FView = nullptr;  // owned by the container
+    std::unique_ptr<TFindBar> FFindBar;
+    std::shared_ptr<int> FAlive = std::make_shared<int>(0);
+    int FZoomLevel = 2;
+    std::string FReportedTitle;
+    std::string FStatusText;
+    std::string FLastURL;      // the last address the view had
+    std::string FInternalLoad; // address of the error page being loaded
+    std::string FErrorURL;     // the page whose process died, for the error page
+    std::string FErrorReason;
+    TGSourceId FErrorPageSource;
+    std::optional<std::string> FBody; // after the last document complete
+    std::shared_ptr<TWebKitDataRequest> FBodyRequest;
+};
+
+} // namespace platform

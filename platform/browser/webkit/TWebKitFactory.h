@@ -1,0 +1,47 @@
+#pragma once
+// Makes the WebKit engines of the program and holds what all views share:
+// one web context, one set of settings, and the print settings and page
+// setup that the print commands remember between pages. Needs GTK to be
+// initialised first.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/browser/IBrowserEngine.h"
+
+typedef struct _WebKitWebContext WebKitWebContext;
+typedef struct _WebKitSettings WebKitSettings;
+typedef struct _GtkPrintSettings GtkPrintSettings;
+typedef struct _GtkPageSetup GtkPageSetup;
+
+namespace platform {
+
+class TWebKitFactory : public IBrowserEngineFactory {
+public:
+    TWebKitFactory();
+    ~TWebKitFactory() override;
+
+    std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
+
+    WebKitWebContext* Context() const;
+    WebKitSettings* Settings() const;
+    // Print settings and page setup in force; never null.
+    GtkPrintSettings* PrintSettings() const;
+    void SetPrintSettings(GtkPrintSettings* settings);
+    GtkPageSetup* PageSetup() const;
+    void SetPageSetup(GtkPageSetup* setup);
+
+    // Print preview prints into a PDF file and hands it here; the default
+    // opens it with the desktop's viewer. Tests replace it.
+    using TPreviewHandler = std::function<void(const std::string& pdfPath)>;
+    void SetPreviewHandler(TPreviewHandler handler);
+    void ShowPreview(const std::string& pdfPath) const;
+    // Where the next preview is printed to.
+    std::string NextPreviewPath();
+
+private:
+    struct TShared;
+    std::unique_ptr<TShared> FShared;
+};
+
+} // namespace platform
