@@ -98,8 +98,13 @@ constexpr uint32_t CM_VISIBLECHANGED = CM_BASE + 22;
 constexpr uint32_t CM_SHOWINGCHANGED = CM_BASE + 25;
 constexpr uint32_t CM_ENTER = CM_BASE + 26;
 constexpr uint32_t CM_EXIT = CM_BASE + 27;
+// Sent to a parent after a child joined (LParam 1) or left (LParam 0) its
+// Controls(); WParam is the TControl*. A leaving child may be half destroyed:
+// compare the pointer, do not call it.
 constexpr uint32_t CM_CONTROLLISTCHANGE = CM_BASE + 44;
 constexpr uint32_t CM_RELEASE = CM_BASE + 33;
+// Sent up the parent chain by TControl::Show; WParam is the child of the
+// receiver that is to come into view.
 constexpr uint32_t CM_SHOWCONTROL = CM_BASE + 40;
 constexpr uint32_t CM_INVOKE = CM_BASE + 60; // runs a queued callback
 

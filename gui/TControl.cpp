@@ -221,6 +221,11 @@ void TControl::SetVisible(bool visible) {
     RequestAlign();
 }
 
+void TControl::Show() {
+    if (FParent) FParent->Perform(CM_SHOWCONTROL, reinterpret_cast<WPARAM>(this));
+    SetVisible(true);
+}
+
 void TControl::VisibleChanged() {}
 
 bool TControl::Showing() const {

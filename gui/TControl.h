@@ -71,7 +71,9 @@ public:
     void SetAlign(TAlign align);
     bool Visible() const { return FVisible; }
     void SetVisible(bool visible);
-    void Show() { SetVisible(true); }
+    // Also asks the parent chain to bring the control into view
+    // (CM_SHOWCONTROL), so that a control on a hidden page shows its page.
+    void Show();
     void Hide() { SetVisible(false); }
     // Visible with every parent up to a visible form.
     bool Showing() const;

@@ -56,6 +56,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->Invalidate();
     if (auto* win = dynamic_cast<TWinControl*>(control)) win->PlacementChanged();
     Realign();
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -67,6 +68,7 @@ void TWinControl::RemoveControl(TControl* control) {
     control->FParent = nullptr;
     if (auto* win = dynamic_cast<TWinControl*>(control)) win->PlacementChanged();
     Realign();
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
 }
 
 void TWinControl::ChangeZOrder(TControl* control, bool toFront) {
@@ -302,6 +304,11 @@ void TWinControl::WndProc(TMessage& m) {
         return;
     case WM_KILLFOCUS:
         DoExit();
+        return;
+    case CM_SHOWCONTROL:
+        // A container that shows one child at a time (a page control)
+        // answers this; everyone else passes it up.
+        if (Parent()) Parent()->Perform(CM_SHOWCONTROL, reinterpret_cast<WPARAM>(this));
         return;
     default:
         TControl::WndProc(m);
