@@ -5,6 +5,7 @@
 #include "gui/TApplication.h"
 #include "gui/TForm.h"
 #include "gui/TWinControl.h"
+#include "gui/graphics/TCanvas.h"
 #include "gui/graphics/TFont.h"
 
 const TEnumTable& AlignNames() {
@@ -408,6 +409,10 @@ void TControl::WndProc(TMessage& m) {
         break;
     case CM_PARENTCOLORCHANGED:
         ParentColorChanged();
+        break;
+    case WM_PAINT:
+        // What a parent's PaintControls sends to its plain children.
+        Paint(*reinterpret_cast<TCanvas*>(m.WParam));
         break;
     default:
         break;
