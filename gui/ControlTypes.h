@@ -1,0 +1,28 @@
+#pragma once
+// Enumerations shared by the standard controls, with the names layouts use.
+#include "gui/Messages.h"
+#include "gui/TClassInfo.h"
+
+// Sent to each control of a form for an Alt+letter the focused control did
+// not use; WParam is the character, Result 1 when a control took it.
+constexpr uint32_t CM_DIALOGCHAR = CM_BASE + 6;
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+// Vertical placement of a label's text.
+enum class TLabelLayout { tlTop, tlCenter, tlBottom };
+enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum class TScrollBarKind { sbHorizontal, sbVertical };
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+const TEnumTable& AlignmentNames();
+const TEnumTable& BevelCutNames();
+const TEnumTable& LabelLayoutNames();
+const TEnumTable& ButtonLayoutNames();
+const TEnumTable& ScrollBarKindNames();
+const TEnumTable& ScrollStyleNames();
+const TEnumTable& EditCharCaseNames();
+
+// DrawText alignment flag of an alignment.
+unsigned AlignmentFlags(TAlignment alignment);
