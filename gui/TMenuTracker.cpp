@@ -315,9 +315,11 @@ bool TMenuTracker::FilterInactive(const TMsg& msg) {
         Instance()->EnterBar(bar);
         return true;
     }
-    if (m != WM_SYSKEYDOWN || !(shift & ssAlt) || (shift & ssCtrl)) return false;
+    // A system key-down is a key pressed with Alt held, whatever the modifier
+    // state says by the time the message is taken from the queue.
+    if (m != WM_SYSKEYDOWN || (shift & ssCtrl)) return false;
     // Alt+letter: a shortcut of the form comes before the bar's access keys.
-    if (FindFormShortCut(form, ShortCut(key, shift))) return false;
+    if (FindFormShortCut(form, ShortCut(key, shift | ssAlt))) return false;
     IMenuBarView* bar = BarOf(form);
     int index = bar ? BarAccessIndex(bar, KeyChar(key, msg.Char)) : -1;
     if (index < 0) return false;

@@ -67,9 +67,10 @@ int TMenuWindow::ItemAtScreen(TPoint screen) const {
 void TMenuWindow::SetHotIndex(int index) {
     if (index < -1 || index >= ItemCount()) index = -1;
     if (index == FHot) return;
-    if (FHot >= 0) InvalidateRect(ItemRect(FHot));
+    // Item rectangles are client coordinates; the form invalidates window ones.
+    if (FHot >= 0) InvalidateWindowArea(ItemRect(FHot).Offset(Border, Border));
     FHot = index;
-    if (FHot >= 0) InvalidateRect(ItemRect(FHot));
+    if (FHot >= 0) InvalidateWindowArea(ItemRect(FHot).Offset(Border, Border));
 }
 
 int TMenuWindow::NextSelectable(int from, int step) const {
@@ -116,6 +117,12 @@ void TMenuWindow::Rebuild() {
     for (TRect& r : FRects)
         r.Right = width;
     FHot = IndexOf(hot);
+    // Never larger than the screen: what does not fit is not shown.
+    TRect work = Application->Host().WorkArea();
+    width = std::min(width, std::max(work.Width() - 2 * Border, 0));
+    for (TRect& r : FRects)
+        r.Right = width;
+    y = std::min(y, std::max(work.Height() - 2 * Border, 0));
     SetBounds(Left(), Top(), width + 2 * Border, y + 2 * Border);
     InvalidateWindowArea({0, 0, Width(), Height()});
 }

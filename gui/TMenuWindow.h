@@ -16,7 +16,8 @@ class TMenuWindow : public TPopupWindow {
 public:
     // Between the window's edge and its items.
     static constexpr int Border = 3;
-    // No item or window side grows beyond this, whatever a measure handler says.
+    // No item grows beyond this, whatever a measure handler says; the window
+    // is never larger than the work area.
     static constexpr int MaxSide = 4096;
 
     TMenuWindow(TComponent* owner, TMenuItem* parentItem);
