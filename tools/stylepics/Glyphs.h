@@ -1,0 +1,26 @@
+#pragma once
+// Line-drawn symbols shared by every style, placed in a box of the given
+// size whose centre is (cx, cy). Widths are stroke widths in pixels.
+#include "tools/stylepics/Shapes.h"
+
+namespace stylepics {
+
+enum class TDirection { Left, Right, Up, Down };
+
+TSdf CrossGlyph(float cx, float cy, float size, float width);
+TSdf PlusGlyph(float cx, float cy, float size, float width);
+// A window outline with a heavier title edge.
+TSdf MaximiseGlyph(float cx, float cy, float size, float width);
+// Two overlapping window outlines.
+TSdf RestoreGlyph(float cx, float cy, float size, float width);
+// A bar along the bottom of the box.
+TSdf MinimiseGlyph(float cx, float cy, float size, float width);
+TSdf QuestionGlyph(float cx, float cy, float size, float width);
+TSdf DiamondGlyph(float cx, float cy, float size);
+// Solid triangle pointing in `to`.
+TSdf TriangleGlyph(float cx, float cy, float size, TDirection to);
+// Open chevron (two strokes) pointing in `to`.
+TSdf ChevronGlyph(float cx, float cy, float size, float width, TDirection to);
+TSdf CheckGlyph(float cx, float cy, float size, float width);
+
+} // namespace stylepics
