@@ -5,6 +5,7 @@
 // few small shared services (hit test, work area, menu font, the check-mark
 // picture list). Nothing here keeps state between calls except the shared
 // check-mark list.
+#include "gui/TMenuItem.h"
 #include "gui/Types.h"
 
 class TBitmap;
@@ -87,6 +88,12 @@ void SetControlBounds(TControl* control, const TRect& rect);
 // metrics to read, so the menu font is fixed: "宋体" at 9 points (em height
 // 12 pixels), GB2312 character set, no style, colour clMenuText.
 void SetMenuFont(TFont& font);
+
+// Gives the item and every item below it, at any depth, these owner-draw
+// handlers. Whatever handlers were there before are replaced, the advanced
+// draw handler included (it would otherwise be asked first).
+void SetMenuItemDrawHandlers(TMenuItem* item, const TMenuMeasureItemEvent& measure,
+                             const TMenuDrawItemEvent& draw);
 
 // Brush colour, then frame / fill.
 void FrameRectColor(TCanvas& canvas, const TRect& rect, TColor color);

@@ -33,6 +33,16 @@ void SetMenuFont(TFont& font) {
     font.Assign(menuFont);
 }
 
+void SetMenuItemDrawHandlers(TMenuItem* item, const TMenuMeasureItemEvent& measure,
+                             const TMenuDrawItemEvent& draw) {
+    if (!item) return;
+    item->OnMeasureItem = measure;
+    item->OnDrawItem = draw;
+    item->OnAdvancedDrawItem = nullptr;
+    for (int i = 0; i < item->Count(); ++i)
+        SetMenuItemDrawHandlers(item->Items(i), measure, draw);
+}
+
 void FrameRectColor(TCanvas& canvas, const TRect& rect, TColor color) {
     canvas.Brush().SetColor(color);
     canvas.FrameRect(rect);

@@ -288,3 +288,37 @@ TEST(MenuHelpers, CheckImagesHoldTheCheckMarkWithWhiteLeftOut) {
 TEST(Win95OSR2, NeverSetHere) {
     EXPECT_FALSE(IsWin95OSR2());
 }
+
+TEST_F(SkinControlsTest, MenuDrawHandlersReachEveryItemAndReplaceOldOnes) {
+    TMenuItem root(nullptr);
+    auto* file = new TMenuItem(&root);
+    auto* open = new TMenuItem(&root);
+    auto* recent = new TMenuItem(&root);
+    root.Add(file);
+    file->Add(open);
+    open->Add(recent);
+    bool oldAdvanced = false;
+    recent->OnAdvancedDrawItem = [&](TObject*, TCanvas&, TRect, TOwnerDrawState) {
+        oldAdvanced = true;
+    };
+    std::vector<TObject*> measured, drawn;
+    SetMenuItemDrawHandlers(
+        &root, [&](TObject* sender, TCanvas&, int&, int&) { measured.push_back(sender); },
+        [&](TObject* sender, TCanvas&, TRect, bool selected) {
+            EXPECT_TRUE(selected);
+            drawn.push_back(sender);
+        });
+    TBitmap b;
+    Fill(b, 4, 4, Marker);
+    int w = 0, h = 0;
+    for (TMenuItem* item : {&root, file, open, recent}) {
+        ASSERT_TRUE(item->OnMeasureItem);
+        item->OnMeasureItem(item, b.Canvas(), w, h);
+        ASSERT_TRUE(item->OnDrawItem);
+        EXPECT_FALSE(item->OnAdvancedDrawItem);
+        item->OnDrawItem(item, b.Canvas(), {0, 0, 4, 4}, true);
+    }
+    EXPECT_EQ(measured, (std::vector<TObject*>{&root, file, open, recent}));
+    EXPECT_EQ(drawn.size(), 4u);
+    EXPECT_FALSE(oldAdvanced);
+}
