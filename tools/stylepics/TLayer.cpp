@@ -27,6 +27,16 @@ void TLayer::Fill(const TSdf& shape, const TPaint& paint, float opacity) {
     }
 }
 
+void TLayer::Clip(const TSdf& shape) {
+    for (int y = 0; y < FHeight; ++y) {
+        for (int x = 0; x < FWidth; ++x) {
+            const float cover = std::clamp(0.5f - shape(x + 0.5f, y + 0.5f), 0.0f, 1.0f);
+            TPremul& p = Pixel(x, y);
+            p.R *= cover, p.G *= cover, p.B *= cover, p.A *= cover;
+        }
+    }
+}
+
 void TLayer::Flood(const TPaint& paint) {
     for (int y = 0; y < FHeight; ++y)
         for (int x = 0; x < FWidth; ++x)

@@ -37,6 +37,9 @@ public:
     // Straight colour of a pixel (alpha 0: black).
     TRgba At(int x, int y) const;
     float Alpha(int x, int y) const;
+    // Keeps only what lies inside `shape`, soft at its edge: several soft
+    // fills along one edge would otherwise add up to a solid pixel.
+    void Clip(const TSdf& shape);
     // Another layer on top of this one, its top-left at (x, y).
     void Compose(const TLayer& top, int x = 0, int y = 0);
     // Mirror images, for left and right pieces painted once.

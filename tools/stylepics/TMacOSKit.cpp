@@ -117,9 +117,9 @@ TLayer TMacOSKit::TitleButton(TTitleButton kind, TButtonState state, int size) {
                                       : MaxGreen;
     if (state == bsDown) base = Darken(base, 0.3f);
     PaintJewel(layer, c, c, r, base);
-    if (state == bsNormal) return layer;
-    // The symbols show only under the pointer.
-    const TRgba ink = Darken(base, 0.62f);
+    // The symbols show fully only under the pointer; at rest they are a
+    // hint, which also tells maximise from restore.
+    const TRgba ink = WithAlpha(Darken(base, 0.62f), state == bsNormal ? 0.3f : 1.0f);
     switch (kind) {
     case tbClose:
         layer.Fill(CrossGlyph(c, c, r * 0.95f, 1.6f), ink);
@@ -221,6 +221,7 @@ TLayer TMacOSKit::TrackBarBar(int w, int h) {
     const TSdf groove = Box(0, 0, w, h, h / 2.0f);
     PaintRamp(layer, groove, 0, h, Rgb(140, 140, 146), Rgb(236, 236, 238));
     PaintOutline(layer, groove, Rgb(110, 110, 116));
+    layer.Clip(groove);
     return layer;
 }
 
@@ -244,11 +245,15 @@ TLayer TMacOSKit::TrackBarSlider(bool vertical, int w, int h) {
 
 TLayer TMacOSKit::ScrollBarButton(bool forward, TButtonState state, int w, int h) {
     TLayer layer(w, h);
-    const TSdf face = Box(0, 0, w, h);
+    // Slightly rounded, so the corner pixel the button is keyed on shows the
+    // channel and not the face.
+    const TSdf face = Box(0, 0, w, h, 2);
     PaintAqua(layer, face, 0, h, state == bsDown ? DeepBlue : White);
     if (state == bsHot) layer.Fill(face, Rgb(84, 148, 236, 0.18f));
     // A seam against the channel.
-    layer.Fill(forward ? Box(0, 0, w, 1) : Box(0, h - 1.0f, w, h), Rgb(120, 120, 126));
+    layer.Fill(forward ? Box(2, 0, w - 2.0f, 1) : Box(2, h - 1.0f, w - 2.0f, h),
+               Rgb(120, 120, 126));
+    layer.Clip(face);
     layer.Fill(TriangleGlyph(w / 2.0f, h / 2.0f, 8, forward ? TDirection::Down : TDirection::Up),
                state == bsDown ? Rgb(255, 255, 255) : Rgb(28, 28, 30));
     return layer;

@@ -278,6 +278,7 @@ TLayer TStyleKit::TrackBarBar(int w, int h) {
     const TSdf shape = Box(0, 0, w, h, h / 2.0f);
     PaintRamp(layer, shape, 0, h, Darken(back, 0.3f), Lighten(back, 0.6f));
     PaintOutline(layer, shape, WithAlpha(Darken(back, 0.45f), 0.9f));
+    layer.Clip(shape);
     return layer;
 }
 
@@ -339,6 +340,7 @@ TLayer TStyleKit::Tab(bool active, int w, int h) {
     const TSdf inner = Grow(topRounded(h + 4), -1);
     layer.Fill(Subtract(shape, inner), p.TabFrame);
     if (active && p.TabAccent.A > 0) layer.Fill(Intersect(inner, Box(0, 0, w, 3)), p.TabAccent);
+    layer.Clip(shape);
     return layer;
 }
 
