@@ -1,5 +1,6 @@
 #include "gui/StandardClasses.h"
 
+#include "gui/TComboBox.h"
 #include "gui/TEdit.h"
 #include "gui/TFrame.h"
 #include "gui/TImage.h"
@@ -8,6 +9,7 @@
 #include "gui/TOpenDialog.h"
 #include "gui/TPanel.h"
 #include "gui/TPopupWindow.h"
+#include "gui/TScrollBar.h"
 #include "gui/TSpeedButton.h"
 
 // The standard controls (panels, labels, images, buttons, edits, lists, ...).
@@ -21,4 +23,6 @@ void RegisterControlClasses() {
     RegisterClass(TFrame::StaticClass());
     RegisterClass(TOpenDialog::StaticClass());
     RegisterClass(TEdit::StaticClass());
+    RegisterClass(TComboBox::StaticClass());
+    RegisterClass(TScrollBar::StaticClass());
 }

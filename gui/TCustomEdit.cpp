@@ -205,6 +205,10 @@ bool TCustomEdit::WantsKey(int key) const {
 
 void TCustomEdit::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
+    if (key != 0) EditKey(key, shift);
+}
+
+void TCustomEdit::EditKey(int& key, TShiftState shift) {
     const bool extend = shift & ssShift;
     const bool ctrl = (shift & ssCtrl) && !(shift & ssAlt);
     const int caret = FBuffer.CaretPos();
@@ -263,8 +267,10 @@ void TCustomEdit::KeyDown(int& key, TShiftState shift) {
 
 void TCustomEdit::KeyPress(char16_t& key) {
     TWinControl::KeyPress(key);
-    const char16_t ch = key;
-    if (ch == 0) return;
+    if (key != 0) EditChar(key);
+}
+
+void TCustomEdit::EditChar(char16_t ch) {
     const TShiftState shift = KeyboardShiftState();
     if ((shift & ssCtrl) && !(shift & ssAlt)) return; // shortcuts, handled in KeyDown
     if (ch == u'\b') {

@@ -84,6 +84,10 @@ protected:
     void PaintNonClient(TCanvas& canvas) override;
     void EraseBackground(TCanvas& canvas) override;
 
+    // The editing keys after OnKeyDown; set key to 0 when used.
+    virtual void EditKey(int& key, TShiftState shift);
+    // A character after OnKeyPress (never 0).
+    virtual void EditChar(char16_t ch);
     virtual void PaintBackground(TCanvas& canvas);
     virtual void PaintText(TCanvas& canvas);
     virtual void PaintCaret(TCanvas& canvas);
