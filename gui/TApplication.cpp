@@ -231,6 +231,7 @@ void TApplication::ShowException(const std::exception& e) {
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, uint32_t flags) {
+    FShownBoxes.push_back({text, caption});
     THostWindow parent = 0;
     if (FMainForm) parent = FMainForm->HostWindow();
     return FHost->MessageBox(parent, text, caption, flags);

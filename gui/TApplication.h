@@ -84,6 +84,12 @@ public:
     void ShowException(const std::exception& e);
     TExceptionEvent OnException;
     int MessageBox(const std::string& text, const std::string& caption, uint32_t flags);
+    struct TShownBox {
+        std::string Text;
+        std::string Caption;
+    };
+    // Every message box shown so far (the state dump lists them).
+    const std::vector<TShownBox>& ShownBoxes() const { return FShownBoxes; }
 
     void WndProc(TMessage& message) override;
 
@@ -114,6 +120,7 @@ private:
     std::vector<TCustomForm*> FForms;
     std::map<uintptr_t, std::function<void()>> FCallbacks;
     uintptr_t FNextCallback = 1;
+    std::vector<TShownBox> FShownBoxes;
 };
 
 // The one application object of the process (set by its constructor).

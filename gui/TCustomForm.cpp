@@ -77,7 +77,14 @@ TCustomForm::~TCustomForm() {
 
 void TCustomForm::LoadLayout(const std::string& resourceName) {
     TLayoutLoader::LoadResource(this, resourceName);
-    if (OnCreate) OnCreate(this);
+    // A failing creation handler is reported; the window still opens.
+    if (OnCreate) {
+        try {
+            OnCreate(this);
+        } catch (const std::exception& e) {
+            Application->HandleException(this, e);
+        }
+    }
 }
 
 THostWindow TCustomForm::HostWindow() {
@@ -199,7 +206,12 @@ void TCustomForm::VisibleChanged() {
 }
 
 void TCustomForm::DoShow() {
-    if (OnShow) OnShow(this);
+    if (!OnShow) return;
+    try {
+        OnShow(this);
+    } catch (const std::exception& e) {
+        Application->HandleException(this, e);
+    }
 }
 
 bool TCustomForm::CloseQuery() {

@@ -1,14 +1,28 @@
 #include "skin/SkinClasses.h"
 
 #include "gui/TClassInfo.h"
+#include "skin/TskComboBox.h"
+#include "skin/TskEdit.h"
 #include "skin/TskFileTheme.h"
+#include "skin/TskForm.h"
+#include "skin/TskImagePanel.h"
+#include "skin/TskMainMenu.h"
 #include "skin/TskPageControl.h"
 #include "skin/TskTabSheet.h"
+#include "skin/TskPopupMenu.h"
 #include "skin/TskThemeManager.h"
+#include "skin/TskTreeView.h"
 
 void RegisterSkinClasses() {
     RegisterClass(TskPageControl::StaticClass());
     RegisterClass(TskTabSheet::StaticClass());
     RegisterClass(TskThemeManager::StaticClass());
     RegisterClass(TskFileTheme::StaticClass());
+    RegisterClass(TskForm::StaticClass());
+    RegisterClass(TskImagePanel::StaticClass());
+    RegisterClass(TskComboBox::StaticClass());
+    RegisterClass(TskEdit::StaticClass());
+    RegisterClass(TskTreeView::StaticClass());
+    RegisterClass(TskMainMenu::StaticClass());
+    RegisterClass(TskPopupMenu::StaticClass());
 }

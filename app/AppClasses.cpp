@@ -1,0 +1,17 @@
+#include "app/AppClasses.h"
+
+#include "app/TDataModuleMain.h"
+#include "app/TFrameWebBrowser.h"
+#include "app/TFrmMain.h"
+#include "gui/StandardClasses.h"
+#include "services/ServiceClasses.h"
+#include "skin/SkinClasses.h"
+
+void RegisterAppClasses() {
+    RegisterStandardClasses();
+    RegisterSkinClasses();
+    RegisterServiceClasses();
+    RegisterClass(TFrmMain::StaticClass());
+    RegisterClass(TFrameWebBrowser::StaticClass());
+    RegisterClass(TDataModuleMain::StaticClass());
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Registers every class the program's layouts name, from all layers.
+void RegisterAppClasses();

@@ -1,0 +1,35 @@
+#pragma once
+// The tab manager: opens a tab per browser frame on the page control and
+// closes them again. It owns its two lists only; sheets and frames belong to
+// the page control's window tree.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class IBrowserAutomation;
+class TFrameWebBrowser;
+class TskPageControl;
+class TskTabSheet;
+
+class TDownloadIEInterface {
+public:
+    void SetPageControl(TskPageControl* pageControl) { FPageControl = pageControl; }
+    // Opens a tab on the main window's PendingURL; errors reach the caller.
+    void NewPage();
+    // Closes the tab at page index `index`; 0 and bad indexes do nothing.
+    void ClosePage(int index);
+    // The automation object of the newest tab's browser.
+    void GetLastBrowser(IBrowserAutomation*& disp);
+    void SetPageTitle(const std::string& title, intptr_t tag);
+    const std::vector<TFrameWebBrowser*>& Frames() const { return FFrames; }
+    const std::vector<TskTabSheet*>& Sheets() const { return FSheets; }
+
+    // The caption a title gives a tab: ten UTF-16 units and "...", except
+    // "about:blank", which a blank tab must keep whole.
+    static std::string TabCaption(const std::string& title);
+
+private:
+    TskPageControl* FPageControl = nullptr;
+    std::vector<TskTabSheet*> FSheets;
+    std::vector<TFrameWebBrowser*> FFrames;
+};

@@ -1,0 +1,89 @@
+#include "app/TFrameWebBrowser.h"
+
+#include "app/TDownloadIEInterface.h"
+#include "app/TFrmMain.h"
+#include "gui/TLabel.h"
+#include "skin/TskComboBox.h"
+#include "skin/TskPageControl.h"
+
+const TClassInfo& TFrameWebBrowser::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TFrameWebBrowser>("TFrameWebBrowser", &TFrame::StaticClass()).Build();
+    return info;
+}
+
+TFrameWebBrowser::TFrameWebBrowser(TComponent* owner) : TFrame(owner) {
+    Method("WebActionNewWindow2", &TFrameWebBrowser::WebActionNewWindow2);
+    Method("WebActionTitleChange", &TFrameWebBrowser::WebActionTitleChange);
+    Method("WebActionStatusTextChange", &TFrameWebBrowser::WebActionStatusTextChange);
+    Method("WebActionBeforeNavigate2", &TFrameWebBrowser::WebActionBeforeNavigate2);
+    Method("WebActionDocumentComplete", &TFrameWebBrowser::WebActionDocumentComplete);
+    Method("ApplicationEventsWebCloseMessage", &TFrameWebBrowser::ApplicationEventsWebCloseMessage);
+    Field("WebAction", WebAction);
+    Field("ApplicationEventsWebClose", ApplicationEventsWebClose);
+    LoadLayout("layouts/FrameWebBrowser.lay");
+}
+
+// The browser may be freed before its frame (closing a tab does that).
+void TFrameWebBrowser::Notification(TComponent* component, TOperation operation) {
+    TFrame::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    if (component == WebAction) WebAction = nullptr;
+    if (component == ApplicationEventsWebClose) ApplicationEventsWebClose = nullptr;
+}
+
+// A request for a new window always becomes a new tab, which then shows
+// the window the page asked for.
+void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp, bool&) {
+    try {
+        FrmMain->DownloadIE->NewPage();
+        FrmMain->DownloadIE->GetLastBrowser(ppDisp);
+    } catch (...) {
+    }
+}
+
+void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
+    try {
+        if (WebAction) FrmMain->DownloadIE->SetPageTitle(text, WebAction->Tag());
+    } catch (...) {
+    }
+}
+
+void TFrameWebBrowser::WebActionStatusTextChange(TObject*, const std::string& text) {
+    FrmMain->labText->SetCaption(text);
+}
+
+// Local files, program paths and script addresses stay out of the address
+// box; every other navigation, in any tab or frame, shows there.
+void TFrameWebBrowser::WebActionBeforeNavigate2(TObject*, const std::string& url, bool&) {
+    if (url.find("file") != std::string::npos) return;
+    if (url.find("Program") != std::string::npos) return;
+    if (url.find("javascript") != std::string::npos) return;
+    FrmMain->cmbAddr->SetText(url);
+}
+
+void TFrameWebBrowser::WebActionDocumentComplete(TObject*, IBrowserAutomation*, const std::string&) {}
+
+void TFrameWebBrowser::ApplicationEventsWebCloseMessage(TMsg& msg, bool&) {
+    try {
+        if (msg.message != WM_CLOSE || !WebAction || msg.hwnd != WebAction->Handle()) return;
+        if (WebAction->Tag() == 0) return; // the first tab is never closed
+        FrmMain->DownloadIE->ClosePage(FrmMain->PclParent->ActivePageIndex());
+    } catch (...) {
+    }
+}
+
+void TFrameWebBrowser::WMClosePage() {
+    try {
+        FrmMain->DownloadIE->ClosePage(FrmMain->PclParent->ActivePageIndex());
+    } catch (...) {
+    }
+}
+
+void TFrameWebBrowser::WndProc(TMessage& message) {
+    if (message.Msg == WM_CLOSEPAGE) {
+        WMClosePage(); // may free this frame: touch nothing afterwards
+        return;
+    }
+    TFrame::WndProc(message);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// One tab's browser frame: the browser control and the application hook that
+// notices a page closing its own window.
+#include <string>
+
+#include "gui/Messages.h"
+#include "gui/TApplicationEvents.h"
+#include "gui/TFrame.h"
+#include "gui/TWebBrowser.h"
+
+// A private message that closes the active tab, from any sender.
+constexpr uint32_t WM_CLOSEPAGE = WM_USER + 6;
+
+class TFrameWebBrowser : public TFrame {
+    XF_CLASS(TFrameWebBrowser)
+public:
+    explicit TFrameWebBrowser(TComponent* owner);
+
+    TWebBrowser* WebAction = nullptr;
+    TApplicationEvents* ApplicationEventsWebClose = nullptr;
+
+    void WebActionNewWindow2(TObject* sender, IBrowserAutomation*& ppDisp, bool& cancel);
+    void WebActionTitleChange(TObject* sender, const std::string& text);
+    void WebActionStatusTextChange(TObject* sender, const std::string& text);
+    void WebActionBeforeNavigate2(TObject* sender, const std::string& url, bool& cancel);
+    void WebActionDocumentComplete(TObject* sender, IBrowserAutomation* pDisp, const std::string& url);
+    void ApplicationEventsWebCloseMessage(TMsg& msg, bool& handled);
+    void WMClosePage();
+
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+};

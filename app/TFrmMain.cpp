@@ -1,0 +1,175 @@
+#include "app/TFrmMain.h"
+
+#include "app/TDownloadIEInterface.h"
+#include "app/TFrameWebBrowser.h"
+#include "gui/TImage.h"
+#include "gui/TImageList.h"
+#include "gui/TLabel.h"
+#include "gui/TMenuItem.h"
+#include "gui/TOpenDialog.h"
+#include "gui/TPanel.h"
+#include "gui/TSpeedButton.h"
+#include "gui/TWebBrowser.h"
+#include "platform/Kernel.h"
+#include "services/TAddressHistory.h"
+#include "skin/TskComboBox.h"
+#include "skin/TskEdit.h"
+#include "skin/TskFileTheme.h"
+#include "skin/TskForm.h"
+#include "skin/TskImagePanel.h"
+#include "skin/TskMainMenu.h"
+#include "skin/TskPageControl.h"
+#include "skin/TskPopupMenu.h"
+#include "skin/TskTabSheet.h"
+#include "skin/TskThemeManager.h"
+#include "skin/TskTreeView.h"
+
+std::string AppPath;
+int CurIndex = 0;
+TFrmMain* FrmMain = nullptr;
+
+const TClassInfo& TFrmMain::StaticClass() {
+    static const TClassInfo info = TClassBuilder<TFrmMain>("TFrmMain", &TForm::StaticClass()).Build();
+    return info;
+}
+
+TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
+    FrmMain = this;
+    Method("FormCreate", &TFrmMain::FormCreate);
+    Method("FormShow", &TFrmMain::FormShow);
+    Method("FormClose", &TFrmMain::FormClose);
+    Method("PclParentClick", &TFrmMain::PclParentClick);
+    Method("PclParentDblClick", &TFrmMain::PclParentDblClick);
+    Method("N1Click", &TFrmMain::N1Click);
+    Method("N2Click", &TFrmMain::N2Click);
+    Method("btnBackClick", &TFrmMain::btnBackClick);
+    Method("cmbAddrClick", &TFrmMain::cmbAddrClick);
+    Method("cmbAddrKeyPress", &TFrmMain::cmbAddrKeyPress);
+    Method("edtFindNameClick", &TFrmMain::edtFindNameClick);
+    Method("edtFindNameKeyPress", &TFrmMain::edtFindNameKeyPress);
+    Method("ApplicationEvents1Message", &TFrmMain::ApplicationEvents1Message);
+    Method("mnuNewClick", &TFrmMain::mnuNewClick);
+    Method("mnuXPClick", &TFrmMain::mnuXPClick);
+    Method("webLeftBeforeNavigate2", &TFrmMain::webLeftBeforeNavigate2);
+    Method("webFavoritesBeforeNavigate2", &TFrmMain::webFavoritesBeforeNavigate2);
+    Method("timUpdateTimer", &TFrmMain::timUpdateTimer);
+    BindComponents();
+    LoadLayout("layouts/FrmMain.lay");
+}
+
+TFrmMain::~TFrmMain() {
+    // The tabs die with the page control; the manager only keeps lists.
+    DestroyComponents();
+    DownloadIE.reset();
+    if (FrmMain == this) FrmMain = nullptr;
+}
+
+void TFrmMain::BindComponents() {
+    Field("frmSkin", frmSkin);
+    Field("palFG1", palFG1);
+    Field("palToolBar", palToolBar);
+    Field("btnBack", btnBack);
+    Field("btnForward", btnForward);
+    Field("btnStop", btnStop);
+    Field("btnRefresh", btnRefresh);
+    Field("palX", palX);
+    Field("btnFavorites", btnFavorites);
+    Field("btnWeb", btnWeb);
+    Field("btnClear", btnClear);
+    Field("btnUsrOut", btnUsrOut);
+    Field("palFG2", palFG2);
+    Field("palRUL", palRUL);
+    Field("labAddress", labAddress);
+    Field("cmbAddr", cmbAddr);
+    Field("btnTo", btnTo);
+    Field("Label2", Label2);
+    Field("edtFindName", edtFindName);
+    Field("btnFind", btnFind);
+    Field("palFG3", palFG3);
+    Field("palBehind", palBehind);
+    Field("palLeft", palLeft);
+    Field("palLeftMainTop", palLeftMainTop);
+    Field("palLeftGW", palLeftGW);
+    Field("palLeftTop", palLeftTop);
+    Field("tviwList", tviwList);
+    Field("webLeft", webLeft);
+    Field("palLeftMainClient", palLeftMainClient);
+    Field("palLeftFavorites", palLeftFavorites);
+    Field("palLeftClient", palLeftClient);
+    Field("webFavorites", webFavorites);
+    Field("palLeftBottom", palLeftBottom);
+    Field("palMain", palMain);
+    Field("PclParent", PclParent);
+    Field("skTabSheet1", skTabSheet1);
+    Field("FrameWebBrowserDefault", FrameWebBrowserDefault);
+    Field("palCenterLeft", palCenterLeft);
+    Field("btnLeftHide", btnLeftHide);
+    Field("btnNewPage", btnNewPage);
+    Field("btnClosePage", btnClosePage);
+    Field("palBottom", palBottom);
+    Field("imgBottom", imgBottom);
+    Field("labText", labText);
+    Field("mnuMainMenu", mnuMainMenu);
+    Field("popPopupMenu", popPopupMenu);
+    Field("N1", N1);
+    Field("N2", N2);
+    Field("opgOpenDialog", opgOpenDialog);
+    Field("ImageIndex", ImageIndex);
+    Field("ImageIndex1", ImageIndex1);
+    Field("ApplicationEvents1", ApplicationEvents1);
+    Field("thmThemeManager", thmThemeManager);
+    Field("fthFileTheme", fthFileTheme);
+    Field("timUpdate", timUpdate);
+}
+
+TWebBrowser* TFrmMain::ActiveBrowser() {
+    if (PclParent->ActivePage() == skTabSheet1) return FrameWebBrowserDefault->WebAction;
+    CurIndex = PclParent->ActivePageIndex() - 1;
+    TFrameWebBrowser* frame = DownloadIE->Frames().at(static_cast<size_t>(CurIndex));
+    if (!frame->WebAction) throw Exception("该页面已关闭");
+    return frame->WebAction;
+}
+
+void TFrmMain::FormCreate(TObject*) {
+    AppPath = platform::ExecutableDir();
+    DownloadIE = std::make_unique<TDownloadIEInterface>();
+    DownloadIE->SetPageControl(PclParent);
+    FrameWebBrowserDefault->WebAction->Navigate("about:blank");
+    webLeft->Navigate(AppPath + "left.htm");
+    TAddressHistory::TStartup settings = History().ReadStartup();
+    RestoreSkin(settings.Sky, settings.MenuName);
+    cmbAddr->Items().Assign(settings.Items);
+}
+
+
+void TFrmMain::FormClose(TObject*, TCloseAction& action) {
+    int answer = Application->MessageBox("您确定退出整个星帆吗！", "确认退出", MB_YESNO | MB_ICONQUESTION);
+    action = answer == IDYES ? TCloseAction::caFree : TCloseAction::caNone;
+}
+
+void TFrmMain::PclParentClick(TObject*) {
+    std::string url = ActiveBrowser()->LocationURL();
+    if (url.find("file") == std::string::npos) cmbAddr->SetText(url);
+}
+
+// The page control's hint promises that a double click closes a tab.
+void TFrmMain::PclParentDblClick(TObject*) { CloseActivePage(); }
+
+void TFrmMain::CloseActivePage() {
+    if (PclParent->ActivePageIndex() == 0) FrameWebBrowserDefault->WebAction->Navigate("about:blank");
+    else DownloadIE->ClosePage(PclParent->ActivePageIndex());
+}
+
+void TFrmMain::N1Click(TObject*) { CloseActivePage(); }
+
+// Closes every tab but the first. Closing the active tab activates the one
+// to its left, so tabs right of the starting one are closed afterwards from
+// the end.
+void TFrmMain::N2Click(TObject*) {
+    int rounds = PclParent->ControlCount();
+    for (int i = 0; i < rounds; ++i)
+        if (PclParent->PageCount() > 1 && PclParent->ActivePage() != skTabSheet1)
+            DownloadIE->ClosePage(PclParent->ActivePageIndex());
+    for (int index = PclParent->PageCount() - 1; index >= 1; --index) DownloadIE->ClosePage(index);
+    if (PclParent->ActivePageIndex() == 0) FrameWebBrowserDefault->WebAction->Navigate("about:blank");
+}

@@ -1,0 +1,160 @@
+#pragma once
+// The main window: owns every component of the program for the life of the
+// process, builds itself from its stored layout, and runs the start-up work.
+#include <memory>
+#include <string>
+
+#include "gui/TApplicationEvents.h"
+#include "gui/TForm.h"
+#include "gui/TTimer.h"
+
+class TAddressHistory;
+class TDownloadIEInterface;
+class TFrameWebBrowser;
+class TImage;
+class TImageList;
+class TLabel;
+class TMenuItem;
+class TOpenDialog;
+class TPanel;
+class TSpeedButton;
+class TWebBrowser;
+class TskComboBox;
+class TskEdit;
+class TskFileTheme;
+class TskForm;
+class TskImagePanel;
+class TskMainMenu;
+class TskPageControl;
+class TskPopupMenu;
+class TskTabSheet;
+class TskThemeManager;
+class TskTreeView;
+
+class TFrmMain : public TForm {
+    XF_CLASS(TFrmMain)
+public:
+    explicit TFrmMain(TComponent* owner);
+    ~TFrmMain() override;
+
+    // The active tab's browser: the first tab's while the stored first page is
+    // active, else the browser of tab-manager entry ActivePageIndex - 1.
+    TWebBrowser* ActiveBrowser();
+
+    // Handlers named by the layout.
+    void FormCreate(TObject* sender);
+    void FormShow(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void PclParentClick(TObject* sender);
+    void PclParentDblClick(TObject* sender);
+    void N1Click(TObject* sender);
+    void N2Click(TObject* sender);
+    void btnBackClick(TObject* sender);
+    void ClickButton(TObject* sender);
+    void cmbAddrClick(TObject* sender);
+    void cmbAddrKeyPress(TObject* sender, char16_t& key);
+    void edtFindNameClick(TObject* sender);
+    void edtFindNameKeyPress(TObject* sender, char16_t& key);
+    void ApplicationEvents1Message(TMsg& msg, bool& handled);
+    void mnuNewClick(TObject* sender);
+    void mnuXPClick(TObject* sender);
+    void webLeftBeforeNavigate2(TObject* sender, const std::string& url, bool& cancel);
+    void webFavoritesBeforeNavigate2(TObject* sender, const std::string& url, bool& cancel);
+    void timUpdateTimer(TObject* sender);
+
+    // Settings in the registry.
+    void P_writeReg();
+    void P_ClearRocord();
+    void P_RecordReg(const std::string& sky, const std::string& menuName);
+    // Menu commands.
+    void mnuShowWindowsClick(TObject* sender);
+    void FontMnu(TObject* sender);
+    void CheckedMnu(TObject* sender);
+    void P_WebFont(int level);
+    // Stores the address in PendingURL and opens a tab on it.
+    void OpenTab(const std::string& url);
+    void SearchGame();
+
+    // Fields besides the components.
+    std::unique_ptr<TDownloadIEInterface> DownloadIE;
+    std::string PendingURL;
+
+    // Components of the stored layout.
+    TskForm* frmSkin = nullptr;
+    TPanel* palFG1 = nullptr;
+    TskImagePanel* palToolBar = nullptr;
+    TSpeedButton* btnBack = nullptr;
+    TSpeedButton* btnForward = nullptr;
+    TSpeedButton* btnStop = nullptr;
+    TSpeedButton* btnRefresh = nullptr;
+    TPanel* palX = nullptr;
+    TSpeedButton* btnFavorites = nullptr;
+    TSpeedButton* btnWeb = nullptr;
+    TSpeedButton* btnClear = nullptr;
+    TSpeedButton* btnUsrOut = nullptr;
+    TPanel* palFG2 = nullptr;
+    TskImagePanel* palRUL = nullptr;
+    TLabel* labAddress = nullptr;
+    TskComboBox* cmbAddr = nullptr;
+    TSpeedButton* btnTo = nullptr;
+    TLabel* Label2 = nullptr;
+    TskEdit* edtFindName = nullptr;
+    TSpeedButton* btnFind = nullptr;
+    TPanel* palFG3 = nullptr;
+    TskImagePanel* palBehind = nullptr;
+    TskImagePanel* palLeft = nullptr;
+    TskImagePanel* palLeftMainTop = nullptr;
+    TskImagePanel* palLeftGW = nullptr;
+    TskImagePanel* palLeftTop = nullptr;
+    TskTreeView* tviwList = nullptr;
+    TWebBrowser* webLeft = nullptr;
+    TskImagePanel* palLeftMainClient = nullptr;
+    TskImagePanel* palLeftFavorites = nullptr;
+    TskImagePanel* palLeftClient = nullptr;
+    TWebBrowser* webFavorites = nullptr;
+    TskImagePanel* palLeftBottom = nullptr;
+    TskImagePanel* palMain = nullptr;
+    TskPageControl* PclParent = nullptr;
+    TskTabSheet* skTabSheet1 = nullptr;
+    TFrameWebBrowser* FrameWebBrowserDefault = nullptr;
+    TskImagePanel* palCenterLeft = nullptr;
+    TSpeedButton* btnLeftHide = nullptr;
+    TSpeedButton* btnNewPage = nullptr;
+    TSpeedButton* btnClosePage = nullptr;
+    TPanel* palBottom = nullptr;
+    TImage* imgBottom = nullptr;
+    TLabel* labText = nullptr;
+    TskMainMenu* mnuMainMenu = nullptr;
+    TskPopupMenu* popPopupMenu = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* N2 = nullptr;
+    TOpenDialog* opgOpenDialog = nullptr;
+    TImageList* ImageIndex = nullptr;
+    TImageList* ImageIndex1 = nullptr;
+    TApplicationEvents* ApplicationEvents1 = nullptr;
+    TskThemeManager* thmThemeManager = nullptr;
+    TskFileTheme* fthFileTheme = nullptr;
+    TTimer* timUpdate = nullptr;
+
+private:
+    void BindComponents();
+    void CloseActivePage();
+    void ToggleFavoritesArea();
+    void ToggleLeftPane();
+    void RestoreSkin(const std::string& sky, const std::string& menuName);
+    void ApplySkin(size_t index);
+    void ExitProgram();
+    TMenuItem* MenuItem(const std::string& name) const;
+    void CheckOnly(const std::string& name, const char* const* group, size_t count);
+    TAddressHistory& History();
+
+    std::unique_ptr<TAddressHistory> FHistory;
+};
+
+// The program folder: the executable's folder with its trailing separator.
+extern std::string AppPath;
+// ActivePageIndex - 1 as last computed by a handler that resolved the
+// active browser.
+extern int CurIndex;
+// The main window of the process.
+extern TFrmMain* FrmMain;

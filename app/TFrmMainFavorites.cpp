@@ -1,0 +1,4 @@
+// The favourites pane.
+#include "app/TFrmMain.h"
+
+void TFrmMain::webFavoritesBeforeNavigate2(TObject*, const std::string&, bool&) {}

@@ -1,0 +1,162 @@
+#include "app/TStateDump.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "app/TFrmMain.h"
+#include "gui/TMenuItem.h"
+#include "gui/TWebBrowser.h"
+#include "skin/SkinThemes.h"
+#include "skin/TskComboBox.h"
+#include "skin/TskEdit.h"
+#include "skin/TskFileTheme.h"
+#include "skin/TskPageControl.h"
+#include "skin/TskTabSheet.h"
+#include "skin/TskThemeManager.h"
+#include "gui/TLabel.h"
+
+namespace {
+
+std::string Quote(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string Bool(bool v) { return v ? "true" : "false"; }
+
+class TJsonList {
+public:
+    void Add(const std::string& item) {
+        FText += FText.empty() ? "" : ",";
+        FText += item;
+    }
+    std::string Array() const { return "[" + FText + "]"; }
+    std::string Object() const { return "{" + FText + "}"; }
+    void Field(const std::string& name, const std::string& value) { Add(Quote(name) + ":" + value); }
+
+private:
+    std::string FText;
+};
+
+std::string Tabs(TFrmMain& form) {
+    TJsonList tabs;
+    TskPageControl* pages = form.PclParent;
+    for (int i = 0; i < pages->PageCount(); ++i) {
+        TskTabSheet* sheet = pages->PageAt(i);
+        TWebBrowser* browser = nullptr;
+        for (TControl* c : sheet->Controls())
+            for (TComponent* inner : c->Components())
+                if (auto* web = dynamic_cast<TWebBrowser*>(inner)) browser = web;
+        TJsonList tab;
+        tab.Field("caption", Quote(sheet->Caption()));
+        tab.Field("url", Quote(browser ? browser->LocationURL() : ""));
+        tab.Field("active", Bool(pages->ActivePage() == sheet));
+        tabs.Add(tab.Object());
+    }
+    return tabs.Array();
+}
+
+std::string Controls(TFrmMain& form) {
+    TJsonList controls;
+    for (TComponent* c : form.Components()) {
+        auto* control = dynamic_cast<TControl*>(c);
+        if (!control || control->Name().empty()) continue;
+        TPoint at = control->Parent() ? control->Parent()->ClientToScreen({control->Left(), control->Top()})
+                                      : TPoint{control->Left(), control->Top()};
+        TJsonList item;
+        item.Field("x", std::to_string(at.X));
+        item.Field("y", std::to_string(at.Y));
+        item.Field("w", std::to_string(control->Width()));
+        item.Field("h", std::to_string(control->Height()));
+        item.Field("visible", Bool(control->Showing()));
+        controls.Field(control->Name(), item.Object());
+    }
+    return controls.Object();
+}
+
+std::string Checked(TFrmMain& form) {
+    TJsonList checked;
+    for (TComponent* c : form.Components())
+        if (auto* item = dynamic_cast<TMenuItem*>(c); item && !item->Name().empty())
+            checked.Field(item->Name(), Bool(item->Checked()));
+    return checked.Object();
+}
+
+std::string Skin(TFrmMain& form) {
+    TJsonList skin;
+    skin.Field("uiStyle", Quote(EnumName(static_cast<int>(form.thmThemeManager->UIStyle()), UIStyleNames())));
+    skin.Field("themeFile", Quote(form.fthFileTheme->ThemeFile()));
+    skin.Field("canUse", Bool(form.fthFileTheme->CanUse()));
+    return skin.Object();
+}
+
+std::string Boxes() {
+    TJsonList boxes;
+    for (const auto& box : Application->ShownBoxes()) {
+        TJsonList item;
+        item.Field("text", Quote(box.Text));
+        item.Field("caption", Quote(box.Caption));
+        boxes.Add(item.Object());
+    }
+    return boxes.Array();
+}
+
+std::string Forms() {
+    TJsonList forms;
+    for (TCustomForm* f : Application->Forms()) {
+        TJsonList item;
+        item.Field("name", Quote(f->Name()));
+        item.Field("caption", Quote(f->Caption()));
+        item.Field("visible", Bool(f->Visible()));
+        forms.Add(item.Object());
+    }
+    return forms.Array();
+}
+
+} // namespace
+
+std::string TStateDump::Build(TFrmMain& form) {
+    TJsonList root;
+    root.Field("caption", Quote(form.Caption()));
+    root.Field("tabs", Tabs(form));
+    root.Field("activePageIndex", std::to_string(form.PclParent->ActivePageIndex()));
+    root.Field("address", Quote(form.cmbAddr->Text()));
+    TJsonList items;
+    for (const std::string& entry : form.cmbAddr->Items().Items()) items.Add(Quote(entry));
+    root.Field("addressItems", items.Array());
+    root.Field("search", Quote(form.edtFindName->Text()));
+    root.Field("status", Quote(form.labText->Caption()));
+    root.Field("controls", Controls(form));
+    root.Field("checked", Checked(form));
+    root.Field("skin", Skin(form));
+    root.Field("messageBoxes", Boxes());
+    root.Field("forms", Forms());
+    return root.Object() + "\n";
+}
+
+void TStateDump::Write(TFrmMain& form, const std::string& fileName) {
+    std::string temp = fileName + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << Build(form);
+        if (!out) return;
+    }
+    std::rename(temp.c_str(), fileName.c_str());
+}

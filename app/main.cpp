@@ -1,0 +1,68 @@
+// The program entry: the application object titled "星帆IE", the main window
+// from its stored layout, the data module, then the message loop until the
+// main window is gone.
+#include <glib-unix.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app/AppClasses.h"
+#include "app/TDataModuleMain.h"
+#include "app/TFrmMain.h"
+#include "app/TStateDump.h"
+#include "gui/TApplication.h"
+#include "gui/host/gtk/TGtkHost.h"
+#include "platform/browser/webkit/TWebKitFactory.h"
+
+namespace {
+
+const char* StateDumpFile() {
+    const char* file = std::getenv("XINGFAN_STATE_DUMP");
+    return file && *file ? file : nullptr;
+}
+
+// SIGUSR1 asks for a state dump; the dump is written from the message loop,
+// never inside the signal handler.
+gboolean OnDumpSignal(gpointer) {
+    Application->Queue([] {
+        if (FrmMain && StateDumpFile()) TStateDump::Write(*FrmMain, StateDumpFile());
+    });
+    return G_SOURCE_CONTINUE;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::unique_ptr<THost> host;
+    try {
+        host = CreateGtkHost(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "星帆IE: %s\n", e.what());
+        return 1;
+    }
+    auto engines = std::make_unique<platform::TWebKitFactory>();
+    platform::SetBrowserEngineFactory(engines.get());
+    int status = 0;
+    {
+        TApplication app(host.get());
+        RegisterAppClasses();
+        app.SetTitle("星帆IE");
+        guint signalSource = g_unix_signal_add(SIGUSR1, OnDumpSignal, nullptr);
+        try {
+            auto* form = new TFrmMain(nullptr);
+            app.SetMainForm(form);
+            new TDataModuleMain(&app);
+            form->Show();
+            app.Run();
+            if (StateDumpFile() && FrmMain) TStateDump::Write(*FrmMain, StateDumpFile());
+        } catch (const std::exception& e) {
+            app.ShowException(e);
+            status = 1;
+        }
+        g_source_remove(signalSource);
+    }
+    platform::SetBrowserEngineFactory(nullptr);
+    return status;
+}

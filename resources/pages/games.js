@@ -1,0 +1,26 @@
+// The games the search page knows: name, category, address.
+var XF_GAMES = [
+  ["中国象棋", "棋牌天地", "http://game.xingfan.example/xiangqi.htm"],
+  ["围棋对弈", "棋牌天地", "http://game.xingfan.example/weiqi.htm"],
+  ["欢乐斗地主", "棋牌天地", "http://game.xingfan.example/doudizhu.htm"],
+  ["四国军棋", "棋牌天地", "http://game.xingfan.example/junqi.htm"],
+  ["五子棋", "棋牌天地", "http://game.xingfan.example/wuziqi.htm"],
+  ["连连看", "休闲益智", "http://game.xingfan.example/lianliankan.htm"],
+  ["俄罗斯方块", "休闲益智", "http://game.xingfan.example/tetris.htm"],
+  ["泡泡龙", "休闲益智", "http://game.xingfan.example/paopaolong.htm"],
+  ["宝石迷阵", "休闲益智", "http://game.xingfan.example/baoshi.htm"],
+  ["找茬大师", "休闲益智", "http://game.xingfan.example/zhaocha.htm"],
+  ["极速赛车", "体育竞技", "http://game.xingfan.example/saiche.htm"],
+  ["足球小将", "体育竞技", "http://game.xingfan.example/zuqiu.htm"],
+  ["篮球高手", "体育竞技", "http://game.xingfan.example/lanqiu.htm"],
+  ["台球 & 斯诺克", "体育竞技", "http://game.xingfan.example/taiqiu.htm"],
+  ["坦克大战", "动作射击", "http://game.xingfan.example/tanke.htm"],
+  ["雷霆战机", "动作射击", "http://game.xingfan.example/zhanji.htm"],
+  ["合金弹头", "动作射击", "http://game.xingfan.example/danto.htm"],
+  ["仙剑奇缘", "角色扮演", "http://game.xingfan.example/xianjian.htm"],
+  ["江湖侠客行", "角色扮演", "http://game.xingfan.example/xiake.htm"],
+  ["开心农场", "策略经营", "http://game.xingfan.example/nongchang.htm"],
+  ["三国争霸", "策略经营", "http://game.xingfan.example/sanguo.htm"],
+  ["宝宝拼图", "儿童乐园", "http://game.xingfan.example/pintu.htm"],
+  ["Super Mario Run", "动作射击", "http://game.xingfan.example/mario.htm"]
+];

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the services' components known to the stored-layout loader.
+void RegisterServiceClasses();
