@@ -38,7 +38,7 @@ static char32_t CodePointAt(std::string_view text, size_t i) {
         if ((byte(i + k) & 0xC0) != 0x80) return lead;
         cp = (cp << 6) | (byte(i + k) & 0x3F);
     }
-    return cp;
+    return cp <= 0x10FFFF ? cp : lead;
 }
 
 static char32_t UpperAscii(char32_t c) {
