@@ -11,6 +11,7 @@
 #include "gui/TPopupWindow.h"
 #include "gui/TScrollBar.h"
 #include "gui/TSpeedButton.h"
+#include "gui/TTreeView.h"
 
 // The standard controls (panels, labels, images, buttons, edits, lists, ...).
 void RegisterControlClasses() {
@@ -25,4 +26,5 @@ void RegisterControlClasses() {
     RegisterClass(TEdit::StaticClass());
     RegisterClass(TComboBox::StaticClass());
     RegisterClass(TScrollBar::StaticClass());
+    RegisterClass(TTreeView::StaticClass());
 }
