@@ -35,7 +35,8 @@ public:
     TMenuItem* Items() const { return FItems.get(); }
     TComponent* Images() const { return FImages; }
     virtual void SetImages(TComponent* images);
-    const TCustomImageList* ImageList() const { return ImageListOf(FImages); }
+    // The pictures items are drawn with (a skinned menu may have its own).
+    virtual const TCustomImageList* ImageList() const { return ImageListOf(FImages); }
     virtual bool OwnerDraw() const { return FOwnerDraw; }
     virtual void SetOwnerDraw(bool value);
     TMenuAutoFlag AutoHotkeys() const { return FAutoHotkeys; }

@@ -268,15 +268,26 @@ void TMenuTracker::MoveBar(int step) {
 // --- input -----------------------------------------------------------------
 
 bool TMenuTracker::FilterMessage(const TMsg& msg) {
+    // Alt held down repeats its key-down; only the first press counts.
+    static bool altDown = false;
+    bool altRepeat = false;
+    if (msg.wParam == static_cast<WPARAM>(VK_MENU)) {
+        if (IsKeyDown(msg.message)) {
+            altRepeat = altDown;
+            altDown = true;
+        } else if (IsKeyUp(msg.message)) {
+            altDown = false;
+        }
+    }
     TMenuTracker* tracker = Current();
-    if (tracker && tracker->Active()) return tracker->FilterActive(msg);
+    if (tracker && tracker->Active()) return tracker->FilterActive(msg, altRepeat);
     return FilterInactive(msg);
 }
 
-bool TMenuTracker::FilterActive(const TMsg& msg) {
+bool TMenuTracker::FilterActive(const TMsg& msg, bool altRepeat) {
     uint32_t m = msg.message;
     if (IsKeyDown(m)) {
-        KeyDown(static_cast<int>(msg.wParam), msg.Char);
+        if (!altRepeat) KeyDown(static_cast<int>(msg.wParam), msg.Char);
         return true;
     }
     if (IsKeyUp(m) || IsChar(m)) return true;
@@ -582,6 +593,15 @@ void TMenuTracker::MenuChanged(TMenu* menu, TMenuItem*, bool) {
     TMenuTracker* tracker = Current();
     if (!tracker || tracker->FLevels.empty()) return;
     auto& levels = tracker->FLevels;
+    // A handler changed items while a window measures or paints them: that
+    // window must outlive its own loop, so look again afterwards.
+    if (std::any_of(levels.begin(), levels.end(), [](const TMenuWindow* w) { return w->Busy(); })) {
+        TSafeRef<TMenu> ref(menu);
+        Application->Queue([ref] {
+            if (TMenu* alive = ref.Get()) MenuChanged(alive, nullptr, true);
+        });
+        return;
+    }
     for (size_t k = 0; k < levels.size(); ++k) {
         TMenuWindow* window = levels[k];
         TMenuItem* parent = window->ParentItem();

@@ -91,7 +91,7 @@ public:
     static IMenuBarView* BarOf(const TControl* form);
 
 private:
-    bool FilterActive(const TMsg& msg);
+    bool FilterActive(const TMsg& msg, bool altRepeat);
     static bool FilterInactive(const TMsg& msg);
     void KeyDown(int key, char16_t ch);
     void BarKeyDown(int key, char16_t ch);

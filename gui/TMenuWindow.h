@@ -40,7 +40,9 @@ public:
     int NextSelectable(int from, int step) const;
 
     // Measures every visible sub-item and sizes the window (top-left kept).
+    // Nothing while the window is measuring or painting (Busy).
     void Rebuild();
+    bool Busy() const { return FBusy; }
     // Shows the window with its top-left at `at`, flipped left/up when it
     // would leave the work area.
     void ShowAt(TPoint at);

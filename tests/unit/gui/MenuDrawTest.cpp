@@ -264,3 +264,17 @@ TEST_F(MenuPainterTest, DisabledCaptionsAreGrey) {
     EXPECT_GT(grey, 10);
     EXPECT_EQ(black, 0);
 }
+
+TEST_F(MenuDrawTest, AnItemChangedWhileDrawingIsShownOnceTheDrawingIsDone) {
+    TMenuItem* a = Drawn("mnuA", 100, 20, clBlue);
+    TMenuItem* b = Drawn("mnuB", 100, 20, clGreen);
+    bool hidden = false;
+    a->OnDrawItem = [&](TObject*, TCanvas&, TRect, bool) {
+        if (!hidden) b->SetVisible(false);
+        hidden = true;
+    };
+    Open();
+    ASSERT_EQ(Levels().size(), 1u);
+    EXPECT_EQ(Level(0)->ItemCount(), 1);
+    EXPECT_EQ(Level(0)->ClientHeight(), 20);
+}

@@ -281,3 +281,15 @@ TEST_F(MenuBarKeyboardTest, AltInsideAnOpenMenuClosesIt) {
     Alt();
     EXPECT_FALSE(Tracker()->Active());
 }
+
+TEST_F(MenuBarKeyboardTest, HoldingAltAfterAnAccessKeyKeepsTheMenuOpen) {
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYDOWN, VK_MENU);
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYDOWN, 'F', 0, u'f');
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYUP, 'F');
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYDOWN, VK_MENU); // the key repeats
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYDOWN, VK_MENU);
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYUP, VK_MENU);
+    FApp->ProcessMessages();
+    ASSERT_EQ(Levels().size(), 1u);
+    EXPECT_EQ(Level(0)->ParentItem(), FFile);
+}
