@@ -100,4 +100,15 @@ TSdf CheckGlyph(float cx, float cy, float size, float width) {
                     width);
 }
 
+TSdf ThumbShape(float w, float h, float radius, bool vertical) {
+    if (!vertical) {
+        const float tip = w / 2 + 1;
+        return Intersect(Polygon({{0, 0}, {w, 0}, {w, h - tip}, {w / 2, h}, {0, h - tip}}),
+                         Box(0, 0, w, h + 2 * radius, radius));
+    }
+    const float tip = h / 2 + 1;
+    return Intersect(Polygon({{0, 0}, {w - tip, 0}, {w, h / 2}, {w - tip, h}, {0, h}}),
+                     Box(0, 0, w + 2 * radius, h, radius));
+}
+
 } // namespace stylepics

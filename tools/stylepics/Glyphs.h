@@ -22,5 +22,9 @@ TSdf TriangleGlyph(float cx, float cy, float size, TDirection to);
 // Open chevron (two strokes) pointing in `to`.
 TSdf ChevronGlyph(float cx, float cy, float size, float width, TDirection to);
 TSdf CheckGlyph(float cx, float cy, float size, float width);
+// A slider thumb filling w x h: a body with rounded back corners and a
+// point, downwards (horizontal bars) or to the right (vertical bars). One
+// outline, so its border has no seam where body and point meet.
+TSdf ThumbShape(float w, float h, float radius, bool vertical);
 
 } // namespace stylepics

@@ -84,7 +84,9 @@ TLayer TBlueGlassKit::TitleBase(int w, int h) {
 void TBlueGlassKit::PaintCorner(TLayer& layer, const TSdf& corner) {
     // The window region rounds the corner with an 11-pixel ellipse; the
     // frame draws the black arc, the glass edge follows inside it.
-    layer.Fill(InnerRing(corner, 1), Rgb(0, 0, 0));
+    // Only along the curve: below it the window's own one-pixel border is
+    // the edge, and the pictures' outer column lies just inside it.
+    layer.Fill(Intersect(InnerRing(corner, 1), Box(-1, -1, 1000, 6)), Rgb(0, 0, 0));
     layer.Fill(InnerRing(Grow(corner, -1), 1), Rgb(200, 228, 255));
 }
 
@@ -198,20 +200,10 @@ TLayer TBlueGlassKit::ScrollBarTrack(int w, int h) {
 
 TLayer TBlueGlassKit::TrackBarSlider(bool vertical, int w, int h) {
     TLayer layer(w, h);
-    TSdf shape;
-    if (!vertical) {
-        const float tip = w / 2.0f + 1;
-        shape =
-            Union(Box(0, 0, w, h - tip, 3),
-                  Polygon({{0, h - tip - 0.5f}, {float(w), h - tip - 0.5f}, {w / 2.0f, float(h)}}));
-    } else {
-        const float tip = h / 2.0f + 1;
-        shape =
-            Union(Box(0, 0, w - tip, h, 3),
-                  Polygon({{w - tip - 0.5f, 0}, {w - tip - 0.5f, float(h)}, {float(w), h / 2.0f}}));
-    }
+    const TSdf shape = ThumbShape(w, h, 3, vertical);
     PaintGlass(layer, shape, 0, h, Rgb(130, 186, 250), Rgb(36, 104, 216));
     PaintOutline(layer, shape, Rgb(20, 60, 140));
+    layer.Clip(shape);
     return layer;
 }
 

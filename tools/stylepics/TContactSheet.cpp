@@ -19,8 +19,8 @@ constexpr int PageWidth = 1500;
 
 } // namespace
 
-TContactSheet::TContactSheet(const TPictureSet& set, int zoom, bool keyed)
-    : FSet(set), FZoom(std::max(zoom, 1)), FKeyed(keyed) {}
+TContactSheet::TContactSheet(const TPictureSet& set, int zoom, bool keyed, bool annotated)
+    : FSet(set), FZoom(std::max(zoom, 1)), FKeyed(keyed), FAnnotated(annotated) {}
 
 std::string TContactSheet::Label(const TPictureSet::TEntry& e) {
     if (e.Group != "APP" && e.Name.starts_with(e.Group + "_"))
@@ -30,7 +30,7 @@ std::string TContactSheet::Label(const TPictureSet::TEntry& e) {
 
 int TContactSheet::PlacedWidth(const TPictureSet::TEntry& e) const {
     TBitmap scratch(1, 1);
-    const int label = scratch.Canvas().TextWidth(Label(e));
+    const int label = FAnnotated ? scratch.Canvas().TextWidth(Label(e)) : 0;
     return std::max(label, e.Picture->Width() * FZoom + (e.Frames - 1) * FrameGap);
 }
 
@@ -41,7 +41,7 @@ int TContactSheet::PlacedHeight(const TPictureSet::TEntry& e) const {
 void TContactSheet::Render(const std::string& group, TBitmap& out) const {
     TBitmap preview;
     TPreview mockUp(FSet, group);
-    if (mockUp.Available()) mockUp.Render(preview);
+    if (FAnnotated && mockUp.Available()) mockUp.Render(preview);
     std::vector<TPlace> places;
     int x = Margin, y = Margin + preview.Height(), rowHeight = 0, width = preview.Width();
     for (const TPictureSet::TEntry& e : FSet.Entries()) {
@@ -71,7 +71,7 @@ void TContactSheet::DrawEntry(TBitmap& out, const TPlace& place) const {
     TCanvas& canvas = out.Canvas();
     canvas.Font().SetColor(RGB(235, 235, 235));
     canvas.Brush().SetStyle(bsClear);
-    canvas.TextOut(place.X, place.Y, Label(e));
+    if (FAnnotated) canvas.TextOut(place.X, place.Y, Label(e));
     canvas.Brush().SetStyle(bsSolid);
     const TBitmap& picture = *e.Picture;
     const int frameWidth = picture.Width() / e.Frames;

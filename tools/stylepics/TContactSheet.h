@@ -1,6 +1,8 @@
 #pragma once
 // A page showing pictures enlarged side by side, frames apart, so that a
 // person can judge them; with `keyed` the colour key shows as a checker.
+// An annotated sheet also names each picture and opens with the style's
+// mock-ups (both need text, hence fonts).
 #include <string>
 
 #include "gui/graphics/TBitmap.h"
@@ -10,7 +12,7 @@ namespace stylepics {
 
 class TContactSheet {
 public:
-    TContactSheet(const TPictureSet& set, int zoom, bool keyed);
+    TContactSheet(const TPictureSet& set, int zoom, bool keyed, bool annotated = true);
     // Group "ALL" takes every picture. Raises std::invalid_argument for a
     // group without pictures.
     void Render(const std::string& group, TBitmap& out) const;
@@ -28,6 +30,7 @@ private:
     const TPictureSet& FSet;
     int FZoom;
     bool FKeyed;
+    bool FAnnotated;
 };
 
 } // namespace stylepics

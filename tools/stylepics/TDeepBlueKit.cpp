@@ -85,9 +85,10 @@ TLayer TDeepBlueKit::TitleBase(int w, int h) {
 TLayer TDeepBlueKit::TitleLeft(int w, int h) {
     TLayer layer = TitleBase(w, h);
     // A cool glow behind the emblem, kept inside the caption tier.
-    layer.Fill(
-        Box(0, 2, w, 22),
-        Radial(14, 11, 46, {{0.0f, Rgb(120, 160, 255, 0.42f)}, {1.0f, Rgb(120, 160, 255, 0)}}));
+    layer.Fill(Box(0, 2, w, 22), Radial(14, 10, 70,
+                                        {{0.0f, Rgb(120, 160, 255, 0.32f)},
+                                         {0.5f, Rgb(120, 160, 255, 0.12f)},
+                                         {1.0f, Rgb(120, 160, 255, 0)}}));
     layer.Fill(Box(1, 2, 3, 22), Rgb(255, 255, 255, 0.12f));
     return layer;
 }
@@ -168,20 +169,10 @@ TLayer TDeepBlueKit::ScrollBarTrack(int w, int h) {
 
 TLayer TDeepBlueKit::TrackBarSlider(bool vertical, int w, int h) {
     TLayer layer(w, h);
-    TSdf shape;
-    if (!vertical) {
-        const float tip = w / 2.0f + 1;
-        shape =
-            Union(Box(0, 0, w, h - tip, 2),
-                  Polygon({{0, h - tip - 0.5f}, {float(w), h - tip - 0.5f}, {w / 2.0f, float(h)}}));
-    } else {
-        const float tip = h / 2.0f + 1;
-        shape =
-            Union(Box(0, 0, w - tip, h, 2),
-                  Polygon({{w - tip - 0.5f, 0}, {w - tip - 0.5f, float(h)}, {float(w), h / 2.0f}}));
-    }
+    const TSdf shape = ThumbShape(w, h, 2, vertical);
     PaintRamp(layer, shape, 0, h, Rgb(150, 160, 226), Rgb(68, 74, 160));
     PaintOutline(layer, shape, Rgb(34, 44, 104));
+    layer.Clip(shape);
     return layer;
 }
 

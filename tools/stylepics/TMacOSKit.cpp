@@ -24,8 +24,8 @@ TPalette MacOSPalette() {
     p.Glyph = Rgb(28, 28, 30);
     p.DownGlyph = Rgb(20, 20, 24);
     p.Disabled = Rgb(170, 170, 174);
-    p.RailTop = Rgb(138, 138, 142);
-    p.RailBottom = Rgb(206, 206, 210);
+    p.RailTop = Rgb(240, 240, 242);
+    p.RailBottom = Rgb(214, 214, 218);
     p.TabActiveTop = Rgb(120, 170, 236);
     p.TabActiveBottom = Rgb(170, 210, 250);
     p.TabAccent = Rgb(0, 0, 0, 0);
@@ -227,19 +227,9 @@ TLayer TMacOSKit::TrackBarBar(int w, int h) {
 
 TLayer TMacOSKit::TrackBarSlider(bool vertical, int w, int h) {
     TLayer layer(w, h);
-    TSdf shape;
-    if (!vertical) {
-        const float tip = w / 2.0f + 1;
-        shape =
-            Union(Box(0, 0, w, h - tip, 4),
-                  Polygon({{0, h - tip - 0.5f}, {float(w), h - tip - 0.5f}, {w / 2.0f, float(h)}}));
-    } else {
-        const float tip = h / 2.0f + 1;
-        shape =
-            Union(Box(0, 0, w - tip, h, 4),
-                  Polygon({{w - tip - 0.5f, 0}, {w - tip - 0.5f, float(h)}, {float(w), h / 2.0f}}));
-    }
+    const TSdf shape = ThumbShape(w, h, 4, vertical);
     PaintAqua(layer, shape, 0, vertical ? h : h * 0.8f, Blue);
+    layer.Clip(shape);
     return layer;
 }
 

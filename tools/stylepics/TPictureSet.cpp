@@ -1,6 +1,7 @@
 #include "tools/stylepics/TPictureSet.h"
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 #include "gui/graphics/TCanvas.h"
@@ -30,6 +31,18 @@ std::vector<std::string> TPictureSet::Groups() const {
         if (std::find(groups.begin(), groups.end(), e.Group) == groups.end())
             groups.push_back(e.Group);
     return groups;
+}
+
+std::vector<std::string> TPictureSet::Differences(const std::vector<std::string>& expected) const {
+    std::set<std::string> made, listed(expected.begin(), expected.end());
+    for (const TEntry& e : FEntries)
+        made.insert(e.Name);
+    std::vector<std::string> out;
+    for (const std::string& name : made)
+        if (!listed.count(name)) out.push_back("made but not listed: " + name);
+    for (const std::string& name : listed)
+        if (!made.count(name)) out.push_back("listed but not made: " + name);
+    return out;
 }
 
 } // namespace stylepics

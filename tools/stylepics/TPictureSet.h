@@ -24,6 +24,9 @@ public:
     const TEntry* Find(const std::string& name) const;
     const std::vector<TEntry>& Entries() const { return FEntries; }
     std::vector<std::string> Groups() const;
+    // What differs from a list of expected names: "made but not listed: X"
+    // and "listed but not made: Y" lines; empty when they match.
+    std::vector<std::string> Differences(const std::vector<std::string>& expected) const;
 
 private:
     std::vector<TEntry> FEntries;

@@ -284,19 +284,9 @@ TLayer TStyleKit::TrackBarBar(int w, int h) {
 
 TLayer TStyleKit::TrackBarSlider(bool vertical, int w, int h) {
     TLayer layer(w, h);
-    if (!vertical) {
-        const float tip = w / 2.0f + 1;
-        const TSdf shape =
-            Union(Box(0, 0, w, h - tip, 2),
-                  Polygon({{0, h - tip - 0.5f}, {float(w), h - tip - 0.5f}, {w / 2.0f, float(h)}}));
-        PaintFace(layer, shape, 0, h, bsNormal);
-    } else {
-        const float tip = h / 2.0f + 1;
-        const TSdf shape =
-            Union(Box(0, 0, w - tip, h, 2),
-                  Polygon({{w - tip - 0.5f, 0}, {w - tip - 0.5f, float(h)}, {float(w), h / 2.0f}}));
-        PaintFace(layer, shape, 0, h, bsNormal);
-    }
+    const TSdf shape = ThumbShape(w, h, 2, vertical);
+    PaintFace(layer, shape, 0, h, bsNormal);
+    layer.Clip(shape);
     return layer;
 }
 
@@ -347,7 +337,9 @@ TLayer TStyleKit::Tab(bool active, int w, int h) {
 TLayer TStyleKit::TabLine(int w, int h) {
     TLayer layer(w, h);
     layer.Flood(
-        Vertical(0, std::max(h - 1, 1), {{0.0f, FPalette.RailTop}, {1.0f, FPalette.RailBottom}}));
+        Vertical(1, std::max(h - 1, 1), {{0.0f, FPalette.RailTop}, {1.0f, FPalette.RailBottom}}));
+    // A band of more than a line starts with the tabs' own edge colour.
+    if (h >= 3) layer.Fill(Box(0, 0, w, 1), FPalette.TabFrame);
     return layer;
 }
 
@@ -356,16 +348,17 @@ TLayer TStyleKit::SideChannelHandle(int w, int h) {
     TLayer layer(w, h);
     const TSdf shape = Box(0, 0, w, h, std::min(3.0f, w / 2.0f));
     layer.Fill(shape, Horizontal(0, w - 1, {{0.0f, p.FaceTop}, {1.0f, p.FaceBottom}}));
+    layer.Fill(InnerRing(Grow(shape, -1), 1), Rgb(255, 255, 255, 0.5f));
     PaintOutline(layer, shape, p.Frame);
-    // A grip of five dots between two small arrows.
-    const float cx = w / 2.0f;
-    for (int i = -2; i <= 2; ++i) {
-        const float cy = h / 2.0f + i * 4;
-        layer.Fill(Box(cx - 1, cy - 1, cx + 1, cy + 1), Rgb(255, 255, 255, 0.9f));
-        layer.Fill(Box(cx - 1.5f, cy - 1.5f, cx + 0.5f, cy + 0.5f), p.Glyph);
+    // Ridges to grip in the middle, an arrow towards each end.
+    const float cx = w / 2.0f, cy = std::floor(h / 2.0f);
+    for (int i = -3; i <= 3; i += 2) {
+        layer.Fill(Box(2, cy + i, w - 2.0f, cy + i + 1), WithAlpha(p.Glyph, 0.75f));
+        layer.Fill(Box(2, cy + i + 1, w - 2.0f, cy + i + 2), Rgb(255, 255, 255, 0.85f));
     }
-    layer.Fill(TriangleGlyph(cx, 10, w * 0.5f, TDirection::Left), p.Glyph);
-    layer.Fill(TriangleGlyph(cx, h - 10.0f, w * 0.5f, TDirection::Left), p.Glyph);
+    layer.Fill(TriangleGlyph(cx, 12, w - 3.0f, TDirection::Left), p.Glyph);
+    layer.Fill(TriangleGlyph(cx, h - 12.0f, w - 3.0f, TDirection::Left), p.Glyph);
+    layer.Clip(shape);
     return layer;
 }
 

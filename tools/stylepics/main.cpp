@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -74,17 +73,10 @@ TOptions Parse(int argc, char** argv) {
 // The build lists the outputs by name; a picture the list lacks would never
 // be embedded, a listed one not made would never be built.
 bool SameNames(const TPictureSet& set, const std::vector<std::string>& expected) {
-    std::set<std::string> made, listed(expected.begin(), expected.end());
-    for (const auto& e : set.Entries())
-        made.insert(e.Name);
-    bool same = true;
-    for (const auto& name : made)
-        if (!listed.count(name))
-            std::fprintf(stderr, "made but not listed: %s\n", name.c_str()), same = false;
-    for (const auto& name : listed)
-        if (!made.count(name))
-            std::fprintf(stderr, "listed but not made: %s\n", name.c_str()), same = false;
-    return same;
+    const std::vector<std::string> problems = set.Differences(expected);
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "%s\n", problem.c_str());
+    return problems.empty();
 }
 
 void WriteAll(const TPictureSet& set, const std::string& dir) {
