@@ -26,6 +26,22 @@ const TClassInfo& TskForm::StaticClass() {
             .Prop("MenuBarHeight", &TskForm::MenuBarHeight, &TskForm::SetMenuBarHeight)
             .Prop("MenuBarColor", &TskForm::MenuBarColor, &TskForm::SetMenuBarColor, &ColorNames())
             .Prop("Version", &TskForm::Version, &TskForm::SetVersion)
+            .Custom("Font.Name", TPropKind::String,
+                    [](const TskForm* f) -> TValue { return f->TitleFont().Name(); },
+                    [](TskForm* f, const TValue& v) { f->TitleFont().SetName(ValueToString(v)); })
+            .Custom("Font.Color", TPropKind::Integer,
+                    [](const TskForm* f) -> TValue { return int64_t{f->TitleFont().Color()}; },
+                    [](TskForm* f, const TValue& v) {
+                        f->TitleFont().SetColor(static_cast<TColor>(ValueToInt(v, &ColorNames())));
+                    })
+            .Custom("Font.Style", TPropKind::Set, nullptr,
+                    [](TskForm* f, const TValue& v) {
+                        uint32_t bits = ValueToSet(v, FontStyleNames());
+                        TFontStyles styles;
+                        for (int i = 0; i < 4; ++i)
+                            if (bits & (1u << i)) styles.Include(static_cast<TFontStyle>(1 << i));
+                        f->TitleFont().SetStyle(styles);
+                    })
             .Custom("TitleBarButtons", TPropKind::Collection, nullptr, acceptCollection)
             .Custom("TitleBarSections", TPropKind::Collection, nullptr, acceptCollection)
             .Build();
@@ -33,6 +49,9 @@ const TClassInfo& TskForm::StaticClass() {
 }
 
 TskForm::TskForm(TComponent* owner) : TCustomPanel(owner) {
+    FTitleFont.SetName("Tahoma");
+    FTitleFont.SetColor(clWhite);
+    FTitleFont.SetStyle(TFontStyles{fsBold});
     SetBevelOuter(TBevelCut::bvNone);
     SetBevelInner(TBevelCut::bvNone);
     SetAlign(TAlign::alClient);

@@ -38,6 +38,10 @@ public:
     void SetTitleBarDrawAppIcon(bool v) { FDrawAppIcon = v; }
     bool UIStyleAutoUpdateSub() const { return FAutoUpdateSub; }
     void SetUIStyleAutoUpdateSub(bool v) { FAutoUpdateSub = v; }
+    // The title bar's caption font (white, bold): not the font of the
+    // controls on the frame.
+    TFont& TitleFont() { return FTitleFont; }
+    const TFont& TitleFont() const { return FTitleFont; }
     std::string Version() const { return "1.0"; }
     void SetVersion(const std::string&) {}
 
@@ -64,4 +68,5 @@ private:
     bool FDrawAppIcon = false;
     bool FAutoUpdateSub = false;
     TWinControl* FMenuBar = nullptr;
+    TFont FTitleFont;
 };

