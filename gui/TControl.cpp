@@ -311,10 +311,7 @@ void TControl::Invalidate() { InvalidateRect(ClientRect()); }
 void TControl::InvalidateRect(const TRect& rect) {
     if (!FVisible || IsDestroying()) return;
     TCustomForm* form = ParentForm();
-    if (!form || form == this) {
-        if (form) form->InvalidateWindowArea(rect);
-        return;
-    }
+    if (!form) return;
     TPoint origin = ClientOrigin();
     form->InvalidateWindowArea(rect.Offset(origin.X, origin.Y));
 }

@@ -32,7 +32,7 @@ wait_for() { # python expression over d, seconds
   fail "timed out waiting for: $1 (state: $(cat "$XINGFAN_STATE_DUMP"))"
 }
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
-centre() { q "d['controls']['$1']['x'] + d['controls']['$1']['w']//2"; q "d['controls']['$1']['y'] + d['controls']['$1']['h']//2"; }
+centre() { q "'%d %d' % (d['controls']['$1']['x'] + d['controls']['$1']['w']//2, d['controls']['$1']['y'] + d['controls']['$1']['h']//2)"; }
 
 WIN=""
 for _ in $(seq 1 150); do
@@ -48,7 +48,7 @@ wait_for "len(d['tabs']) == 1 and d['tabs'][0]['caption'] == 'about:blank'"
 [ "$(q "d['controls']['palLeftMainClient']['visible']")" = "False" ] || fail "favourites area shown at start"
 
 # A page that opens a window on load: typed into the address box.
-read -r AX AY < <(centre cmbAddr | tr '\n' ' ')
+read -r AX AY <<< "$(centre cmbAddr)"
 click_at "$AX" "$AY"
 xdotool key ctrl+a
 xdotool type --delay 5 "file://$HERE/app/opener.htm"
@@ -57,7 +57,7 @@ wait_for "len(d['tabs']) == 2 and d['activePageIndex'] == 1" 30
 wait_for "d['tabs'][1]['caption'] == '弹出页面'" 30
 
 # Close the new tab through the tab menu ("关闭").
-read -r PX PY < <(centre PclParent | tr '\n' ' ')
+read -r PX PY <<< "$(centre PclParent)"
 TY=$(q "d['controls']['PclParent']['y'] + 8")
 TX=$(q "d['controls']['PclParent']['x'] + 120")
 click_at "$TX" "$TY" 3
@@ -76,27 +76,32 @@ fi
 wait_for "len(d['tabs']) == 1" 20
 
 # Open a tab with the new-page button, then close it with the close button.
-read -r NX NY < <(centre btnNewPage | tr '\n' ' ')
+read -r NX NY <<< "$(centre btnNewPage)"
 click_at "$NX" "$NY"
 wait_for "len(d['tabs']) == 2"
-read -r CX CY < <(centre btnClosePage | tr '\n' ' ')
+read -r CX CY <<< "$(centre btnClosePage)"
 click_at "$CX" "$CY"
 wait_for "len(d['tabs']) == 1"
 
 # The close question: No keeps everything, Yes ends the program.
-python3 "$HERE/../../scripts/xclose.py" "$WIN"
+answer() { # key chord for the question box
+  python3 "$HERE/../../scripts/xclose.py" "$WIN"
+  local dialog=""
+  for _ in $(seq 1 50); do
+    dialog=$(xdotool search --name '^确认退出$' 2>/dev/null | head -1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "no close question shown"
+  sleep 0.3
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  xdotool key "$1"
+}
+answer alt+n
 sleep 1
-xdotool key --clearmodifiers Tab
-xdotool key Return   # the dialog's default is No? answer explicitly below
-sleep 0.5
-kill -0 $PID 2>/dev/null || fail "the program ended although the question was not answered Yes"
-wait_for "any(b['caption'] == '确认退出' for b in d['messageBoxes'])"
-python3 "$HERE/../../scripts/xclose.py" "$WIN"
-sleep 1
-DIALOG=$(xdotool search --name '^确认退出$' 2>/dev/null | head -1 || true)
-[ -n "$DIALOG" ] || fail "no close question shown"
-xdotool windowfocus "$DIALOG" 2>/dev/null || true
-xdotool key --window "$DIALOG" y 2>/dev/null || xdotool key Return
+kill -0 $PID 2>/dev/null || fail "the program ended although the question was answered No"
+wait_for "len(d['tabs']) == 1 and any(b['text'] == '您确定退出整个星帆吗！' and b['caption'] == '确认退出' for b in d['messageBoxes'])"
+answer alt+y
 for _ in $(seq 1 50); do kill -0 $PID 2>/dev/null || break; sleep 0.2; done
 kill -0 $PID 2>/dev/null && fail "the program did not end after Yes"
 [ -s "$XINGFAN_STATE_DUMP" ] || fail "no state dump at exit"
