@@ -143,7 +143,7 @@ int TGtkMessageBox::Run(GtkWindow* parent, const std::string& text, const std::s
     state.Flags = flags;
     TSignalConnection response(widget, "response", G_CALLBACK(OnResponse), &state);
     TSignalConnection keep(widget, "delete-event", G_CALLBACK(KeepOnDelete), nullptr);
-    gtk_widget_show(widget);
+    gtk_window_present(GTK_WINDOW(widget));
     if (GtkWidget* button = gtk_dialog_get_widget_for_response(GTK_DIALOG(widget), defaultAnswer))
         gtk_widget_grab_focus(button);
     TGtkModalLoop::RunUntil(state.Done);
