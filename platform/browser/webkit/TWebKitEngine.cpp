@@ -201,11 +201,11 @@ TWebKitEngine::~TWebKitEngine() {
 
 void TWebKitEngine::CreateView(WebKitWebView* relatedTo) {
     GtkWidget* view =
-        relatedTo ? webkit_web_view_new_with_related_view(relatedTo)
-                  : GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", FFactory.Context(),
-                                            "settings", FFactory.Settings(), nullptr));
+        relatedTo ? webkit_web_view_new_with_related_view(relatedTo) : FFactory.NewWebView();
+    if (relatedTo) g_object_ref_sink(view);
     FView = WEBKIT_WEB_VIEW(view);
     gtk_container_add(GTK_CONTAINER(FContainer), view);
+    g_object_unref(view); // the container holds it now
     gtk_widget_show(view);
     ConnectView();
     FFindBar->Attach(FView);
@@ -248,12 +248,14 @@ GtkWidget* TWebKitEngine::AcceptWindow(WebKitWebView* opener) {
     FInternalLoad.clear();
     FBody.reset();
     FBodyRequest.reset();
+    FLoadedOnce = true;
     return GTK_WIDGET(FView);
 }
 
 // --- operations -----------------------------------------------------------
 
 void TWebKitEngine::Navigate(const std::string& url) {
+    FLoadedOnce = true;
     FInternalLoad.clear();
     FErrorURL.clear();
     webkit_web_view_load_uri(FView, NormalizeURL(url).c_str());
@@ -306,7 +308,7 @@ std::string TWebKitEngine::LocationName() const {
 }
 
 std::optional<std::string> TWebKitEngine::BodyOuterHTML() {
-    if (!webkit_web_view_get_uri(FView)) return std::nullopt;
+    if (!FLoadedOnce) return std::nullopt;
     if (!InsideCallback()) {
         auto request = std::make_shared<TDataRequest>();
         webkit_web_view_evaluate_javascript(FView, kBodyScript, -1, nullptr, nullptr, nullptr,

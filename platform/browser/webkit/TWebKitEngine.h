@@ -99,6 +99,7 @@ private:
     std::unique_ptr<TFindBar> FFindBar;
     std::shared_ptr<int> FAlive = std::make_shared<int>(0);
     int FZoomLevel = 2;
+    bool FLoadedOnce = false; // a view ready for us may have shown an empty page
     std::string FReportedTitle;
     std::string FStatusText;
     std::string FLastURL;      // the last address the view had

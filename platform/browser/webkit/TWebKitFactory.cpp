@@ -15,6 +15,10 @@ struct TWebKitFactory::TShared {
     TGObjectPtr<GtkPageSetup> PageSetup;
     TPreviewHandler Preview;
     int PreviewCount = 0;
+    bool KeepSpare = true;
+    TGObjectPtr<GtkWidget> Spare; // sunk; not in any container
+    bool SpareReady = false;
+    TGSourceId Replenish;
 };
 
 namespace {
@@ -40,14 +44,67 @@ void OpenWithViewer(const std::string& pdfPath) {
 
 } // namespace
 
-TWebKitFactory::TWebKitFactory() : FShared(std::make_unique<TShared>()) {
+TWebKitFactory::TWebKitFactory() : TWebKitFactory(true) {}
+
+TWebKitFactory::TWebKitFactory(bool keepSpareView) : FShared(std::make_unique<TShared>()) {
     FShared->Settings = MakeSettings();
     FShared->PrintSettings.Reset(gtk_print_settings_new());
     FShared->PageSetup.Reset(gtk_page_setup_new());
     FShared->Preview = OpenWithViewer;
+    FShared->KeepSpare = keepSpareView;
+    if (keepSpareView) PrepareSpare();
 }
 
-TWebKitFactory::~TWebKitFactory() = default;
+TWebKitFactory::~TWebKitFactory() {
+    FShared->Replenish.Remove();
+    if (GtkWidget* spare = FShared->Spare.Get()) {
+        g_signal_handlers_disconnect_by_data(spare, this);
+        gtk_widget_destroy(spare);
+    }
+}
+
+GtkWidget* TWebKitFactory::NewWebView() {
+    if (FShared->Spare && FShared->SpareReady) {
+        GtkWidget* view = FShared->Spare.Get();
+        g_object_ref(view); // the caller's
+        FShared->Spare.Reset();
+        FShared->SpareReady = false;
+        // The next spare starts once the page of this one is on its way.
+        FShared->Replenish.Set(g_timeout_add_full(
+            G_PRIORITY_LOW, 200, reinterpret_cast<GSourceFunc>(OnReplenish), this, nullptr));
+        return view;
+    }
+    GtkWidget* view = GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", Context(),
+                                              "settings", Settings(), nullptr));
+    g_object_ref_sink(view);
+    return view;
+}
+
+void TWebKitFactory::PrepareSpare() {
+    GtkWidget* view = GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", Context(),
+                                              "settings", Settings(), nullptr));
+    g_object_ref_sink(view);
+    FShared->Spare.Reset(view);
+    FShared->SpareReady = false;
+    g_signal_connect(view, "load-changed", G_CALLBACK(OnSpareLoad), this);
+    webkit_web_view_load_html(WEBKIT_WEB_VIEW(view), "", nullptr);
+}
+
+// Handed out only once its own load is over, so that no event of it reaches
+// the engine that takes it.
+void TWebKitFactory::OnSpareLoad(void* view, int event, void* data) {
+    if (event != WEBKIT_LOAD_FINISHED) return;
+    auto* self = static_cast<TWebKitFactory*>(data);
+    g_signal_handlers_disconnect_by_data(view, self);
+    if (self->FShared->Spare.Get() == view) self->FShared->SpareReady = true;
+}
+
+int TWebKitFactory::OnReplenish(void* data) {
+    auto* self = static_cast<TWebKitFactory*>(data);
+    self->FShared->Replenish.Fired();
+    if (!self->FShared->Spare) self->PrepareSpare();
+    return G_SOURCE_REMOVE;
+}
 
 std::unique_ptr<IBrowserEngine> TWebKitFactory::CreateEngine(TBrowserEvents events) {
     return std::make_unique<TWebKitEngine>(*this, std::move(events));

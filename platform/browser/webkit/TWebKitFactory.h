@@ -3,6 +3,11 @@
 // one web context, one set of settings, and the print settings and page
 // setup that the print commands remember between pages. Needs GTK to be
 // initialised first.
+//
+// Starting a web process is most of what a new view costs, so the factory
+// keeps one view whose process already runs (it showed an empty document,
+// which leaves no history) and hands it to the next engine. Every view still
+// has a process of its own: one that dies takes no other page with it.
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,6 +18,7 @@ typedef struct _WebKitWebContext WebKitWebContext;
 typedef struct _WebKitSettings WebKitSettings;
 typedef struct _GtkPrintSettings GtkPrintSettings;
 typedef struct _GtkPageSetup GtkPageSetup;
+typedef struct _GtkWidget GtkWidget;
 
 namespace platform {
 
@@ -21,7 +27,12 @@ public:
     TWebKitFactory();
     ~TWebKitFactory() override;
 
+    // `keepSpareView` false: every view starts its own process when asked.
+    explicit TWebKitFactory(bool keepSpareView);
     std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
+    // A web view with the shared context and settings that has loaded
+    // nothing the caller could see. The caller owns the returned reference.
+    GtkWidget* NewWebView();
 
     WebKitWebContext* Context() const;
     WebKitSettings* Settings() const;
@@ -41,6 +52,9 @@ public:
 
 private:
     struct TShared;
+    void PrepareSpare();
+    static void OnSpareLoad(void* view, int event, void* self);
+    static int OnReplenish(void* self);
     std::unique_ptr<TShared> FShared;
 };
 

@@ -66,6 +66,20 @@ TEST_F(WebKitEngineTest, ABlankViewAndItsFirstPage) {
     EXPECT_FALSE(engine->CanGoBack());
 }
 
+TEST_F(WebKitEngineTest, AViewWhoseProcessWasReadyStartsLikeANewOne) {
+    RunFor(1500); // the factory's spare view is ready by now
+    TEventLog log;
+    auto engine = MakeEngine(log);
+    RunFor(300);
+    EXPECT_TRUE(log.Lines.empty()); // nothing of its empty document
+    EXPECT_EQ(engine->LocationURL(), "about:blank");
+    EXPECT_FALSE(engine->BodyOuterHTML().has_value());
+    engine->Navigate(PageURL("body.htm"));
+    ASSERT_TRUE(Loaded(log, PageURL("body.htm")));
+    EXPECT_FALSE(engine->CanGoBack());
+    EXPECT_EQ(log.Navigations, std::vector<std::string>{PageURL("body.htm")});
+}
+
 TEST_F(WebKitEngineTest, TitlesArriveInOrderAndAScriptChangeIsReported) {
     TEventLog log;
     auto engine = MakeEngine(log);
