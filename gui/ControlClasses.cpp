@@ -6,6 +6,7 @@
 #include "gui/TImage.h"
 #include "gui/TImageList.h"
 #include "gui/TLabel.h"
+#include "gui/TMemo.h"
 #include "gui/TOpenDialog.h"
 #include "gui/TPanel.h"
 #include "gui/TPopupWindow.h"
@@ -27,4 +28,5 @@ void RegisterControlClasses() {
     RegisterClass(TComboBox::StaticClass());
     RegisterClass(TScrollBar::StaticClass());
     RegisterClass(TTreeView::StaticClass());
+    RegisterClass(TMemo::StaticClass());
 }

@@ -61,9 +61,9 @@ void TCustomEdit::SetText(const std::string& text) {
         TWinControl::SetText(text);
         return;
     }
-    FBuffer.SetText(platform::Utf8ToUtf16(text));
+    FBuffer.SetText(ToInternal(text));
     FScrollX = 0;
-    const std::string normal = platform::Utf16ToUtf8(FBuffer.Text());
+    const std::string normal = ToExternal(FBuffer.Text());
     const bool changed = normal != Text();
     FSettingText = true;
     TWinControl::SetText(normal);
@@ -86,8 +86,7 @@ void TCustomEdit::SetPasswordChar(char16_t ch) {
 void TCustomEdit::SetCharCase(TEditCharCase charCase) {
     if (charCase == FCharCase) return;
     FCharCase = charCase;
-    if (charCase != TEditCharCase::ecNormal)
-        SetText(platform::Utf16ToUtf8(ApplyCharCase(FBuffer.Text())));
+    if (charCase != TEditCharCase::ecNormal) SetText(ToExternal(ApplyCharCase(FBuffer.Text())));
 }
 
 void TCustomEdit::SetHideSelection(bool v) {
@@ -126,11 +125,11 @@ void TCustomEdit::SetSelLength(int length) {
 }
 
 std::string TCustomEdit::SelText() const {
-    return platform::Utf16ToUtf8(FBuffer.SelectedText());
+    return ToExternal(FBuffer.SelectedText());
 }
 
 void TCustomEdit::SetSelText(const std::string& text) {
-    if (FBuffer.Insert(ApplyCharCase(platform::Utf8ToUtf16(text)), FMaxLength)) TextEdited();
+    if (FBuffer.Insert(ApplyCharCase(ToInternal(text)), FMaxLength)) TextEdited();
 }
 
 void TCustomEdit::SelectAll() {
@@ -158,11 +157,23 @@ void TCustomEdit::CutToClipboard() {
 // characters.
 void TCustomEdit::PasteFromClipboard() {
     if (!Editable()) return;
-    std::u16string text = platform::Utf8ToUtf16(Application->Host().ClipboardText());
+    std::u16string text = FilterPaste(platform::Utf8ToUtf16(Application->Host().ClipboardText()));
+    if (!text.empty()) InsertTyped(text);
+}
+
+std::u16string TCustomEdit::FilterPaste(std::u16string text) const {
     size_t lineEnd = text.find_first_of(u"\r\n");
     if (lineEnd != std::u16string::npos) text.resize(lineEnd);
     std::erase_if(text, [](char16_t c) { return c < 0x20 || c == 0x7F; });
-    if (!text.empty()) InsertTyped(text);
+    return text;
+}
+
+std::string TCustomEdit::ToExternal(const std::u16string& text) const {
+    return platform::Utf16ToUtf8(text);
+}
+
+std::u16string TCustomEdit::ToInternal(const std::string& text) const {
+    return platform::Utf8ToUtf16(text);
 }
 
 // --- editing ---------------------------------------------------------------
@@ -176,7 +187,7 @@ bool TCustomEdit::InsertTyped(const std::u16string& text) {
 
 void TCustomEdit::TextEdited() {
     FSettingText = true;
-    TWinControl::SetText(platform::Utf16ToUtf8(FBuffer.Text()));
+    TWinControl::SetText(ToExternal(FBuffer.Text()));
     FSettingText = false;
     FModified = true;
     ScrollCaretIntoView();
@@ -330,7 +341,7 @@ void TCustomEdit::WndProc(TMessage& message) {
 void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == TMouseButton::mbLeft) {
         if (!Focused() && CanFocus()) SetFocus();
-        const int pos = XToPos(x);
+        const int pos = PosAtPoint({x, y});
         if (shift & ssDouble) {
             int start = 0, end = 0;
             FBuffer.WordAt(pos, start, end);
@@ -346,7 +357,7 @@ void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 }
 
 void TCustomEdit::MouseMove(TShiftState shift, int x, int y) {
-    if (FSelecting && (shift & ssLeft)) MoveCaret(XToPos(x), true);
+    if (FSelecting && (shift & ssLeft)) MoveCaret(PosAtPoint({x, y}), true);
     TWinControl::MouseMove(shift, x, y);
 }
 

@@ -101,7 +101,14 @@ protected:
     std::u16string DisplayText() const;
     int TextTop() const;
     void MoveCaret(int pos, bool extend);
-    void ScrollCaretIntoView();
+    virtual void ScrollCaretIntoView();
+    // The position a mouse point stands for.
+    virtual int PosAtPoint(TPoint p) const { return XToPos(p.X); }
+    // What a paste inserts: one line without control characters.
+    virtual std::u16string FilterPaste(std::u16string text) const;
+    // Between the buffer (UTF-16) and the outside (Text, clipboard: UTF-8).
+    virtual std::string ToExternal(const std::u16string& text) const;
+    virtual std::u16string ToInternal(const std::string& text) const;
     void RestartCaretBlink();
     void TextEdited();
     TEditBuffer& MutableBuffer() { return FBuffer; }
