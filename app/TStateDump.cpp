@@ -14,6 +14,7 @@
 #include "skin/TskTabSheet.h"
 #include "skin/TskThemeManager.h"
 #include "gui/TLabel.h"
+#include "services/TAddressHistory.h"
 
 namespace {
 
@@ -107,6 +108,15 @@ std::string Skin(TFrmMain& form) {
     return skin.Object();
 }
 
+std::string RegistryValues() {
+    TJsonList values;
+    try {
+        for (const auto& [name, value] : TAddressHistory().Values()) values.Field(name, Quote(value));
+    } catch (const std::exception&) {
+    }
+    return values.Object();
+}
+
 std::string Boxes() {
     TJsonList boxes;
     for (const auto& box : Application->ShownBoxes()) {
@@ -146,6 +156,7 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("controls", Controls(form));
     root.Field("checked", Checked(form));
     root.Field("skin", Skin(form));
+    root.Field("registry", RegistryValues());
     root.Field("messageBoxes", Boxes());
     root.Field("forms", Forms());
     return root.Object() + "\n";

@@ -110,3 +110,23 @@ void TAddressHistory::RecordSkin(const std::string& sky, const std::string& menu
         return 0;
     });
 }
+
+std::vector<std::pair<std::string, std::string>> TAddressHistory::Values() {
+    return Guard([&] {
+        auto keyHolder = OpenKey();
+        platform::Registry& reg = *keyHolder;
+        std::vector<std::string> names = {"sky", "mnuame", "int", "j"};
+        for (int i = 0; i < SlotCount; ++i) names.push_back(std::to_string(i));
+        std::vector<std::pair<std::string, std::string>> out;
+        for (const std::string& name : names) {
+            if (!reg.ValueExists(name)) continue;
+            try {
+                out.emplace_back(name, reg.ReadString(name));
+            } catch (const std::exception& e) {
+                out.emplace_back(name, std::string("<") + e.what() + ">");
+            }
+        }
+        reg.CloseKey();
+        return out;
+    });
+}

@@ -3,6 +3,7 @@
 // of twenty typed addresses, with the fill and shift modes of the counter "j".
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -35,6 +36,9 @@ public:
     // Writes the empty string to every slot; "j" stays.
     void Clear();
     void RecordSkin(const std::string& sky, const std::string& menuName);
+
+    // Every value of the key that exists, by name (for the state dump).
+    std::vector<std::pair<std::string, std::string>> Values();
 
     static std::vector<std::string> ItemsFromSlots(const std::vector<std::string>& slots);
 

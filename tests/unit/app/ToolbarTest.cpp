@@ -181,3 +181,25 @@ TEST_F(AppTest, TheKeyboardHookOffersOnlyTabEnterAndExtendedEditingKeys) {
     EXPECT_TRUE(hook(WM_CHAR, VK_RETURN, 0));
     EXPECT_FALSE(hook(WM_MOUSEMOVE, VK_TAB, 0));
 }
+
+TEST_F(AppTest, AValueOfTheWrongTypeStopsTheRecordWithTheRegistryError) {
+    FEngines->AddPage("http://one.example/", TFakePage{"One", {}, "text/html", {}, {}});
+    TFrmMain& form = Start();
+    TabBrowser(0)->Navigate("http://one.example/");
+    Settle();
+    {
+        platform::Registry reg(FRegistry);
+        reg.SetRootKey(platform::HKEY_LOCAL_MACHINE);
+        reg.OpenKey(TAddressHistory::KeyPath, true);
+        reg.WriteInteger("j", 3);
+    }
+    form.cmbAddr->SetText("http://two.example/");
+    try {
+        form.P_writeReg();
+        FAIL() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find("'j'"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form.PclParent->PageCount(), 2); // navigated before the error
+    EXPECT_EQ(Slot(FRegistry, "0"), "<absent>");
+}

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <unistd.h>
+
 #include "platform/Registry.h"
 
 #include <cstdlib>
@@ -233,7 +236,7 @@ TEST_F(RegistryTest, WritesLeaveNoTemporaryFiles) {
 
 TEST_F(RegistryTest, TwoProcessesNeverLoseEachOthersValues) {
     OpenOrbisurf(); // both start from an existing key
-    constexpr int kWrites = 40;
+    constexpr int kWrites = 200;
     auto writeMany = [&](const std::string& prefix) {
         Registry reg(FFile);
         reg.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -260,6 +263,34 @@ TEST_F(RegistryTest, TwoProcessesNeverLoseEachOthersValues) {
 
     Registry reg = OpenOrbisurf();
     EXPECT_EQ(reg.GetValueNames().size(), 2u * kWrites);
+}
+
+TEST_F(RegistryTest, AWriterKilledMidWriteLeavesTheOldOrTheNewFile) {
+    OpenOrbisurf();
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        try {
+            Registry reg(FFile);
+            reg.SetRootKey(HKEY_LOCAL_MACHINE);
+            reg.OpenKey(kOrbisurf, true);
+            for (int i = 0;; ++i) reg.WriteString("v" + std::to_string(i % 500), std::string(200, 'x'));
+        } catch (...) {
+        }
+        std::_Exit(1);
+    }
+    ::usleep(150 * 1000);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    // Whatever moment the writer died at, the file reads back whole and
+    // nothing was moved aside as corrupt.
+    Registry reg = OpenOrbisurf();
+    size_t count = reg.GetValueNames().size();
+    EXPECT_GE(count, 1u);
+    for (const std::string& name : reg.GetValueNames()) EXPECT_EQ(reg.ReadString(name), std::string(200, 'x'));
+    for (auto& entry : fs::directory_iterator(fs::path(FFile).parent_path()))
+        EXPECT_EQ(entry.path().filename().string().find("corrupt"), std::string::npos);
 }
 
 TEST(RegistryDefaultFile, FollowsTheEnvironment) {
