@@ -123,6 +123,25 @@ TEST_F(WebKitEngineTest, CancellingBeforeNavigateKeepsThePageAndFramesAreReporte
     EXPECT_EQ(engine->LocationName(), "链接页");
 }
 
+TEST_F(WebKitEngineTest, LocalPagesLinkToLocalFilesAndToWebPages) {
+    TEventLog log;
+    auto engine = MakeEngine(log);
+    engine->Navigate(PageURL("links.htm"));
+    ASSERT_TRUE(Loaded(log, PageURL("links.htm")));
+    webkit_web_view_evaluate_javascript(engine->WebView(), "follow()", -1, nullptr, nullptr,
+                                        nullptr, nullptr, nullptr);
+    ASSERT_TRUE(Loaded(log, PageURL("body.htm")));
+    engine->GoBack();
+    ASSERT_TRUE(Loaded(log, PageURL("links.htm")));
+    webkit_web_view_evaluate_javascript(engine->WebView(), "followWeb()", -1, nullptr, nullptr,
+                                        nullptr, nullptr, nullptr);
+    // Nothing listens there: the link was followed and its failure shown.
+    bool shown = RunUntil([&] { return log.HasTitle(std::string(platform::kErrorPageTitle)); });
+    ASSERT_TRUE(shown) << ::testing::PrintToString(log.Lines);
+    EXPECT_EQ(log.Navigations.back(), "http://127.0.0.1:59999/game.htm");
+    EXPECT_EQ(engine->LocationURL(), "http://127.0.0.1:59999/game.htm");
+}
+
 TEST_F(WebKitEngineTest, WindowOpenPutsThePopupIntoTheViewTheHandlerGives) {
     TEventLog openerLog, popupLog;
     auto opener = MakeEngine(openerLog);
