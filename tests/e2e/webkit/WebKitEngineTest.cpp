@@ -313,6 +313,23 @@ TEST_F(WebKitEngineTest, PrintPreviewAndSilentPrintWriteAPdf) {
     EXPECT_EQ(ReadFile(preview).substr(0, 4), "%PDF");
     std::remove(preview.c_str());
     gFactory->SetPreviewHandler(nullptr);
+
+    // Printing without the dialog uses the settings in force.
+    std::string target = std::string(g_get_tmp_dir()) + "/xf-webkit-print-test.pdf";
+    std::remove(target.c_str());
+    GtkPrintSettings* settings = gtk_print_settings_copy(gFactory->PrintSettings());
+    gchar* uri = g_filename_to_uri(target.c_str(), nullptr, nullptr);
+    gtk_print_settings_set_printer(settings, "Print to File");
+    gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
+    gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
+    gFactory->SetPrintSettings(settings);
+    g_free(uri);
+    g_object_unref(settings);
+    engine->Print(false);
+    ASSERT_TRUE(RunUntil([&] { return ReadFile(target).size() > 4; }, 20000));
+    RunFor(300);
+    EXPECT_EQ(ReadFile(target).substr(0, 4), "%PDF");
+    std::remove(target.c_str());
     EXPECT_TRUE(log.Failures.empty());
 }
 
