@@ -71,6 +71,7 @@ public:
     void FontMnu(TObject* sender);
     void CheckedMnu(TObject* sender);
     void P_WebFont(int level);
+    void UpdateFromMenu();
     // Stores the address in PendingURL and opens a tab on it.
     void OpenTab(const std::string& url);
     void SearchGame();
