@@ -3,10 +3,6 @@
 #include "gui/Messages.h"
 #include "gui/TClassInfo.h"
 
-// Sent to each control of a form for an Alt+letter the focused control did
-// not use; WParam is the character, Result 1 when a control took it.
-constexpr uint32_t CM_DIALOGCHAR = CM_BASE + 6;
-
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 // Vertical placement of a label's text.

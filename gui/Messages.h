@@ -86,6 +86,10 @@ constexpr uint32_t WM_USER = 0x0400;
 // The framework's own notifications (a private range above WM_USER).
 constexpr uint32_t CM_BASE = 0xB000;
 constexpr uint32_t CM_ACTIVATE = CM_BASE + 0;
+// Sent to each control of a form for an Alt+letter that nothing else used;
+// WParam is the character, Result 1 when a control took it (a label's
+// access key focusing its control).
+constexpr uint32_t CM_DIALOGCHAR = CM_BASE + 6;
 constexpr uint32_t CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr uint32_t CM_COLORCHANGED = CM_BASE + 13;
 constexpr uint32_t CM_FONTCHANGED = CM_BASE + 14;

@@ -283,7 +283,7 @@ void TCustomEdit::KeyPress(char16_t& key) {
 
 void TCustomEdit::EditChar(char16_t ch) {
     const TShiftState shift = KeyboardShiftState();
-    if ((shift & ssCtrl) && !(shift & ssAlt)) return; // shortcuts, handled in KeyDown
+    if (FSysChar || ((shift & ssCtrl) && !(shift & ssAlt))) return; // shortcuts
     if (ch == u'\b') {
         if (Editable() && FBuffer.DeleteBackward()) TextEdited();
         return;
@@ -312,6 +312,19 @@ void TCustomEdit::WndProc(TMessage& message) {
             Invalidate();
         }
         return;
+    case WM_SYSCHAR: {
+        // Alt+letters reach OnKeyPress but are never typed.
+        const bool old = FSysChar;
+        FSysChar = true;
+        try {
+            TWinControl::WndProc(message);
+        } catch (...) {
+            FSysChar = old;
+            throw;
+        }
+        FSysChar = old;
+        return;
+    }
     case WM_COPY:
         CopyToClipboard();
         return;

@@ -132,4 +132,5 @@ private:
     bool FMouseEntering = false;
     bool FSettingText = false;
     bool FDropLowSurrogate = false;
+    bool FSysChar = false;
 };

@@ -456,6 +456,17 @@ void TCustomForm::DialogKey(TWinControl* from, int& key, TShiftState shift) {
     }
 }
 
+static bool OfferDialogChar(TWinControl* parent, char16_t ch) {
+    for (TControl* c : std::vector<TControl*>(parent->Controls())) {
+        if (!c->Visible()) continue;
+        if (c->Perform(CM_DIALOGCHAR, ch) != 0) return true;
+        if (auto* win = dynamic_cast<TWinControl*>(c); win && OfferDialogChar(win, ch)) return true;
+    }
+    return false;
+}
+
+bool TCustomForm::DialogChar(char16_t ch) { return ch != 0 && OfferDialogChar(this, ch); }
+
 static void CollectTabStops(TWinControl* parent, std::vector<TWinControl*>& out) {
     for (TControl* c : parent->Controls()) {
         auto* win = dynamic_cast<TWinControl*>(c);

@@ -80,6 +80,8 @@ public:
     virtual bool PreviewKeyDown(int& key, TShiftState shift);
     virtual bool PreviewKeyPress(char16_t& key);
     virtual void DialogKey(TWinControl* from, int& key, TShiftState shift);
+    // Offers an Alt+letter to every control (CM_DIALOGCHAR); true when one took it.
+    virtual bool DialogChar(char16_t ch);
     // Menu shortcuts; the menu module installs a handler.
     virtual bool IsShortCut(int key, TShiftState shift);
     static inline std::function<bool(TCustomForm* form, int key, TShiftState shift)> ShortCutHandler;

@@ -381,6 +381,7 @@ void TWinControl::HandleKeyMessage(TMessage& m) {
         char16_t ch = static_cast<char16_t>(m.WParam);
         if (form && form != this && form->PreviewKeyPress(ch)) return;
         if (ch == 0) return;
+        if (m.Msg == WM_SYSCHAR && form && form->DialogChar(ch)) return;
         KeyPress(ch);
         m.WParam = ch;
         return;

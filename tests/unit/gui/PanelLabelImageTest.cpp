@@ -263,3 +263,31 @@ TEST_F(ImageTest, MissingPictureInALayoutNamesIt) {
         EXPECT_NE(std::string(e.what()).find("t.lay:3"), std::string::npos);
     }
 }
+
+TEST_F(LabelTest, AltAndTheAccessKeyFocusTheLabelsControl) {
+    auto* label = new TLabel(FForm);
+    label->SetCaption("地址(&D)");
+    label->SetParent(FForm);
+    auto* first = new TEdit(FForm);
+    first->SetBounds(0, 40, 100, 20);
+    first->SetParent(FForm);
+    auto* address = new TEdit(FForm);
+    address->SetBounds(0, 80, 100, 20);
+    address->SetParent(FForm);
+    label->SetFocusControl(address);
+    ShowForm();
+    first->SetFocus();
+    FHost.KeyEvent(Window(), WM_KEYDOWN, VK_MENU);
+    FHost.KeyEvent(Window(), WM_SYSKEYDOWN, 'D', 0, u'd');
+    FHost.KeyEvent(Window(), WM_SYSKEYUP, 'D');
+    FHost.KeyEvent(Window(), WM_KEYUP, VK_MENU);
+    FApp->ProcessMessages();
+    EXPECT_TRUE(address->Focused());
+    EXPECT_EQ(first->Text(), ""); // the letter was not typed anywhere
+    EXPECT_EQ(address->Text(), "");
+    FHost.KeyEvent(Window(), WM_KEYDOWN, VK_MENU);
+    FHost.KeyEvent(Window(), WM_SYSKEYDOWN, 'Q', 0, u'q');
+    FHost.KeyEvent(Window(), WM_KEYUP, VK_MENU);
+    FApp->ProcessMessages();
+    EXPECT_EQ(address->Text(), ""); // no access key: still nothing typed
+}
