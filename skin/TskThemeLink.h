@@ -34,5 +34,9 @@ template <class T> TClassBuilder<T>& WithThemeProperties(TClassBuilder<T>& build
                 })
         .Custom("FileTheme", TPropKind::Component,
                 [](const T* c) -> TValue { return static_cast<TComponent*>(c->Theme().FileTheme()); },
-                [](T* c, const TValue& v) { c->Theme().SetFileTheme(ValueAs<TskFileTheme*>(v, TPropInfo{"FileTheme"})); });
+                [](T* c, const TValue& v) {
+                    TPropInfo info;
+                    info.Name = "FileTheme";
+                    c->Theme().SetFileTheme(ValueAs<TskFileTheme*>(v, info));
+                });
 }
