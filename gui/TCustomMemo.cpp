@@ -143,7 +143,7 @@ void TCustomMemo::WrapLine(int start, int end, int width) const {
     int pos = start;
     if (start == end) FRows.push_back({start, end});
     while (pos < end) {
-        if (!FWordWrap || width <= 0 || Measure(pos, end) <= width) {
+        if (!FWordWrap || width <= 0) {
             FRows.push_back({pos, end});
             return;
         }
@@ -152,14 +152,25 @@ void TCustomMemo::WrapLine(int start, int end, int width) const {
             bounds.push_back(b);
             if (b == end) break;
         }
-        // The longest start of the rest that fits (at least one character).
-        size_t lo = 0, hi = bounds.size();
-        while (lo < hi) {
+        // The longest start of the rest that fits (at least one character):
+        // gallop to a bound that does not fit, then halve, so that only
+        // short pieces are measured.
+        size_t lo = 0, hi = 1;
+        while (hi <= bounds.size() && Measure(pos, bounds[hi - 1]) <= width) {
+            lo = hi;
+            hi *= 2;
+        }
+        hi = std::min(hi - 1, bounds.size());
+        while (lo < hi) { // bounds[lo - 1] fits (or lo == 0); bounds[hi] does not
             size_t mid = (lo + hi) / 2;
             if (Measure(pos, bounds[mid]) <= width)
                 lo = mid + 1;
             else
                 hi = mid;
+        }
+        if (lo == bounds.size()) {
+            FRows.push_back({pos, end});
+            return;
         }
         int fit = lo == 0 ? bounds[0] : bounds[lo - 1];
         // Break after a blank, or between ideographs; a long word breaks anywhere.
