@@ -11,6 +11,7 @@
 #include "app/AppClasses.h"
 #include "app/TDataModuleMain.h"
 #include "app/TFrmMain.h"
+#include "app/TReadySignal.h"
 #include "app/TStateDump.h"
 #include "gui/TApplication.h"
 #include "gui/host/gtk/TGtkHost.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
         guint signalSource = g_unix_signal_add(SIGUSR1, OnDumpSignal, nullptr);
         try {
             auto* form = new TFrmMain(nullptr);
+            TReadySignal::Install(*form);
             app.SetMainForm(form);
             new TDataModuleMain(&app);
             form->Show();
