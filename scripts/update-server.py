@@ -6,9 +6,9 @@ Serves a folder (resources/server/ by default) over HTTP on 127.0.0.1:
 Port 0 picks a free port; --port-file receives the port once it listens.
 A few addresses misbehave on purpose, for the tests:
     /slow/<path>     sends <path> one byte every 0.2 s
-    /endless         a body that never ends
-    /stall           headers, then nothing, with the connection held open
-    /drop            half a body, then the connection is closed
+    /endless...      a body that never ends
+    /stall...        headers, then nothing, with the connection held open
+    /drop...         half a body, then the connection is closed
     /redirect/<path> answers 302 pointing at <path>
 Every request is logged on stdout as "GET <path> <User-Agent> | <Accept>".
 """
@@ -31,11 +31,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
               flush=True)
         if self.path.startswith("/slow/"):
             return self.send_slowly(self.path[len("/slow"):])
-        if self.path == "/endless":
+        if self.path.startswith("/endless"):
             return self.send_endless()
-        if self.path == "/stall":
+        if self.path.startswith("/stall"):
             return self.send_stall()
-        if self.path == "/drop":
+        if self.path.startswith("/drop"):
             return self.send_drop()
         if self.path.startswith("/redirect/"):
             self.send_response(302)
