@@ -71,6 +71,11 @@ public:
     void FontMnu(TObject* sender);
     void CheckedMnu(TObject* sender);
     void P_WebFont(int level);
+    // Writes the favourites page and shows it in the favourites pane.
+    void P_ClearFavorites();
+    // The add-favourite dialog for the active page, then the page rebuilt.
+    void AddFavoriteFromMenu();
+    void OrganizeFavoritesFromMenu();
     void UpdateFromMenu();
     // Stores the address in PendingURL and opens a tab on it.
     void OpenTab(const std::string& url);

@@ -1,4 +1,33 @@
-// The favourites pane.
+// The favourites pane and the two favourites commands.
+#include "app/TFrmAddFavorite.h"
 #include "app/TFrmMain.h"
+#include "app/TFrmOrganizeFavorites.h"
+#include "gui/TWebBrowser.h"
+#include "services/TFavoritesPage.h"
 
-void TFrmMain::webFavoritesBeforeNavigate2(TObject*, const std::string&, bool&) {}
+// Every link of the generated page opens in a tab of its own; only the page
+// itself (and its fragments) may load inside the pane.
+void TFrmMain::webFavoritesBeforeNavigate2(TObject*, const std::string& url, bool& cancel) {
+    if (url.find("Fav") != std::string::npos) return;
+    OpenTab(url);
+    cancel = true;
+}
+
+void TFrmMain::P_ClearFavorites() {
+    std::string page = TFavoritesPage::Write(AppPath, TFavoritesPage::Folder());
+    webFavorites->Navigate(page);
+}
+
+void TFrmMain::AddFavoriteFromMenu() {
+    TWebBrowser* browser = ActiveBrowser();
+    std::string url = browser->LocationURL();
+    if (!url.empty())
+        TFrmAddFavorite::Execute(TFavoritesPage::Folder(), browser->LocationName(), url);
+    P_ClearFavorites();
+}
+
+// The pane keeps showing the page as it was: it is rebuilt at the next
+// start or the next added favourite.
+void TFrmMain::OrganizeFavoritesFromMenu() {
+    TFrmOrganizeFavorites::Execute(TFavoritesPage::Folder());
+}
