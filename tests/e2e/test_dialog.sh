@@ -36,4 +36,12 @@ xdotool mousemove 600 400 click 1
 wait_state 'not popupOpen and popupCloseReason == 2'
 wait_pixel 230 190 FFFFFF
 [ "$(state clicks)" = "0" ] || fail "the closing click reached the form"
+
+# While open, the pop-up has the keys: Escape closes it.
+xdotool mousemove 180 150 click 3
+wait_state 'popups == 2 and popupOpen'
+wait_pixel 230 190 FF8000
+xdotool key Escape
+wait_state 'not popupOpen and popupCloseReason == 3'
+wait_pixel 230 190 FFFFFF
 finish

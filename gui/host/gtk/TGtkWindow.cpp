@@ -292,10 +292,6 @@ void TGtkWindow::SetMinSize(int width, int height) {
 
 void TGtkWindow::Configure(const GdkEventConfigure* event) {
     TRect actual = TRect::FromSize(event->x, event->y, event->width, event->height);
-    // GTK re-applies a shape only at allocation time: keep it in step with
-    // the size.
-    if (FRegion && (FShapedSize.cx != actual.Width() || FShapedSize.cy != actual.Height()))
-        ApplyRegion();
     if (FPending.Configured(actual, g_get_monotonic_time() / 1000)) NotifyBounds(actual);
 }
 
@@ -346,7 +342,6 @@ void TGtkWindow::ApplyRegion() {
                                          : cairo_region_create_rectangles(
                                                rects.data(), static_cast<int>(rects.size())));
     gtk_widget_shape_combine_region(FWindow.Get(), region.Get());
-    FShapedSize = {FBounds.Width(), FBounds.Height()};
 }
 
 // --- painting --------------------------------------------------------------
@@ -580,9 +575,12 @@ bool TGtkWindow::GrabPointer() {
     if (!area || !gdk_window_is_viewable(area)) return false;
     GdkSeat* seat = gdk_display_get_default_seat(gtk_widget_get_display(FArea));
     // owner_events FALSE: every pointer event comes here, in our
-    // coordinates, wherever the pointer is.
-    return gdk_seat_grab(seat, area, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr, nullptr,
-                         nullptr, nullptr) == GDK_GRAB_SUCCESS;
+    // coordinates, wherever the pointer is. A pop-up (menu, drop-down
+    // list) never has the keyboard focus, so it takes the keys as well.
+    GdkSeatCapabilities what =
+        FKind == TWindowKind::Popup ? GDK_SEAT_CAPABILITY_ALL : GDK_SEAT_CAPABILITY_ALL_POINTING;
+    return gdk_seat_grab(seat, area, what, FALSE, nullptr, nullptr, nullptr, nullptr) ==
+           GDK_GRAB_SUCCESS;
 }
 
 void TGtkWindow::BeginMoveDrag(TPoint screenPoint) {

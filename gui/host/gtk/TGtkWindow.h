@@ -53,7 +53,8 @@ public:
     void Activate();
     void BeginMoveDrag(TPoint screenPoint);
     void BeginResizeDrag(int hitTest, TPoint screenPoint);
-    // The pointer grab behind the framework's mouse capture.
+    // The pointer grab behind the framework's mouse capture (with the
+    // keyboard for pop-ups).
     bool GrabPointer();
 
     void AttachView(GtkWidget* view);
@@ -110,7 +111,6 @@ private:
     TRect FBounds;
     TPendingBounds FPending;
     std::unique_ptr<TRegion> FRegion;
-    TSize FShapedSize;
     bool FVisible = false;
     bool FActivateOnMap = false;
     bool FBoundsNotifyQueued = false;

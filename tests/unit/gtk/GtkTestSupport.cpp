@@ -33,11 +33,17 @@ void GtkTest::SetUpTestSuite() {
     // a desktop's input method out of the tests.
     setenv("GTK_IM_MODULE", "gtk-im-context-simple", 1);
     gdk_set_allowed_backends("x11");
-    FDisplay = gtk_init_check(nullptr, nullptr);
+    // A busy display may turn a connection away for a moment.
+    for (int attempt = 0; attempt < 10 && !FDisplay; ++attempt) {
+        if (attempt) g_usleep(200 * 1000);
+        FDisplay = gtk_init_check(nullptr, nullptr);
+    }
 }
 
 void GtkTest::SetUp() {
-    if (!FDisplay) GTEST_SKIP() << "no X display";
+    if (!FDisplay)
+        GTEST_SKIP() << "no X display (DISPLAY=" << (getenv("DISPLAY") ? getenv("DISPLAY") : "")
+                     << ")";
 }
 
 void GtkTest::TearDown() {

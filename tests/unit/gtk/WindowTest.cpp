@@ -72,7 +72,7 @@ TEST_F(GtkTest, HiddenWindowsLeaveTheScreen) {
     EXPECT_THROW(FHost.SetWindowVisible(window, true), Exception);
 }
 
-TEST_F(GtkTest, RegionCutsTheCornersAndFollowsResizes) {
+TEST_F(GtkTest, RegionCutsTheCornersAndStaysWhenTheWindowGrows) {
     TRecordingClient& client = NewClient();
     THostWindow window = ShowWindow(client, TRect::FromSize(200, 200, 100, 60), clRed);
     TRegion round = TRegion::RoundRect(0, 0, 101, 61, 13, 13);
@@ -83,11 +83,24 @@ TEST_F(GtkTest, RegionCutsTheCornersAndFollowsResizes) {
     EXPECT_EQ(ScreenPixel(250, 230), clRed);
     EXPECT_TRUE(FHost.FindWindow(window)->HasRegion());
 
+    // The region stays what it was when the window grows, as on the
+    // platform: the new part outside it is not shown.
+    client.Buffer.SetSize(160, 100);
+    client.Buffer.Canvas().Brush().SetColor(clRed);
+    client.Buffer.Canvas().FillRect({0, 0, 160, 100});
+    FHost.SetWindowBounds(window, TRect::FromSize(200, 200, 160, 100));
+    ASSERT_TRUE(WaitForDraw(window));
+    Settle(100);
+    EXPECT_NE(ScreenPixel(200, 200), clRed);
+    EXPECT_EQ(ScreenPixel(250, 230), clRed);
+    EXPECT_NE(ScreenPixel(350, 290), clRed) << "outside the region";
+
     FHost.SetWindowRegion(window, nullptr);
     Settle(100);
-    FHost.PresentWindow(window, {0, 0, 100, 60});
+    FHost.PresentWindow(window, {0, 0, 160, 100});
     WaitForDraw(window);
     EXPECT_EQ(ScreenPixel(200, 200), clRed);
+    EXPECT_EQ(ScreenPixel(350, 290), clRed);
     EXPECT_FALSE(FHost.FindWindow(window)->HasRegion());
 }
 
