@@ -42,12 +42,8 @@ void TDownloadIEInterface::GetLastBrowser(IBrowserAutomation*& disp) {
 
 std::string TDownloadIEInterface::TabCaption(const std::string& title) {
     if (title == "about:blank") return title;
-    std::u16string wide = platform::Utf8ToUtf16(title);
-    if (wide.size() <= 10) return title;
-    size_t cut = 10;
-    // Never keep half of a surrogate pair: it would show as a broken character.
-    if (wide[cut - 1] >= 0xD800 && wide[cut - 1] <= 0xDBFF) --cut;
-    return platform::Utf16ToUtf8(wide.substr(0, cut)) + "...";
+    if (platform::Utf8ToUtf16(title).size() <= 10) return title;
+    return platform::FirstUtf16Units(title, 10) + "...";
 }
 
 void TDownloadIEInterface::SetPageTitle(const std::string& title, intptr_t tag) {

@@ -5,20 +5,11 @@
 
 static const char* const kSearchHint = "在这里输入游戏名称";
 
-// At most `limit` UTF-16 units of `text`, never half a surrogate pair.
-static std::string FirstUnits(const std::string& text, size_t limit) {
-    std::u16string wide = platform::Utf8ToUtf16(text);
-    if (wide.size() <= limit) return text;
-    size_t cut = limit;
-    if (wide[cut - 1] >= 0xD800 && wide[cut - 1] <= 0xDBFF) --cut;
-    return platform::Utf16ToUtf8(wide.substr(0, cut));
-}
-
 // The target of a direct link: what follows the first "=", at most 100
 // characters of it, without single quotes.
 static std::string DirectLinkTarget(const std::string& url) {
     size_t eq = url.find('=');
-    std::string target = FirstUnits(eq == std::string::npos ? url : url.substr(eq + 1), 100);
+    std::string target = platform::FirstUtf16Units(eq == std::string::npos ? url : url.substr(eq + 1), 100);
     std::string out;
     for (char c : target)
         if (c != '\'') out += c;

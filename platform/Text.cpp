@@ -150,6 +150,14 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
+std::string FirstUtf16Units(std::string_view text, size_t limit) {
+    std::u16string wide = Utf8ToUtf16(text);
+    if (wide.size() <= limit) return std::string(text);
+    size_t cut = limit;
+    if (cut > 0 && wide[cut - 1] >= 0xD800 && wide[cut - 1] <= 0xDBFF) --cut;
+    return Utf16ToUtf8(wide.substr(0, cut));
+}
+
 // Converts with iconv, replacing each undecodable byte with `replacement`
 // and going on, so that a damaged file still yields the rest of its text.
 static std::string Convert(const char* to, const char* from, std::string_view bytes,

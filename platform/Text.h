@@ -23,6 +23,9 @@ std::string Trim(std::string_view text);
 bool IsValidUtf8(std::string_view bytes);
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+// The first `limit` UTF-16 units of `text`, one fewer rather than half of a
+// surrogate pair.
+std::string FirstUtf16Units(std::string_view text, size_t limit);
 // Decodes GB18030 (a superset of GBK/GB2312) to UTF-8; undecodable bytes
 // become U+FFFD.
 std::string Gb18030ToUtf8(std::string_view bytes);
