@@ -142,6 +142,7 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
         palLeftMainTop->Show();
     } else if (n == "mnuCreateRecord") P_ClearRocord();
     else if (n == "mnuUsrOut") OpenTab(AppPath + "星帆用户反馈.htm");
+    else if (n == "mnuUpdata") UpdateFromMenu();
 }
 
 // Asks once; the window's own close question is not shown again. The tab
