@@ -68,6 +68,7 @@ std::string Tabs(TFrmMain& form) {
         TJsonList tab;
         tab.Field("caption", Quote(sheet->Caption()));
         tab.Field("url", Quote(browser ? browser->LocationURL() : ""));
+        tab.Field("title", Quote(browser ? browser->LocationName() : ""));
         tab.Field("active", Bool(pages->ActivePage() == sheet));
         tabs.Add(tab.Object());
     }
@@ -154,6 +155,10 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("search", Quote(form.edtFindName->Text()));
     root.Field("status", Quote(form.labText->Caption()));
     root.Field("controls", Controls(form));
+    TJsonList left;
+    left.Field("url", Quote(form.webLeft->LocationURL()));
+    left.Field("title", Quote(form.webLeft->LocationName()));
+    root.Field("leftPane", left.Object());
     root.Field("checked", Checked(form));
     root.Field("skin", Skin(form));
     root.Field("registry", RegistryValues());

@@ -3,45 +3,9 @@
 # that opens a window gets a second tab, tabs close through the tab menu and
 # the close button, and the close question answered No keeps the window
 # while Yes ends the program. Checked through the state dump.
-set -euo pipefail
-BIN=${1:?bin dir}
-HERE=$(cd "$(dirname "$0")" && pwd)
-WORK=$(mktemp -d)
-trap 'kill $PID 2>/dev/null || true; rm -rf "$WORK"' EXIT
-export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_CACHE_HOME=$WORK/cache
-export XINGFAN_REGISTRY=$WORK/registry.reg XINGFAN_STATE_DUMP=$WORK/state.json
-export ASAN_OPTIONS=detect_leaks=0
+source "$(dirname "$0")/lib.sh"
 
-"$BIN/xingfan" >"$WORK/out.log" 2>&1 &
-PID=$!
-
-fail() { echo "FAIL: $*"; echo "--- program output"; tail -50 "$WORK/out.log"; exit 1; }
-dump() {
-  rm -f "$XINGFAN_STATE_DUMP"
-  kill -USR1 $PID
-  for _ in $(seq 1 100); do [ -s "$XINGFAN_STATE_DUMP" ] && return 0; sleep 0.1; done
-  fail "no state dump"
-}
-q() { python3 -c "import json,sys; d=json.load(open('$XINGFAN_STATE_DUMP')); print($1)"; }
-wait_for() { # python expression over d, seconds
-  for _ in $(seq 1 $(( ${2:-20} * 4 ))); do
-    dump
-    [ "$(q "$1")" = "True" ] && return 0
-    sleep 0.25
-  done
-  fail "timed out waiting for: $1 (state: $(cat "$XINGFAN_STATE_DUMP"))"
-}
-click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
-centre() { q "'%d %d' % (d['controls']['$1']['x'] + d['controls']['$1']['w']//2, d['controls']['$1']['y'] + d['controls']['$1']['h']//2)"; }
-
-WIN=""
-for _ in $(seq 1 150); do
-  WIN=$(xdotool search --name '^星帆IE$' 2>/dev/null | head -1 || true)
-  [ -n "$WIN" ] && break
-  sleep 0.2
-done
-[ -n "$WIN" ] || fail "the main window did not appear"
-
+start_program
 wait_for "len(d['tabs']) == 1 and d['tabs'][0]['caption'] == 'about:blank'"
 [ "$(q "d['caption']")" = "星帆IE" ] || fail "caption"
 [ "$(q "d['controls']['palLeft']['visible']")" = "True" ] || fail "left pane hidden at start"
@@ -84,24 +48,11 @@ click_at "$CX" "$CY"
 wait_for "len(d['tabs']) == 1"
 
 # The close question: No keeps everything, Yes ends the program.
-answer() { # key chord for the question box
-  python3 "$HERE/../../scripts/xclose.py" "$WIN"
-  local dialog=""
-  for _ in $(seq 1 50); do
-    dialog=$(xdotool search --name '^确认退出$' 2>/dev/null | head -1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-  done
-  [ -n "$dialog" ] || fail "no close question shown"
-  sleep 0.3
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  xdotool key "$1"
-}
-answer alt+n
+answer_close alt+n
 sleep 1
 kill -0 $PID 2>/dev/null || fail "the program ended although the question was answered No"
 wait_for "len(d['tabs']) == 1 and any(b['text'] == '您确定退出整个星帆吗！' and b['caption'] == '确认退出' for b in d['messageBoxes'])"
-answer alt+y
+answer_close alt+y
 for _ in $(seq 1 50); do kill -0 $PID 2>/dev/null || break; sleep 0.2; done
 kill -0 $PID 2>/dev/null && fail "the program did not end after Yes"
 [ -s "$XINGFAN_STATE_DUMP" ] || fail "no state dump at exit"

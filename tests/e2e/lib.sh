@@ -1,0 +1,102 @@
+# Shared by the e2e scripts that drive the real program (sourced; argument 1
+# is the bin folder). Each script gets its own work folder with the
+# program's registry file, state dump and data folders, removed at the end
+# together with a program still running. Every wait is bounded; a failure
+# prints what was seen and the program's last output, then ends the script.
+set -euo pipefail
+BIN=${1:?bin dir}
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+WORK=$(mktemp -d)
+PID=""
+WIN=""
+stop_program() {
+  if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi
+  PID=""
+}
+trap 'stop_program; rm -rf "$WORK"' EXIT
+export HOME=$WORK/home
+export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_CACHE_HOME=$WORK/cache
+export XINGFAN_REGISTRY=$WORK/registry.reg XINGFAN_STATE_DUMP=$WORK/state.json
+export ASAN_OPTIONS=detect_leaks=0
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+mkdir -p "$HOME"
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- program output"
+  tail -50 "$WORK/out.log" 2>/dev/null || true
+  exit 1
+}
+
+# Asks the program for a fresh state dump and waits until it is written.
+dump() {
+  rm -f "$XINGFAN_STATE_DUMP"
+  kill -USR1 "$PID" 2>/dev/null || fail "the program is gone"
+  for _ in $(seq 1 100); do [ -s "$XINGFAN_STATE_DUMP" ] && return 0; sleep 0.1; done
+  fail "no state dump"
+}
+
+# q EXPR: a Python expression over the last dump `d`, printed.
+q() { python3 -c "import json,sys; d=json.load(open('$XINGFAN_STATE_DUMP')); print($1)"; }
+
+# wait_for EXPR [SECONDS]: dumps until EXPR is True.
+wait_for() {
+  for _ in $(seq 1 $(( ${2:-20} * 4 ))); do
+    dump
+    [ "$(q "$1")" = "True" ] && return 0
+    sleep 0.25
+  done
+  fail "timed out waiting for: $1 (state: $(cat "$XINGFAN_STATE_DUMP"))"
+}
+
+# start_program [BIN_DIR]: starts the program and waits for its window and
+# its first tab.
+start_program() {
+  "${1:-$BIN}/xingfan" >>"$WORK/out.log" 2>&1 &
+  PID=$!
+  WIN=""
+  for _ in $(seq 1 150); do
+    WIN=$(xdotool search --name '^星帆IE$' 2>/dev/null | head -1 || true)
+    [ -n "$WIN" ] && break
+    sleep 0.2
+  done
+  [ -n "$WIN" ] || fail "the main window did not appear"
+  wait_for "len(d['tabs']) == 1"
+}
+
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
+# centre NAME: "X Y" of the middle of a control of the main window.
+centre() { q "'%d %d' % (d['controls']['$1']['x'] + d['controls']['$1']['w']//2, d['controls']['$1']['y'] + d['controls']['$1']['h']//2)"; }
+
+# type_address TEXT: replaces the address box's text and presses Return.
+type_address() {
+  read -r X Y <<< "$(q "'%d %d' % (d['controls']['cmbAddr']['x'] + 100, d['controls']['cmbAddr']['y'] + 10)")"
+  click_at "$X" "$Y"
+  xdotool key ctrl+a BackSpace
+  xdotool type --delay 5 "$1"
+  xdotool key Return
+}
+
+# answer_close KEY: asks the window to close, then answers the close
+# question with the key chord.
+answer_close() {
+  python3 "$HERE/../../scripts/xclose.py" "$WIN"
+  local dialog=""
+  for _ in $(seq 1 50); do
+    dialog=$(xdotool search --name '^确认退出$' 2>/dev/null | head -1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "no close question shown"
+  sleep 0.3
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  xdotool key "$1"
+}
+
+# quit_program: closes the window with Yes and waits for the process to end.
+quit_program() {
+  answer_close alt+y
+  for _ in $(seq 1 50); do kill -0 "$PID" 2>/dev/null || break; sleep 0.2; done
+  kill -0 "$PID" 2>/dev/null && fail "the program did not end"
+  PID=""
+}
