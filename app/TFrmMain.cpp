@@ -139,6 +139,7 @@ void TFrmMain::FormCreate(TObject*) {
     TAddressHistory::TStartup settings = History().ReadStartup();
     RestoreSkin(settings.Sky, settings.MenuName);
     cmbAddr->Items().Assign(settings.Items);
+    P_ClearFavorites();
 }
 
 

@@ -143,6 +143,8 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     } else if (n == "mnuCreateRecord") P_ClearRocord();
     else if (n == "mnuUsrOut") OpenTab(AppPath + "星帆用户反馈.htm");
     else if (n == "mnuUpdata") UpdateFromMenu();
+    else if (n == "mnuAddFavorites") AddFavoriteFromMenu();
+    else if (n == "mnuFinishingFavorites") OrganizeFavoritesFromMenu();
 }
 
 // Asks once; the window's own close question is not shown again. The tab
