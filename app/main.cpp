@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "星帆IE: %s\n", e.what());
         return 1;
     }
-    auto engines = std::make_unique<platform::TWebKitFactory>();
+    // The spare view that makes new tabs quick waits until the start-up pages load.
+    auto engines = std::make_unique<platform::TWebKitFactory>(false);
     platform::SetBrowserEngineFactory(engines.get());
     int status = 0;
     {
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
             app.SetMainForm(form);
             new TDataModuleMain(&app);
             form->Show();
+            engines->KeepSpareViewAfter(3000);
             app.Run();
             if (StateDumpFile() && FrmMain) TStateDump::Write(*FrmMain, StateDumpFile());
         } catch (const std::exception& e) {

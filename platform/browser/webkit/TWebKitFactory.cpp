@@ -55,6 +55,13 @@ TWebKitFactory::TWebKitFactory(bool keepSpareView) : FShared(std::make_unique<TS
     if (keepSpareView) PrepareSpare();
 }
 
+void TWebKitFactory::KeepSpareViewAfter(unsigned delayMs) {
+    if (FShared->KeepSpare) return;
+    FShared->KeepSpare = true;
+    FShared->Replenish.Set(g_timeout_add_full(G_PRIORITY_LOW, delayMs,
+                                              reinterpret_cast<GSourceFunc>(OnReplenish), this, nullptr));
+}
+
 TWebKitFactory::~TWebKitFactory() {
     FShared->Replenish.Remove();
     if (GtkWidget* spare = FShared->Spare.Get()) {

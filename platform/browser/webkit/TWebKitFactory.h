@@ -29,6 +29,10 @@ public:
 
     // `keepSpareView` false: every view starts its own process when asked.
     explicit TWebKitFactory(bool keepSpareView);
+    // Starts keeping a spare view `delayMs` from now: the program asks for it
+    // once its own start-up pages are loading, so that the spare's web
+    // process does not compete with them.
+    void KeepSpareViewAfter(unsigned delayMs);
     std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
     // A web view with the shared context and settings that has loaded
     // nothing the caller could see. The caller owns the returned reference.
