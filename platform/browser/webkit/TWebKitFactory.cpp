@@ -19,6 +19,10 @@ struct TWebKitFactory::TShared {
     TGObjectPtr<GtkWidget> Spare; // sunk; not in any container
     bool SpareReady = false;
     TGSourceId Replenish;
+    // While the program starts, its first views share one web process (the
+    // first view's): fewer processes compete for the start-up pages.
+    bool ShareWhileStarting = false;
+    TGObjectPtr<GtkWidget> StartupAnchor;
 };
 
 namespace {
@@ -52,10 +56,13 @@ TWebKitFactory::TWebKitFactory(bool keepSpareView) : FShared(std::make_unique<TS
     FShared->PageSetup.Reset(gtk_page_setup_new());
     FShared->Preview = OpenWithViewer;
     FShared->KeepSpare = keepSpareView;
+    FShared->ShareWhileStarting = !keepSpareView;
     if (keepSpareView) PrepareSpare();
 }
 
 void TWebKitFactory::KeepSpareViewAfter(unsigned delayMs) {
+    FShared->ShareWhileStarting = false;
+    FShared->StartupAnchor.Reset();
     if (FShared->KeepSpare) return;
     FShared->KeepSpare = true;
     FShared->Replenish.Set(g_timeout_add_full(G_PRIORITY_LOW, delayMs,
@@ -81,9 +88,18 @@ GtkWidget* TWebKitFactory::NewWebView() {
             G_PRIORITY_LOW, 200, reinterpret_cast<GSourceFunc>(OnReplenish), this, nullptr));
         return view;
     }
+    if (FShared->ShareWhileStarting && FShared->StartupAnchor) {
+        GtkWidget* view = webkit_web_view_new_with_related_view(WEBKIT_WEB_VIEW(FShared->StartupAnchor.Get()));
+        g_object_ref_sink(view);
+        return view;
+    }
     GtkWidget* view = GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", Context(),
                                               "settings", Settings(), nullptr));
     g_object_ref_sink(view);
+    if (FShared->ShareWhileStarting) {
+        g_object_ref(view);
+        FShared->StartupAnchor.Reset(view);
+    }
     return view;
 }
 
