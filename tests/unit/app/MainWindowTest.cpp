@@ -180,3 +180,13 @@ TEST_F(AppTest, DirectoryLinksOpenTabsInsteadOfNavigatingThePane) {
     EXPECT_EQ(TabBrowser(3)->LocationURL(), "http://x.example/?R_Class=1&R_Left=http://game.example/b.htm");
     EXPECT_EQ(form.webLeft->LocationURL(), before);
 }
+
+TEST_F(AppTest, ADirectLinkTargetIsCutTo100Characters) {
+    TFrmMain& form = Start();
+    std::string target = "http://game.example/" + std::string(100, 'g');
+    EngineOf(form.webLeft).ClickLink("go.htm?R_Left='" + target + "'");
+    Settle();
+    ASSERT_EQ(form.PclParent->PageCount(), 2);
+    // The quote before the address counts towards the 100 characters.
+    EXPECT_EQ(form.PendingURL, target.substr(0, 99));
+}
