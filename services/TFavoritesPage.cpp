@@ -1,5 +1,7 @@
 #include "services/TFavoritesPage.h"
 
+#include "platform/browser/BrowserURL.h"
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -131,38 +133,9 @@ std::string TFavoritesPage::LinkLine(std::string_view address, std::string_view 
     return "<a href=\"" + EscapeHtml(HrefOf(address)) + "\">" + EscapeHtml(title) + "</a><BR>";
 }
 
-std::string TFavoritesPage::EscapeHtml(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        case '\r':
-            out += "&#13;";
-            break;
-        case '\n':
-            out += "&#10;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
+// Line breaks become character references too, so that a strange file name
+// can never split a link over two lines of the page.
+std::string TFavoritesPage::EscapeHtml(std::string_view text) { return platform::HtmlEscape(text); }
 
 bool TFavoritesPage::IsScriptAddress(std::string_view address) {
     size_t start = 0;

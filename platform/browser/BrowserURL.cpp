@@ -140,6 +140,12 @@ std::string HtmlEscape(std::string_view text) {
         case '\'':
             out += "&#39;";
             break;
+        case '\r':
+            out += "&#13;";
+            break;
+        case '\n':
+            out += "&#10;";
+            break;
         default:
             out += c;
         }
