@@ -1,6 +1,7 @@
 #pragma once
 // The main window: owns every component of the program for the life of the
 // process, builds itself from its stored layout, and runs the start-up work.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -71,6 +72,10 @@ public:
     void FontMnu(TObject* sender);
     void CheckedMnu(TObject* sender);
     void P_WebFont(int level);
+    void ViewSource();
+    void SynthesiseFindKeys();
+    // Shows the saved page source; tests replace it.
+    std::function<void(const std::string& fileName)> OpenSourceViewer;
     // Writes the favourites page and shows it in the favourites pane.
     void P_ClearFavorites();
     // The add-favourite dialog for the active page, then the page rebuilt.

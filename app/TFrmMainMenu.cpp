@@ -7,7 +7,12 @@
 #include "gui/TMenuItem.h"
 #include "gui/TOpenDialog.h"
 #include "gui/TWebBrowser.h"
+#include <cstdio>
+#include <fstream>
+
 #include "platform/Kernel.h"
+#include "platform/Shell.h"
+#include "services/TPortalConfig.h"
 #include "platform/browser/OleCommands.h"
 #include "skin/TskFileTheme.h"
 #include "skin/TskImagePanel.h"
@@ -143,8 +148,42 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     } else if (n == "mnuCreateRecord") P_ClearRocord();
     else if (n == "mnuUsrOut") OpenTab(AppPath + "星帆用户反馈.htm");
     else if (n == "mnuUpdata") UpdateFromMenu();
+    else if (n == "mnuSource") ViewSource();
+    else if (n == "mnuFind") SynthesiseFindKeys();
+    else if (n == "mnuWZ") OpenTab(TPortalConfig::Load(AppPath).HomePage);
+    else if (n == "mnuContact") platform::OpenDocument("mailto:" + TPortalConfig::Load(AppPath).Contact);
     else if (n == "mnuAddFavorites") AddFavoriteFromMenu();
     else if (n == "mnuFinishingFavorites") OrganizeFavoritesFromMenu();
+}
+
+// The body's markup only, into Codehtml.txt in the program folder, then the
+// desktop's text viewer shows it. A tab without an HTML body writes nothing.
+void TFrmMain::ViewSource() {
+    TBrowserDocument document = ActiveBrowser()->Document();
+    if (!document.BodyOuterHTML) {
+        Application->MessageBox("当前页面没有可查看的源文件。", "提示", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    std::string fileName = AppPath + "Codehtml.txt";
+    std::string temp = fileName + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << *document.BodyOuterHTML;
+        if (!out) throw Exception("无法写入 " + fileName);
+    }
+    if (std::rename(temp.c_str(), fileName.c_str()) != 0) throw Exception("无法写入 " + fileName);
+    if (!OpenSourceViewer) OpenSourceViewer = [](const std::string& file) { platform::OpenDocument(file); };
+    OpenSourceViewer(fileName);
+}
+
+// Ctrl+F as the keyboard would send it, to whatever has the focus: a focused
+// page then opens its find bar.
+void TFrmMain::SynthesiseFindKeys() {
+    const LPARAM ctrl = MakeLParam(1, 0x1D), f = MakeLParam(1, 0x21);
+    HostKey(WM_KEYDOWN, VK_CONTROL, ctrl, 0);
+    HostKey(WM_KEYDOWN, 'F', f, 0);
+    HostKey(WM_KEYUP, 'F', f | (LPARAM(3) << 30), 0);
+    HostKey(WM_KEYUP, VK_CONTROL, ctrl | (LPARAM(3) << 30), 0);
 }
 
 // Asks once; the window's own close question is not shown again. The tab
