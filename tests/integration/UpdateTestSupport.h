@@ -92,7 +92,13 @@ protected:
         FRoot = FDir / "server";
         fs::create_directories(FProgram);
         fs::create_directories(FRoot / "Lib");
-        fs::copy_file(fs::path(XF_BIN_DIR) / "ocn.js", FProgram / "ocn.js");
+        // A fresh database from the shipped schema: the one in the build's
+        // program folder is used by the window tests at the same time.
+        {
+            std::ifstream schemaFile(fs::path(XF_SOURCE_DIR) / "resources/db/schema.sql");
+            std::string schema((std::istreambuf_iterator<char>(schemaFile)), std::istreambuf_iterator<char>());
+            platform::TSqliteDatabase::Create((FProgram / "ocn.js").string()).Execute(schema);
+        }
         FApp = std::make_unique<TApplication>(&FHost);
         FOwner = std::make_unique<TComponent>(nullptr);
         FFreeze = new THttpAntiFreeze(FOwner.get());
