@@ -3,6 +3,7 @@
 #include "app/TDataModuleMain.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
+#include "app/Tfrmabout.h"
 #include "gui/StandardClasses.h"
 #include "services/ServiceClasses.h"
 #include "skin/SkinClasses.h"
@@ -14,4 +15,5 @@ void RegisterAppClasses() {
     RegisterClass(TFrmMain::StaticClass());
     RegisterClass(TFrameWebBrowser::StaticClass());
     RegisterClass(TDataModuleMain::StaticClass());
+    RegisterClass(Tfrmabout::StaticClass());
 }

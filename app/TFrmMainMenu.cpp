@@ -4,6 +4,7 @@
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
+#include "app/Tfrmabout.h"
 #include "gui/TMenuItem.h"
 #include "gui/TOpenDialog.h"
 #include "gui/TWebBrowser.h"
@@ -149,6 +150,7 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     else if (n == "mnuUsrOut") OpenTab(AppPath + "星帆用户反馈.htm");
     else if (n == "mnuUpdata") UpdateFromMenu();
     else if (n == "mnuSource") ViewSource();
+    else if (n == "mnuAbout") Tfrmabout::ShowFor(this);
     else if (n == "mnuFind") SynthesiseFindKeys();
     else if (n == "mnuWZ") OpenTab(TPortalConfig::Load(AppPath).HomePage);
     else if (n == "mnuContact") platform::OpenDocument("mailto:" + TPortalConfig::Load(AppPath).Contact);

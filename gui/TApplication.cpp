@@ -23,8 +23,9 @@ TApplication::TApplication(THost* host) : TComponent(nullptr), FHost(host) {
 TApplication::~TApplication() {
     // Forms first: their controls release handles and hooks as they go.
     DestroyComponents();
-    std::vector<TCustomForm*> forms = FForms;
-    for (TCustomForm* form : forms) delete form;
+    // A form may own others (a dialog owned by the main window): each one
+    // leaves the list as it goes, so take whatever is last until none is left.
+    while (!FForms.empty()) delete FForms.back();
     if (Application == this) Application = nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "skin/SkinClasses.h"
 
 #include "gui/TClassInfo.h"
+#include "skin/TskButton.h"
 #include "skin/TskComboBox.h"
 #include "skin/TskEdit.h"
 #include "skin/TskFileTheme.h"
@@ -25,4 +26,5 @@ void RegisterSkinClasses() {
     RegisterClass(TskTreeView::StaticClass());
     RegisterClass(TskMainMenu::StaticClass());
     RegisterClass(TskPopupMenu::StaticClass());
+    RegisterClass(TskButton::StaticClass());
 }

@@ -127,3 +127,27 @@ TEST_F(AppTest, HomePageOpensATabAndExitAnsweredNoKeepsEverything) {
     Choose(form, "mnuExit");
     EXPECT_TRUE(FApp->Terminated());
 }
+
+TEST_F(AppTest, TheAboutWindowIsCreatedOnceAndHiddenByItsButton) {
+    TFrmMain& form = Start();
+    Choose(form, "mnuAbout");
+    Choose(form, "mnuAbout");
+    int abouts = 0;
+    for (TComponent* c : form.Components())
+        if (c->Name() == "frmabout") ++abouts;
+    ASSERT_EQ(abouts, 1);
+    auto* about = dynamic_cast<TCustomForm*>(form.FindComponent("frmabout"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->Visible());
+    EXPECT_EQ(about->Caption(), "星帆IE");
+    EXPECT_EQ(about->ClientWidth(), 628);
+    auto* close = dynamic_cast<TControl*>(about->FindComponent("btnClose"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->Caption(), "确定");
+    close->Click();
+    Settle();
+    EXPECT_FALSE(about->Visible());
+    EXPECT_FALSE(FApp->Terminated());
+    Choose(form, "mnuAbout");
+    EXPECT_TRUE(about->Visible());
+}

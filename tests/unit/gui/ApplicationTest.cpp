@@ -5,6 +5,7 @@
 
 #include "GuiTestSupport.h"
 #include "gui/TApplicationEvents.h"
+#include "gui/TForm.h"
 #include "gui/TTimer.h"
 
 namespace {
@@ -165,4 +166,17 @@ TEST_F(ApplicationTest, MessageBoxAnswersAreScriptedAndLogged) {
     EXPECT_EQ(FApp->MessageBox("x", "y", MB_YESNO), IDYES);
     ASSERT_EQ(FHost.MessageBoxes().size(), 2u);
     EXPECT_EQ(FHost.MessageBoxes()[0].Flags, MB_YESNO | MB_ICONQUESTION);
+}
+
+TEST(ApplicationLifetime, FormsOwnedByOtherFormsGoOnceWithTheApplication) {
+    RegisterStandardClasses();
+    THeadlessHost host;
+    auto app = std::make_unique<TApplication>(&host);
+    auto* main = new TForm(nullptr);
+    auto* dialog = new TForm(main);
+    dialog->SetName("frmabout");
+    app->SetMainForm(main);
+    EXPECT_EQ(app->Forms().size(), 2u);
+    app.reset(); // ASan reports a second delete of the dialog if it happens
+    SUCCEED();
 }
