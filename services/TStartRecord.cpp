@@ -22,6 +22,22 @@ const char* const S5 = "Delete from ListTR";
 const char* const S6 = "insert into ListTR(R_Name,R_Class,R_URL) values (:P0,:P1,:P2)";
 const char* const S7 = "Update Stwh set icount=icount+1 where C_disk=:P0";
 
+// A list file read with the profile rules; a file that cannot be read is
+// the framework's file-open error.
+platform::TProfile LoadList(const std::string& file) {
+    try {
+        return platform::TProfile::LoadFromFile(file);
+    } catch (const platform::FileError& e) {
+        throw EFOpenError(e.what());
+    }
+}
+
+TDbConnection* RequireConnection(TDbQuery& query) {
+    TDbConnection* connection = query.Connection();
+    if (!connection) throw EDatabaseError("查询没有连接");
+    return connection;
+}
+
 } // namespace
 
 TStartRecord::TStartRecord(TDbQuery& query, THttpClient& http, std::string programDir,
@@ -122,15 +138,9 @@ int TStartRecord::ImportGameLists(int from) {
 }
 
 void TStartRecord::ImportGameList(const std::string& file) {
-    platform::TProfile list;
-    try {
-        list = platform::TProfile::LoadFromFile(file);
-    } catch (const platform::FileError& e) {
-        throw EFOpenError(e.what());
-    }
+    platform::TProfile list = LoadList(file);
     TDbQuery& query = Query();
-    TDbConnection* connection = query.Connection();
-    if (!connection) throw EDatabaseError("查询没有连接");
+    TDbConnection* connection = RequireConnection(query);
     connection->BeginTrans();
     try {
         query.ClearSQL();
@@ -155,15 +165,9 @@ bool TStartRecord::RefreshSecondList() {
     if (!Download(FBaseURL + "/Lib/tj.txt", body)) return false;
     std::string file = SaveLocalCopy("tj.txt", body);
     if (!platform::FileExists(file)) return true;
-    platform::TProfile list;
-    try {
-        list = platform::TProfile::LoadFromFile(file);
-    } catch (const platform::FileError& e) {
-        throw EFOpenError(e.what());
-    }
+    platform::TProfile list = LoadList(file);
     TDbQuery& query = Query();
-    TDbConnection* connection = query.Connection();
-    if (!connection) throw EDatabaseError("查询没有连接");
+    TDbConnection* connection = RequireConnection(query);
     // Emptying and refilling is one step, so the list is never seen half made.
     connection->BeginTrans();
     try {
