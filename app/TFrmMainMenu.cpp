@@ -3,6 +3,7 @@
 
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameWebBrowser.h"
+#include "app/TFrmInternetOptions.h"
 #include "app/TFrmMain.h"
 #include "app/Tfrmabout.h"
 #include "gui/TMenuItem.h"
@@ -154,6 +155,7 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     else if (n == "mnuFind") SynthesiseFindKeys();
     else if (n == "mnuWZ") OpenTab(TPortalConfig::Load(AppPath).HomePage);
     else if (n == "mnuContact") platform::OpenDocument("mailto:" + TPortalConfig::Load(AppPath).Contact);
+    else if (n == "mnuInternet") TFrmInternetOptions::Execute();
     else if (n == "mnuAddFavorites") AddFavoriteFromMenu();
     else if (n == "mnuFinishingFavorites") OrganizeFavoritesFromMenu();
 }

@@ -4,7 +4,9 @@
 #include <fstream>
 
 #include "app/TFrmMain.h"
+#include "gui/IMenuBarView.h"
 #include "gui/TMenuItem.h"
+#include "gui/TMenuTracker.h"
 #include "gui/TWebBrowser.h"
 #include "skin/SkinThemes.h"
 #include "skin/TskComboBox.h"
@@ -101,6 +103,48 @@ std::string Checked(TFrmMain& form) {
     return checked.Object();
 }
 
+void RectFields(TJsonList& item, const TRect& r) {
+    item.Field("x", std::to_string(r.Left));
+    item.Field("y", std::to_string(r.Top));
+    item.Field("w", std::to_string(r.Width()));
+    item.Field("h", std::to_string(r.Height()));
+}
+
+// The bar's entries in order, in screen coordinates, so a test can click them.
+std::string MenuBar(TFrmMain& form) {
+    TJsonList buttons;
+    IMenuBarView* bar = TMenuTracker::BarOf(&form);
+    for (int i = 0; bar && i < bar->BarItemCount(); ++i) {
+        TMenuItem* item = bar->BarItem(i);
+        if (!item) continue;
+        TJsonList button;
+        button.Field("caption", Quote(item->Caption()));
+        RectFields(button, bar->BarItemScreenRect(i));
+        buttons.Add(button.Object());
+    }
+    return buttons.Array();
+}
+
+// Every menu now shown, outermost first; items not shown have an empty rectangle.
+std::string OpenMenus() {
+    TJsonList menus;
+    for (const TOpenMenuInfo& menu : TMenuTracker::OpenMenus()) {
+        TJsonList items;
+        for (const TOpenMenuItemInfo& entry : menu.Items) {
+            TJsonList item;
+            item.Field("name", Quote(entry.Name));
+            item.Field("caption", Quote(entry.Caption));
+            RectFields(item, entry.ScreenRect);
+            item.Field("enabled", Bool(entry.Enabled));
+            item.Field("checked", Bool(entry.Checked));
+            item.Field("visible", Bool(entry.Visible));
+            items.Add(item.Object());
+        }
+        menus.Add(items.Array());
+    }
+    return menus.Array();
+}
+
 std::string Skin(TFrmMain& form) {
     TJsonList skin;
     skin.Field("uiStyle", Quote(EnumName(static_cast<int>(form.thmThemeManager->UIStyle()), UIStyleNames())));
@@ -160,6 +204,8 @@ std::string TStateDump::Build(TFrmMain& form) {
     left.Field("title", Quote(form.webLeft->LocationName()));
     root.Field("leftPane", left.Object());
     root.Field("checked", Checked(form));
+    root.Field("menuBar", MenuBar(form));
+    root.Field("openMenus", OpenMenus());
     root.Field("skin", Skin(form));
     root.Field("registry", RegistryValues());
     root.Field("messageBoxes", Boxes());

@@ -110,10 +110,22 @@ public:
     virtual bool DeliverKey(const TBrowserKey& key) = 0;
 };
 
+// What the browsing data clean-up removes; flags.
+enum TBrowsingData : unsigned {
+    bdCache = 1,   // cached pages, pictures and scripts, in memory and on disk
+    bdCookies = 2, // every site's cookies
+};
+
 class IBrowserEngineFactory {
 public:
     virtual ~IBrowserEngineFactory() = default;
     virtual std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) = 0;
+
+    // Removes the data of every view (`kinds`: TBrowsingData flags). The work
+    // runs in the background; `done` gets "" or the reason it failed, later,
+    // from the event loop, and is never called from inside this call.
+    using TClearDone = std::function<void(const std::string& error)>;
+    virtual void ClearBrowsingData(unsigned kinds, TClearDone done) = 0;
 };
 
 // The factory every browser control takes its engine from: WebKit in the

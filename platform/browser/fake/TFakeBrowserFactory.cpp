@@ -23,6 +23,13 @@ TFakePage TFakeBrowserFactory::PageFor(const std::string& url) const {
     return it == FPages.end() ? TFakePage{} : it->second;
 }
 
+void TFakeBrowserFactory::ClearBrowsingData(unsigned kinds, TClearDone done) {
+    ClearRequests.push_back(kinds);
+    Post([done = std::move(done), error = ClearError] {
+        if (done) done(error);
+    });
+}
+
 std::unique_ptr<IBrowserEngine> TFakeBrowserFactory::CreateEngine(TBrowserEvents events) {
     auto engine = std::make_unique<TFakeBrowserEngine>(this, std::move(events));
     FEngines.push_back(engine.get());

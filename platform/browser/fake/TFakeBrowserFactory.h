@@ -34,6 +34,12 @@ public:
     // How many engines this factory has made in all.
     int CreatedCount() const { return FCreated; }
 
+    // Scripted: answers `ClearError` from the posted step; every request is
+    // kept in `ClearRequests`.
+    void ClearBrowsingData(unsigned kinds, TClearDone done) override;
+    std::vector<unsigned> ClearRequests;
+    std::string ClearError;
+
     std::string& Clipboard() { return FClipboard; }
     void Post(std::function<void()> step) const { FPost(std::move(step)); }
 

@@ -139,6 +139,32 @@ WebKitWebContext* TWebKitFactory::Context() const {
     return webkit_web_context_get_default();
 }
 
+namespace {
+
+void ClearFinished(GObject* source, GAsyncResult* result, gpointer data) {
+    std::unique_ptr<IBrowserEngineFactory::TClearDone> done(static_cast<IBrowserEngineFactory::TClearDone*>(data));
+    GError* error = nullptr;
+    webkit_website_data_manager_clear_finish(WEBKIT_WEBSITE_DATA_MANAGER(source), result, &error);
+    std::string reason = error ? (error->message && *error->message ? error->message : "未知错误") : "";
+    if (error) g_error_free(error);
+    if (*done) (*done)(reason);
+}
+
+} // namespace
+
+// Through the context's data manager, so every view's cache and cookies go;
+// a time span of 0 means everything, however old.
+void TWebKitFactory::ClearBrowsingData(unsigned kinds, TClearDone done) {
+    unsigned types = 0;
+    if (kinds & bdCache)
+        types |= WEBKIT_WEBSITE_DATA_MEMORY_CACHE | WEBKIT_WEBSITE_DATA_DISK_CACHE |
+                 WEBKIT_WEBSITE_DATA_OFFLINE_APPLICATION_CACHE;
+    if (kinds & bdCookies) types |= WEBKIT_WEBSITE_DATA_COOKIES;
+    WebKitWebsiteDataManager* manager = webkit_web_context_get_website_data_manager(Context());
+    webkit_website_data_manager_clear(manager, static_cast<WebKitWebsiteDataTypes>(types), 0, nullptr,
+                                      ClearFinished, new TClearDone(std::move(done)));
+}
+
 WebKitSettings* TWebKitFactory::Settings() const {
     return FShared->Settings.Get();
 }

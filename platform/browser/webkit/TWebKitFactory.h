@@ -34,6 +34,7 @@ public:
     // process does not compete with them.
     void KeepSpareViewAfter(unsigned delayMs);
     std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
+    void ClearBrowsingData(unsigned kinds, TClearDone done) override;
     // A web view with the shared context and settings that has loaded
     // nothing the caller could see. The caller owns the returned reference.
     GtkWidget* NewWebView();

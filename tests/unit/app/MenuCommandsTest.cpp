@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/TStateDump.h"
+#include "gui/IMenuBarView.h"
 #include "gui/TMenuItem.h"
+#include "gui/TMenuTracker.h"
 
 using platform::TFakePage;
 
@@ -150,4 +153,40 @@ TEST_F(AppTest, TheAboutWindowIsCreatedOnceAndHiddenByItsButton) {
     EXPECT_FALSE(FApp->Terminated());
     Choose(form, "mnuAbout");
     EXPECT_TRUE(about->Visible());
+}
+
+TEST_F(AppTest, AFailingBrowserCommandIsReportedAndTheWindowGoesOn) {
+    TFrmMain& form = Start();
+    FHost.QueueFileDialogResult(true, (FDir / "no-such-folder" / "page.htm").string());
+    Application->Queue([&] { Choose(form, "mnuSave"); });
+    Settle();
+    ASSERT_EQ(FHost.MessageBoxes().size(), 1u);
+    EXPECT_NE(FHost.MessageBoxes()[0].Text.find("无法保存网页"), std::string::npos);
+    EXPECT_FALSE(FApp->Terminated());
+    Choose(form, "mnuNew");
+    EXPECT_EQ(form.PclParent->PageCount(), 2);
+}
+
+TEST_F(AppTest, TheStateDumpListsTheMenuBarAndTheOpenMenus) {
+    TFrmMain& form = Start();
+    std::string state = TStateDump::Build(form);
+    EXPECT_NE(state.find("\"menuBar\":[{\"caption\":\"文件(F)\",\"x\":"), std::string::npos) << state;
+    EXPECT_NE(state.find("\"openMenus\":[]"), std::string::npos);
+
+    IMenuBarView* bar = TMenuTracker::BarOf(&form);
+    ASSERT_NE(bar, nullptr);
+    TRect first = bar->BarItemScreenRect(0);
+    EXPECT_GT(first.Width(), 0);
+    std::string firstButton = "{\"caption\":\"文件(F)\",\"x\":" + std::to_string(first.Left) +
+                              ",\"y\":" + std::to_string(first.Top) + ",\"w\":" + std::to_string(first.Width());
+    EXPECT_NE(state.find(firstButton), std::string::npos) << state;
+
+    TMenuTracker::Instance()->OpenBarItem(bar, 0, true);
+    Settle();
+    state = TStateDump::Build(form);
+    size_t open = state.find("\"openMenus\":[[{\"name\":\"N49\",\"caption\":\"新建(&N)\"");
+    ASSERT_NE(open, std::string::npos) << state;
+    EXPECT_NE(state.find("{\"name\":\"mnuExit\",\"caption\":\"退出(X)\"", open), std::string::npos);
+    EXPECT_NE(state.find("\"enabled\":true,\"checked\":false,\"visible\":true", open), std::string::npos);
+    TMenuTracker::CloseMenus();
 }
