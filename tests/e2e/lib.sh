@@ -64,6 +64,22 @@ start_program() {
   wait_for "len(d['tabs']) == 1"
 }
 
+# program_copy [LEAVE_OUT]: a program folder of the script's own, $WORK/bin.
+# The program finds its files beside its executable, so the executable is a
+# real copy; everything else is linked, but for LEAVE_OUT.
+program_copy() {
+  mkdir "$WORK/bin"
+  local entry name
+  for entry in "$(cd "$BIN" && pwd)"/*; do
+    name=$(basename "$entry")
+    case "$name" in
+      "${1:-}") ;;
+      xingfan) cp "$entry" "$WORK/bin/" ;;
+      *) ln -s "$entry" "$WORK/bin/$name" ;;
+    esac
+  done
+}
+
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 # centre NAME: "X Y" of the middle of a control of the main window.
 centre() { q "'%d %d' % (d['controls']['$1']['x'] + d['controls']['$1']['w']//2, d['controls']['$1']['y'] + d['controls']['$1']['h']//2)"; }

@@ -4,17 +4,7 @@
 # new tabs load, the program closes normally.
 source "$(dirname "$0")/lib.sh"
 
-# The program finds its pages beside its executable, so the executable is a
-# real copy; everything else may stay where it is.
-mkdir "$WORK/bin"
-for entry in "$(cd "$BIN" && pwd)"/*; do
-  name=$(basename "$entry")
-  case "$name" in
-    left.htm) ;;
-    xingfan) cp "$entry" "$WORK/bin/" ;;
-    *) ln -s "$entry" "$WORK/bin/$name" ;;
-  esac
-done
+program_copy left.htm
 [ -e "$WORK/bin/left.htm" ] && fail "left.htm still there"
 
 start_program "$WORK/bin"
