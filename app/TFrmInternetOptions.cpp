@@ -25,6 +25,7 @@ const TClassInfo& TFrmInternetOptions::StaticClass() {
 }
 
 TFrmInternetOptions::TFrmInternetOptions(TComponent* owner) : TForm(owner) {
+    SetName("frmInternetOptions");
     SetText("Internet选项");
     SetBorderStyle(TBorderStyle::bsDialog);
     SetPosition(TPosition::poScreenCenter);

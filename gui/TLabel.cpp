@@ -5,7 +5,6 @@
 #include "gui/graphics/TBitmap.h"
 #include "gui/graphics/TCanvas.h"
 #include "gui/graphics/TTextLayout.h"
-#include "platform/Text.h"
 
 const TClassInfo& TLabel::StaticClass() {
     static const TClassInfo info =
@@ -92,14 +91,7 @@ void TLabel::Loaded() {
 }
 
 char16_t TLabel::AccelChar() const {
-    if (!FShowAccelChar) return 0;
-    size_t accel = std::string::npos;
-    std::string shown = TTextLayout::StripPrefix(Caption(), accel);
-    if (accel == std::string::npos) return 0;
-    std::u16string ch = platform::Utf8ToUtf16(shown.substr(accel, 4));
-    if (ch.empty()) return 0;
-    char16_t c = ch[0];
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+    return FShowAccelChar ? TTextLayout::AccelChar(Caption()) : 0;
 }
 
 bool TLabel::DialogChar(char16_t ch) {

@@ -7,6 +7,7 @@
 #include "gui/TWinControl.h"
 #include "gui/graphics/TBitmap.h"
 #include "gui/graphics/TCanvas.h"
+#include "gui/graphics/TTextLayout.h"
 
 const TClassInfo& TSpeedButton::StaticClass() {
     static const TClassInfo info =
@@ -144,6 +145,19 @@ void TSpeedButton::EnabledChanged() {
     else
         SetState(FDown ? TButtonState::bsExclusive : TButtonState::bsUp);
     Invalidate();
+}
+
+void TSpeedButton::WndProc(TMessage& message) {
+    if (message.Msg == CM_DIALOGCHAR) {
+        char16_t ch = static_cast<char16_t>(message.WParam);
+        if (ch >= u'A' && ch <= u'Z') ch = static_cast<char16_t>(ch - u'A' + u'a');
+        if (ch != 0 && ch == TTextLayout::AccelChar(Caption()) && Visible() && EnabledInTree()) {
+            Click();
+            message.Result = 1;
+        }
+        return;
+    }
+    TControl::WndProc(message);
 }
 
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -65,6 +65,8 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void EnabledChanged() override;
+    // Alt+ the caption's marked letter clicks the button (CM_DIALOGCHAR).
+    void WndProc(TMessage& message) override;
 
     virtual void PaintFace(TCanvas& canvas, TRect& rect);
     virtual void PaintGlyph(TCanvas& canvas, const TRect& rect);

@@ -2,6 +2,7 @@
 
 #include "gui/graphics/TCanvas.h"
 #include "gui/graphics/TTextRenderer.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -110,6 +111,16 @@ std::string TTextLayout::StripPrefix(std::string_view text, size_t& accel) {
         out.push_back(text[i]);
     }
     return out;
+}
+
+char16_t TTextLayout::AccelChar(std::string_view text) {
+    size_t accel = std::string::npos;
+    std::string shown = StripPrefix(text, accel);
+    if (accel == std::string::npos) return 0;
+    std::u16string ch = platform::Utf8ToUtf16(shown.substr(accel, 4));
+    if (ch.empty()) return 0;
+    char16_t c = ch[0];
+    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
 TTextLine TTextLayout::EndEllipsis(const TFont& font, const TTextLine& line, int width) {

@@ -20,6 +20,9 @@ public:
     // `accel`, npos when there is none), "&&" shows one "&", a final lone
     // "&" shows nothing.
     static std::string StripPrefix(std::string_view text, size_t& accel);
+    // The character after the first "&" mark, lower-cased when it is a
+    // Latin capital; 0 when there is none. What Alt+key matches.
+    static char16_t AccelChar(std::string_view text);
     // The lines of `text` for the DT_ flags, `width` being the rectangle's
     // (used by DT_WORDBREAK and DT_END_ELLIPSIS).
     static std::vector<TTextLine> Lines(const TFont& font, std::string_view text, unsigned flags,

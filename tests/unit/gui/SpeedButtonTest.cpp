@@ -110,3 +110,27 @@ TEST_F(SpeedButtonTest, MissingGlyphRaisesAndLeavesNoGlyph) {
     EXPECT_THROW(b->SetGlyphSource("images/absent.bmp"), Exception);
     EXPECT_TRUE(b->Glyph().Empty());
 }
+
+TEST_F(SpeedButtonTest, AltAndTheMarkedLetterClicksAnEnabledButtonOnly) {
+    TSpeedButton* remove = MakeButton(10);
+    remove->SetName("remove");
+    remove->SetCaption("删除 Cookie(&C)");
+    TSpeedButton* plain = MakeButton(60);
+    plain->SetName("plain");
+    plain->SetCaption("Close");
+    ShowForm();
+    auto altKey = [&](int key, char16_t ch) {
+        FHost.KeyEvent(Window(), WM_KEYDOWN, VK_MENU);
+        FHost.KeyEvent(Window(), WM_SYSKEYDOWN, key, 0, ch);
+        FHost.KeyEvent(Window(), WM_SYSKEYUP, key);
+        FHost.KeyEvent(Window(), WM_KEYUP, VK_MENU);
+        FApp->ProcessMessages();
+    };
+    altKey('C', u'C');
+    EXPECT_EQ(FClicks, "remove");
+    altKey('L', u'l'); // "Close" marks no letter
+    EXPECT_EQ(FClicks, "remove");
+    remove->SetEnabled(false);
+    altKey('C', u'c');
+    EXPECT_EQ(FClicks, "remove");
+}
