@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/PlaceControl.h"
 #include "gui/Exception.h"
 #include "gui/TApplication.h"
 #include "gui/TComboBox.h"
@@ -15,13 +16,6 @@ namespace {
 
 // The root folder's entry in the folder list; the others are relative paths.
 constexpr const char* kRootFolder = "收藏夹";
-
-template <typename T> T* Place(TFrmAddFavorite* form, int left, int top, int width, int height) {
-    T* control = new T(form);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 } // namespace
 

@@ -2,21 +2,11 @@
 
 #include <memory>
 
+#include "app/PlaceControl.h"
 #include "gui/TApplication.h"
 #include "gui/TLabel.h"
 #include "gui/TSpeedButton.h"
 #include "platform/browser/IBrowserEngine.h"
-
-namespace {
-
-template <typename T> T* Place(TFrmInternetOptions* form, int left, int top, int width, int height) {
-    T* control = new T(form);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
-} // namespace
 
 const TClassInfo& TFrmInternetOptions::StaticClass() {
     static const TClassInfo info =

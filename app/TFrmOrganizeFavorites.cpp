@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/PlaceControl.h"
 #include "gui/Exception.h"
 #include "gui/TApplication.h"
 #include "gui/TComboBox.h"
@@ -16,14 +17,6 @@
 namespace {
 
 constexpr const char* kRootFolder = "收藏夹";
-
-template <typename T>
-T* Place(TFrmOrganizeFavorites* form, int left, int top, int width, int height) {
-    T* control = new T(form);
-    control->SetParent(form);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 void AddNodes(TTreeView& tree, TTreeNode* parent,
               const std::vector<TFavoritesFolder::TEntry>& entries,
