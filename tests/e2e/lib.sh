@@ -84,6 +84,22 @@ click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 # centre NAME: "X Y" of the middle of a control of the main window.
 centre() { q "'%d %d' % (d['controls']['$1']['x'] + d['controls']['$1']['w']//2, d['controls']['$1']['y'] + d['controls']['$1']['h']//2)"; }
 
+# open_bar CAPTION: clicks the menu bar's button and waits for its menu.
+open_bar() {
+  dump
+  read -r X Y <<< "$(q "[ '%d %d' % (b['x'] + b['w']//2, b['y'] + b['h']//2) for b in d['menuBar'] if b['caption'] == '$1' ][0]")" ||
+    fail "no menu bar button $1"
+  click_at "$X" "$Y"
+  wait_for "len(d['openMenus']) == 1"
+}
+# choose NAME LEVELS: clicks the item of the innermost open menu, then waits
+# until LEVELS menus are open.
+choose() {
+  read -r X Y <<< "$(q "[ '%d %d' % (i['x'] + i['w']//2, i['y'] + i['h']//2) for i in d['openMenus'][-1] if i['name'] == '$1' ][0]")" ||
+    fail "no item $1 in $(q "d['openMenus']")"
+  click_at "$X" "$Y"
+  wait_for "len(d['openMenus']) == $2"
+}
 # type_address TEXT: replaces the address box's text and presses Return.
 type_address() {
   read -r X Y <<< "$(q "'%d %d' % (d['controls']['cmbAddr']['x'] + 100, d['controls']['cmbAddr']['y'] + 10)")"

@@ -17,22 +17,6 @@ printf '[Default Applications]\ntext/plain=xf-viewer.desktop\n' > "$XDG_CONFIG_H
 program_copy Codehtml.txt
 APP=$WORK/bin
 
-# open_bar CAPTION: clicks the menu bar's button and waits for its menu.
-open_bar() {
-  dump
-  read -r X Y <<< "$(q "[ '%d %d' % (b['x'] + b['w']//2, b['y'] + b['h']//2) for b in d['menuBar'] if b['caption'] == '$1' ][0]")" ||
-    fail "no menu bar button $1"
-  click_at "$X" "$Y"
-  wait_for "len(d['openMenus']) == 1"
-}
-# choose NAME LEVELS: clicks the item of the innermost open menu, then waits
-# until LEVELS menus are open.
-choose() {
-  read -r X Y <<< "$(q "[ '%d %d' % (i['x'] + i['w']//2, i['y'] + i['h']//2) for i in d['openMenus'][-1] if i['name'] == '$1' ][0]")" ||
-    fail "no item $1 in $(q "d['openMenus']")"
-  click_at "$X" "$Y"
-  wait_for "len(d['openMenus']) == $2"
-}
 title() { q "d['tabs'][0]['title']"; }
 
 start_program "$APP"
