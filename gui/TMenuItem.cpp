@@ -4,6 +4,7 @@
 
 #include "gui/TMenu.h"
 #include "gui/TMenuPainter.h"
+#include "gui/graphics/TCanvas.h"
 #include "gui/TMenuTracker.h"
 
 std::string StripHotkey(std::string_view caption) {
@@ -294,11 +295,14 @@ void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
     if (UsesOwnerDraw() && OnMeasureItem) OnMeasureItem(this, canvas, width, height);
 }
 
+// As the platform does, the sub-menu arrow of an owner-drawn item is added
+// after its handler, in the text colour the handler left.
 void TMenuItem::DrawItem(TCanvas& canvas, const TRect& rect, TOwnerDrawState state) {
     if (UsesOwnerDraw() && OnAdvancedDrawItem)
         OnAdvancedDrawItem(this, canvas, rect, state);
     else if (UsesOwnerDraw() && OnDrawItem)
         OnDrawItem(this, canvas, rect, (state & odSelected) != 0);
     else
-        TMenuPainter::Draw(*this, canvas, rect, state);
+        return TMenuPainter::Draw(*this, canvas, rect, state);
+    if (HasSubMenu()) TMenuPainter::DrawArrow(canvas, rect, canvas.Font().Color());
 }

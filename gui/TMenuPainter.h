@@ -30,11 +30,12 @@ public:
     static TSize MeasureBarItem(const TMenuItem& item, TCanvas& canvas);
     static void DrawBarItem(const TMenuItem& item, TCanvas& canvas, const TRect& rect, bool hot,
                             bool open);
+    // The sub-menu arrow at the right end of an item's rectangle.
+    static void DrawArrow(TCanvas& canvas, const TRect& rect, TColor color);
 
 private:
     static int Gutter(const TMenuItem& item);
     static void DrawSeparator(TCanvas& canvas, const TRect& rect);
     static void DrawCheck(const TMenuItem& item, TCanvas& canvas, const TRect& box, TColor color,
                           bool hasImage);
-    static void DrawArrow(TCanvas& canvas, const TRect& rect, TColor color);
 };

@@ -1,20 +1,20 @@
 #pragma once
-// The skinned pop-up menu; until its skinned drawing lands it draws as the
-// plain menu.
+// The skinned pop-up menu: every item drawn by the skin (TskMenuLook), with
+// the pop-up menu's own image list; check marks come from the shared list.
 #include "gui/TPopupMenu.h"
-#include "skin/TskThemeLink.h"
+#include "skin/TskMenuLook.h"
 
-class TskPopupMenu : public TPopupMenu {
+class TskPopupMenu : public TPopupMenu, public TskMenuLook {
     XF_CLASS(TskPopupMenu)
 public:
-    explicit TskPopupMenu(TComponent* owner) : TPopupMenu(owner), FTheme(this) {}
-    TskThemeLink& Theme() { return FTheme; }
-    const TskThemeLink& Theme() const { return FTheme; }
-    void Notification(TComponent* component, TOperation operation) override {
-        TPopupMenu::Notification(component, operation);
-        if (operation == TOperation::opRemove) FTheme.Removed(component);
-    }
+    explicit TskPopupMenu(TComponent* owner);
 
-private:
-    TskThemeLink FTheme;
+    bool OwnerDraw() const override { return true; }
+    void SetOwnerDraw(bool) override {}
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+protected:
+    void ItemAdded(TMenuItem* item) override { InstallDrawHandlers(item); }
+    const TCustomImageList* ItemImages() const override { return ImageList(); }
 };
