@@ -316,6 +316,11 @@ void TControl::InvalidateRect(const TRect& rect) {
     form->InvalidateWindowArea(rect.Offset(origin.X, origin.Y));
 }
 
+void TControl::InvalidateWindow() {
+    if (!FVisible || IsDestroying()) return;
+    if (TCustomForm* form = ParentForm()) form->InvalidateWindowArea(WindowRectInForm());
+}
+
 void TControl::Update() {
     if (TCustomForm* form = ParentForm()) form->PaintInvalid();
 }

@@ -114,6 +114,8 @@ public:
     virtual void Paint(TCanvas& canvas);
     void Invalidate();
     void InvalidateRect(const TRect& rect);
+    // The whole window, the border area outside the client rectangle too.
+    void InvalidateWindow();
     // Paints what is invalid in this control's form now.
     void Update();
     void Repaint() {

@@ -129,9 +129,15 @@ TRect TDropDownList::NonClientInsets() const {
     return {1, 1, 1, 1};
 }
 
+void TDropDownList::SetFrameColor(TColor color) {
+    if (color == FFrameColor) return;
+    FFrameColor = color;
+    Invalidate();
+}
+
 void TDropDownList::PaintNonClient(TCanvas& canvas) {
     TCanvasSaver saver(canvas);
-    canvas.Brush().SetColor(clWindowFrame);
+    canvas.Brush().SetColor(FFrameColor);
     canvas.FrameRect({0, 0, Width(), Height()});
 }
 

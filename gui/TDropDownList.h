@@ -20,6 +20,9 @@ public:
     int Count() const;
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int height);
+    // The one-pixel frame around the list (a skin gives its own colour).
+    TColor FrameColor() const { return FFrameColor; }
+    void SetFrameColor(TColor color);
     // The highlighted row, -1 for none.
     int HotIndex() const { return FHotIndex; }
     void SetHotIndex(int index);
@@ -52,6 +55,7 @@ private:
 
     const TStringList* FItems = nullptr;
     int FItemHeight = 16;
+    TColor FFrameColor = clWindowFrame;
     int FHotIndex = -1;
     int FTopIndex = 0;
     TScrollBar* FScrollBar = nullptr;

@@ -21,6 +21,15 @@ private:
     TskFileTheme* FFileTheme = nullptr;
 };
 
+// After either property was set: a class with a ThemeChanged() restyles
+// itself there, any other control just repaints.
+template <class T> void ThemeLinkChanged(T* c) {
+    if constexpr (requires(T* x) { x->ThemeChanged(); })
+        c->ThemeChanged();
+    else if constexpr (requires(T* x) { x->Invalidate(); })
+        c->Invalidate();
+}
+
 // Adds the two published properties to a skinned class's table.
 template <class T> TClassBuilder<T>& WithThemeProperties(TClassBuilder<T>& builder) {
     return builder
@@ -30,7 +39,7 @@ template <class T> TClassBuilder<T>& WithThemeProperties(TClassBuilder<T>& build
                 },
                 [](T* c, const TValue& v) {
                     c->Theme().SetUIStyle(static_cast<TskUIStyle>(ValueToEnum(v, UIStyleNames())));
-                    if constexpr (requires(T* x) { x->Invalidate(); }) c->Invalidate();
+                    ThemeLinkChanged(c);
                 })
         .Custom("FileTheme", TPropKind::Component,
                 [](const T* c) -> TValue { return static_cast<TComponent*>(c->Theme().FileTheme()); },
@@ -38,5 +47,6 @@ template <class T> TClassBuilder<T>& WithThemeProperties(TClassBuilder<T>& build
                     TPropInfo info;
                     info.Name = "FileTheme";
                     c->Theme().SetFileTheme(ValueAs<TskFileTheme*>(v, info));
+                    ThemeLinkChanged(c);
                 });
 }
