@@ -90,6 +90,10 @@ constexpr uint32_t CM_ACTIVATE = CM_BASE + 0;
 // WParam is the character, Result 1 when a control took it (a label's
 // access key focusing its control).
 constexpr uint32_t CM_DIALOGCHAR = CM_BASE + 6;
+// Sent to each control of a form for a key the focused control left to its
+// form (Enter, Escape, ...); WParam is the virtual key, LParam the shift
+// state, Result 1 when a control took it (a default or cancel button).
+constexpr uint32_t CM_DIALOGKEY = CM_BASE + 5;
 constexpr uint32_t CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr uint32_t CM_COLORCHANGED = CM_BASE + 13;
 constexpr uint32_t CM_FONTCHANGED = CM_BASE + 14;

@@ -449,11 +449,22 @@ bool TCustomForm::IsShortCut(int key, TShiftState shift) {
     return ShortCutHandler && ShortCutHandler(this, key, shift);
 }
 
+static bool OfferDialogKey(TWinControl* parent, int key, TShiftState shift) {
+    for (TControl* c : std::vector<TControl*>(parent->Controls())) {
+        if (c->Perform(CM_DIALOGKEY, static_cast<WPARAM>(key), static_cast<LPARAM>(shift)) != 0)
+            return true;
+        if (auto* win = dynamic_cast<TWinControl*>(c); win && OfferDialogKey(win, key, shift)) return true;
+    }
+    return false;
+}
+
 void TCustomForm::DialogKey(TWinControl* from, int& key, TShiftState shift) {
     if (key == VK_TAB && !(shift & (ssCtrl | ssAlt))) {
         SelectNext(from, !(shift & ssShift));
         key = 0;
+        return;
     }
+    if (key != 0 && OfferDialogKey(this, key, shift)) key = 0;
 }
 
 static bool OfferDialogChar(TWinControl* parent, char16_t ch) {

@@ -6,6 +6,7 @@
 #include "skin/TskEdit.h"
 #include "skin/TskFileTheme.h"
 #include "skin/TskForm.h"
+#include "skin/TskImageButton.h"
 #include "skin/TskImagePanel.h"
 #include "skin/TskMainMenu.h"
 #include "skin/TskPageControl.h"
@@ -27,4 +28,5 @@ void RegisterSkinClasses() {
     RegisterClass(TskMainMenu::StaticClass());
     RegisterClass(TskPopupMenu::StaticClass());
     RegisterClass(TskButton::StaticClass());
+    RegisterClass(TskImageButton::StaticClass());
 }

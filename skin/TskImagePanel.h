@@ -1,42 +1,22 @@
 #pragma once
 // The picture panel of the window's layout regions: a picture at natural
 // size, stretched or tiled, an optional transparent background (the parent
-// shows through) and its caption.
-#include <memory>
+// shows through) and its caption. Layouts name the picture by its source
+// (see PictureSource.h).
 #include <string>
 
-#include "gui/TCustomPanel.h"
+#include "skin/TskCustomPanel.h"
 
-class TPicture;
-
-enum class TskDrawStyle { skNormal, skStretch, skTile };
-const TEnumTable& DrawStyleNames();
-
-class TskImagePanel : public TCustomPanel {
+class TskImagePanel : public TskCustomPanel {
     XF_CLASS(TskImagePanel)
 public:
     explicit TskImagePanel(TComponent* owner);
-    ~TskImagePanel() override;
 
-    TPicture& Picture() const { return *FPicture; }
     const std::string& PictureSource() const { return FPictureSource; }
+    // An empty source clears the picture; a missing one raises and leaves
+    // the picture empty.
     void SetPictureSource(const std::string& source);
-    TskDrawStyle DrawStyle() const { return FDrawStyle; }
-    void SetDrawStyle(TskDrawStyle style);
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool transparent);
-    bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool autoSize);
-
-protected:
-    void PaintBackground(TCanvas& canvas, const TRect& rect) override;
-    void EraseBackground(TCanvas& canvas) override;
-    void PictureChanged();
 
 private:
-    std::unique_ptr<TPicture> FPicture;
     std::string FPictureSource;
-    TskDrawStyle FDrawStyle = TskDrawStyle::skNormal;
-    bool FTransparent = false;
-    bool FAutoSize = false;
 };
