@@ -4,6 +4,7 @@
 
 #include "gui/TCustomForm.h"
 #include "platform/Text.h"
+#include "skin/SkinStyle.h"
 #include "skin/TskPageControlTopPanel.h"
 #include "skin/TskTabSheet.h"
 
@@ -235,6 +236,14 @@ void TskPageControl::BorderColorChanged() {
     for (TskTabSheet* page : FPages)
         page->FBorderColor = BorderColor();
     if (FActivePage) FActivePage->Invalidate();
+}
+
+void TskPageControl::UpdateChildrenUIStyle(TskUIStyle style, TskFileTheme* theme) {
+    for (TskTabSheet* page : FPages) {
+        ApplyStyleToChildren(page, style, theme);
+        page->SetColor(Color());
+        page->SetAlign(TAlign::alClient);
+    }
 }
 
 void TskPageControl::ColorChanged() {

@@ -36,6 +36,9 @@ public:
 protected:
     TskTabControlTopPanel* CreateTopPanel() override;
     void BorderColorChanged() override;
+    // The pages' children take the style; the pages take the body colour
+    // and fill the body.
+    void UpdateChildrenUIStyle(TskUIStyle style, TskFileTheme* theme) override;
     void ColorChanged() override;
     void WndProc(TMessage& message) override;
     void Loaded() override;

@@ -4,11 +4,9 @@
 #include "skin/SkinStyle.h"
 #include "skin/TskFileTheme.h"
 #include "skin/TskTabControlTopPanel.h"
+#include "skin/TskThemeLookup.h"
 
 namespace {
-// The colours of the style every skinned control starts in.
-constexpr TColor DefaultBorderColor = RGB(0, 0, 0);
-constexpr TColor DefaultBodyColor = RGB(232, 232, 232);
 // Room between the body's border and the child controls.
 constexpr int BodyInset = 3;
 } // namespace
@@ -32,9 +30,8 @@ TskTab::TskTab(TComponent* owner) : TWinControl(owner), FUIStyle(GetOwnerFormSty
     // The body paints itself whole: no separate background erase.
     SetControlStyle(ControlStyle() | csAcceptsControls | csOpaque);
     SetParentFont(false);
-    FBorderColor = DefaultBorderColor;
-    SetColor(DefaultBodyColor);
     SetBounds(0, 0, 185, 80);
+    SetUIStyle(FUIStyle);
 }
 
 TskTab::~TskTab() {
@@ -45,8 +42,8 @@ void TskTab::CreateStrip() {
     if (FStrip) return;
     FStrip = CreateTopPanel();
     FStrip->SetParent(this);
-    FStrip->SetUIStyle(FUIStyle);
     FStrip->SetBounds(0, 0, ClientWidth(), FStrip->StripHeight());
+    SetUIStyle(FUIStyle);
     Realign();
 }
 
@@ -72,17 +69,35 @@ void TskTab::SetBorderColor(TColor color) {
 
 void TskTab::SetUIStyle(TskUIStyle style) {
     FUIStyle = style;
-    if (FStrip) FStrip->SetUIStyle(style);
+    if (FStrip) {
+        FStrip->SetFileTheme(FFileTheme);
+        FStrip->SetUIStyle(style);
+    }
+    UpdateChildrenUIStyle(style, FFileTheme);
+    const TskThemeLookup theme(FFileTheme, style);
+    FBorderColor = theme.Color(ThemeItem::ControlBorderColor);
+    BorderColorChanged();
+    // The one built-in style whose pages are white rather than its control
+    // colour.
+    if (!theme.UsesFile() && theme.Style() == TskUIStyle::WinXP)
+        SetColor(clWhite);
+    else
+        SetColor(theme.Color(ThemeItem::ControlBackgroundColor));
     Invalidate();
+    if (FStrip) FStrip->Invalidate();
 }
 
 void TskTab::SetFileTheme(TskFileTheme* theme) {
-    if (theme == FFileTheme) return;
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-    FFileTheme = theme;
-    if (theme) theme->FreeNotification(this);
-    if (FStrip) FStrip->SetFileTheme(theme);
-    Invalidate();
+    if (theme != FFileTheme) {
+        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
+        FFileTheme = theme;
+        if (theme) theme->FreeNotification(this);
+    }
+    SetUIStyle(FUIStyle);
+}
+
+void TskTab::UpdateChildrenUIStyle(TskUIStyle style, TskFileTheme* theme) {
+    ApplyStyleToChildren(this, style, theme);
 }
 
 void TskTab::Notification(TComponent* component, TOperation operation) {
@@ -91,7 +106,6 @@ void TskTab::Notification(TComponent* component, TOperation operation) {
     if (component == FStrip) FStrip = nullptr;
     if (component == FFileTheme) {
         FFileTheme = nullptr;
-        if (FStrip) FStrip->SetFileTheme(nullptr);
         SetUIStyle(TskUIStyle::DeepBlue);
     }
 }

@@ -28,11 +28,13 @@ public:
     void SetLeftMargin(int margin);
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor color);
-    // The style values are kept for the skinned drawing; the plain look
-    // ignores them.
+    // Gives the strip and the children the style, then takes the border
+    // and body colours from it.
     TskUIStyle UIStyle() const { return FUIStyle; }
     void SetUIStyle(TskUIStyle style);
     TskFileTheme* FileTheme() const { return FFileTheme; }
+    // Re-applies the current style, also for the theme already set (its
+    // file may have changed).
     void SetFileTheme(TskFileTheme* theme);
 
     // Forwards to the strip's TabIndex setter.
@@ -52,6 +54,8 @@ protected:
     // cannot be made from here because CreateTopPanel is virtual.
     void CreateStrip();
     virtual void BorderColorChanged() {}
+    // Hands the style to the direct children that take one.
+    virtual void UpdateChildrenUIStyle(TskUIStyle style, TskFileTheme* theme);
 
     void AdjustClientRect(TRect& rect) const override;
     void AlignControls(TRect rect) override;

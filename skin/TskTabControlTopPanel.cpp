@@ -2,15 +2,37 @@
 
 #include <algorithm>
 
+#include "gui/TApplication.h"
 #include "gui/graphics/TCanvas.h"
+#include "skin/SkinPublic.h"
 #include "skin/TskFileTheme.h"
 #include "skin/TskTab.h"
+#include "skin/TskThemeLookup.h"
 
 namespace {
 constexpr int EmptyTabWidth = 80;
 constexpr int CaptionPadding = 20;
-constexpr TColor InactiveTabColor = clBtnFace;
+// The last tab may use the room of the scroll buttons, up to this much
+// from the right edge.
+constexpr int LastTabRightRoom = 10;
+// A cut tab's caption starts this far in and stops this far from its end.
+constexpr int CutCaptionLeft = 10;
+constexpr int CutCaptionRight = 4;
 } // namespace
+
+// The pictures one paint uses, read from the style each time so that a
+// file theme that changed its file is followed.
+struct TskTabControlTopPanel::TPictures {
+    TBitmap Active;
+    TBitmap Inactive;
+    TBitmap Bar;
+
+    explicit TPictures(const TskThemeLookup& theme) {
+        theme.Bitmap(ThemeItem::TabControlTabImage, &Active, 1, 2);
+        theme.Bitmap(ThemeItem::TabControlTabImage, &Inactive, 2, 2);
+        theme.Bitmap(ThemeItem::TabControlBarImage, &Bar);
+    }
+};
 
 const TClassInfo& TskTabControlTopPanel::StaticClass() {
     static const TClassInfo info =
@@ -31,6 +53,7 @@ TskTabControlTopPanel::TskTabControlTopPanel(TskTab* tab) : TWinControl(tab), FT
     FTabs = {"Tab1"};
     FShown = {true};
     SetControlStyle((ControlStyle() | csOpaque) & ~static_cast<uint32_t>(csAcceptsControls));
+    ApplyStripSize();
 }
 
 void TskTabControlTopPanel::SetTabs(const std::vector<std::string>& tabs) {
@@ -53,6 +76,18 @@ void TskTabControlTopPanel::SetTabShown(int index, bool shown) {
     Invalidate();
 }
 
+int TskTabControlTopPanel::ShownCount() const {
+    int shown = 0;
+    for (int i = 0; i < TabCount(); ++i)
+        if (TabShown(i)) ++shown;
+    return shown;
+}
+
+int TskTabControlTopPanel::RecordedWidth(int index) const {
+    if (index < 0 || index >= static_cast<int>(FTabWidths.size())) return -1;
+    return FTabWidths[static_cast<size_t>(index)];
+}
+
 void TskTabControlTopPanel::SetTabIndex(int index) {
     if (index == FTabIndex) return;
     if (FTabs.empty()) {
@@ -72,7 +107,9 @@ void TskTabControlTopPanel::SetTabIndex(int index) {
     if (byUser && FTab && !FTab->CanChange()) return;
     if (alive.expired()) return;
     FTabIndex = index;
-    Invalidate();
+    FBringIntoView = true;
+    RepaintNow();
+    FBringIntoView = false;
     if (FTab) FTab->TabActive(index);
 }
 
@@ -88,24 +125,33 @@ void TskTabControlTopPanel::SetLeftMargin(int margin) {
     Invalidate();
 }
 
-void TskTabControlTopPanel::SetStripHeight(int height) {
-    height = std::max(height, 0);
-    if (height == FStripHeight) return;
-    FStripHeight = height;
-    if (FTab) FTab->Realign();
-    Invalidate();
-}
-
 void TskTabControlTopPanel::SetUIStyle(TskUIStyle style) {
     FUIStyle = style;
-    Invalidate();
+    ApplyStripSize();
 }
 
 void TskTabControlTopPanel::SetFileTheme(TskFileTheme* theme) {
-    if (theme == FFileTheme) return;
-    if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
-    FFileTheme = theme;
-    if (theme) theme->FreeNotification(this);
+    if (theme != FFileTheme) {
+        if (FFileTheme) FFileTheme->RemoveFreeNotification(this);
+        FFileTheme = theme;
+        if (theme) theme->FreeNotification(this);
+    }
+    ApplyStripSize();
+}
+
+void TskTabControlTopPanel::ApplyStripSize() {
+    TskThemeLookup theme(FFileTheme, FUIStyle);
+    TBitmap tab, bar, button;
+    theme.Bitmap(ThemeItem::TabControlTabImage, &tab);
+    theme.Bitmap(ThemeItem::TabControlBarImage, &bar);
+    theme.Bitmap(ThemeItem::ScrollButtonImage, &button, 1, 4);
+    FButtonWidth = button.Width();
+    FButtonHeight = button.Height();
+    const int height = tab.Height() + bar.Height();
+    if (height != FStripHeight) {
+        FStripHeight = height;
+        if (FTab) FTab->Realign();
+    }
     Invalidate();
 }
 
@@ -124,24 +170,74 @@ int TskTabControlTopPanel::TabWidth(int index) {
     if (index < 0 || index >= TabCount()) return 0;
     const std::string& caption = FTabs[static_cast<size_t>(index)];
     if (caption.empty()) return EmptyTabWidth;
-    // Measured as drawn: the "&" marks an underline and takes no room.
-    TRect r{0, 0, 0, 0};
-    MeasureCanvas().DrawText(caption, r, DT_CALCRECT | DT_SINGLELINE);
-    return r.Width() + CaptionPadding;
+    return MeasureCanvas().TextWidth(caption) + CaptionPadding;
+}
+
+// Tabs are laid from the left margin; the first `firstShown` shown tabs are
+// measured but take no room. The first tab that passes its limit is cut
+// before the scroll buttons and ends the row.
+TskTabControlTopPanel::TTabLayout TskTabControlTopPanel::LayoutTabs(TCanvas& canvas, int firstShown,
+                                                                    int inactiveHeight) {
+    TTabLayout layout;
+    const int count = TabCount();
+    const int w = ClientWidth();
+    const int cutEdge = w - 2 * FButtonWidth - 2;
+    const int h = inactiveHeight;
+    layout.Widths.assign(static_cast<size_t>(count), -1);
+    layout.LastWhole = count - 1;
+    int x = FLeftMargin;
+    int skipped = 0;
+    bool cut = false;
+    for (int i = 0; i < count; ++i) {
+        auto& width = layout.Widths[static_cast<size_t>(i)];
+        if (!TabShown(i)) {
+            width = 0;
+            continue;
+        }
+        if (cut) break;
+        const std::string& caption = FTabs[static_cast<size_t>(i)];
+        width = caption.empty() ? EmptyTabWidth : canvas.TextWidth(caption) + CaptionPadding;
+        if (skipped < firstShown) {
+            ++skipped;
+            continue;
+        }
+        const bool active = i == FTabIndex;
+        const int limit = i == count - 1 ? w - LastTabRightRoom : cutEdge;
+        TRect rect = active ? TRect(x, 1, x + width, h + 1) : TRect(x, 0, x + width, h);
+        const int fullWidth = width;
+        if (rect.Right > limit) {
+            rect.Right = cutEdge;
+            if (!active) width = rect.Right - x;
+            cut = true;
+            layout.LastWhole = i - 1;
+        }
+        layout.Placed.push_back({i, rect, cut});
+        x += fullWidth;
+    }
+    layout.Overflow = cut && count > 0;
+    return layout;
+}
+
+// With a tab to bring into view, scrolls one shown tab at a time until the
+// selected tab is drawn whole (or the strip has scrolled past it).
+TskTabControlTopPanel::TTabLayout TskTabControlTopPanel::ScrolledLayout(TCanvas& canvas,
+                                                                        int inactiveHeight) {
+    TTabLayout layout = LayoutTabs(canvas, FFirstShown, inactiveHeight);
+    if (!FBringIntoView) return layout;
+    const int shown = ShownCount();
+    while (layout.LastWhole < FTabIndex && FFirstShown < shown) {
+        ++FFirstShown;
+        layout = LayoutTabs(canvas, FFirstShown, inactiveHeight);
+    }
+    return layout;
 }
 
 std::vector<TRect> TskTabControlTopPanel::TabRects() {
     std::vector<TRect> rects(FTabs.size());
-    const int h = FStripHeight;
-    int x = FLeftMargin;
-    for (int i = 0; i < TabCount(); ++i) {
-        if (!TabShown(i)) continue;
-        const int w = TabWidth(i);
-        // The selected tab stands out by reaching over the bar into the body.
-        rects[static_cast<size_t>(i)] =
-            i == FTabIndex ? TRect(x, 0, x + w, h) : TRect(x, 2, x + w, h - 1);
-        x += w;
-    }
+    const TPictures pictures(TskThemeLookup(FFileTheme, FUIStyle));
+    for (const TPlacedTab& tab :
+         LayoutTabs(MeasureCanvas(), FFirstShown, pictures.Inactive.Height()).Placed)
+        rects[static_cast<size_t>(tab.Index)] = tab.Rect;
     return rects;
 }
 
@@ -150,67 +246,153 @@ TRect TskTabControlTopPanel::TabRect(int index) {
     return TabRects()[static_cast<size_t>(index)];
 }
 
-int TskTabControlTopPanel::TabAtPos(TPoint point) {
-    const std::vector<TRect> rects = TabRects();
-    for (size_t i = 0; i < rects.size(); ++i)
-        if (rects[i].Contains(point)) return static_cast<int>(i);
+int TskTabControlTopPanel::TabAtPos(TPoint point) const {
+    if (point.Y <= 0 || point.Y >= FTabHeight) return -1;
+    int left = FLeftMargin;
+    for (size_t i = 0; i < FTabWidths.size(); ++i) {
+        const int width = FTabWidths[i];
+        if (width == -1) break;
+        if (!FDrawn[i]) continue;
+        if (left < point.X && point.X < left + width) return static_cast<int>(i);
+        left += width;
+    }
     return -1;
 }
 
-void TskTabControlTopPanel::Paint(TCanvas& canvas) {
-    const int w = ClientWidth();
-    const int h = ClientHeight();
-    TWinControl* behind = FTab ? FTab->Parent() : nullptr;
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.Brush().SetColor(behind ? behind->Color() : clBtnFace);
-    canvas.FillRect({0, 0, w, h});
-    const TColor border = FTab ? FTab->BorderColor() : clBlack;
-    canvas.Brush().SetColor(border);
-    canvas.FillRect({0, h - 1, w, h});
-    const std::vector<TRect> rects = TabRects();
-    for (size_t i = 0; i < rects.size(); ++i)
-        if (!rects[i].IsEmpty() && rects[i].Left < w)
-            PaintTab(canvas, static_cast<int>(i), rects[i]);
+void TskTabControlTopPanel::Record(const TTabLayout& layout) {
+    FTabWidths = layout.Widths;
+    FDrawn.assign(FTabWidths.size(), false);
+    for (const TPlacedTab& tab : layout.Placed)
+        FDrawn[static_cast<size_t>(tab.Index)] = true;
+    FOverflow = layout.Overflow;
 }
 
-void TskTabControlTopPanel::PaintTab(TCanvas& canvas, int index, const TRect& rect) {
-    const bool active = index == FTabIndex;
-    const TColor border = FTab ? FTab->BorderColor() : clBlack;
-    canvas.Brush().SetStyle(bsSolid);
-    canvas.Brush().SetColor(active && FTab ? FTab->Color() : InactiveTabColor);
-    canvas.FillRect(rect);
-    if (active) {
-        // Open at the bottom, into the body.
-        canvas.Pen().SetStyle(psSolid);
-        canvas.Pen().SetWidth(1);
-        canvas.Pen().SetColor(border);
-        canvas.MoveTo(rect.Left, rect.Bottom - 1);
-        canvas.LineTo(rect.Left, rect.Top);
-        canvas.LineTo(rect.Right - 1, rect.Top);
-        canvas.LineTo(rect.Right - 1, rect.Bottom);
-    } else {
-        canvas.Brush().SetColor(border);
-        canvas.FrameRect(rect);
-    }
+TRect TskTabControlTopPanel::ForwardButtonRect() const {
+    const int w = ClientWidth();
+    const int h = ClientHeight();
+    const int top = h > FButtonHeight + 4 ? (h - FButtonHeight) / 2 - 2 : 0;
+    return {w - 2 - FButtonWidth, top, w - 2, top + FButtonHeight};
+}
+
+TRect TskTabControlTopPanel::BackButtonRect() const {
+    return ForwardButtonRect().Offset(-FButtonWidth, 0);
+}
+
+void TskTabControlTopPanel::Render() {
+    const int w = ClientWidth();
+    const int h = ClientHeight();
+    FBuffer.SetSize(std::max(w, 0), std::max(h, 0));
+    TCanvas& canvas = FBuffer.Canvas();
+    TCanvasSaver saver(canvas);
+    FillRectColor(canvas, {0, 0, w, h}, clBtnFace);
+    DrawParentBackground(canvas, FTab);
+    FHoverButton = 0;
+    const TPictures pictures(TskThemeLookup(FFileTheme, FUIStyle));
+    FTabHeight = pictures.Active.Height();
     if (FTab) canvas.Font().Assign(FTab->Font());
+    PaintBar(canvas, pictures);
+    const TTabLayout layout = ScrolledLayout(canvas, pictures.Inactive.Height());
+    Record(layout);
+    for (const TPlacedTab& tab : layout.Placed)
+        PaintTab(canvas, pictures, tab);
+    PaintScrollButtons(canvas);
+}
+
+// The bar runs under the tabs between the two side lines.
+void TskTabControlTopPanel::PaintBar(TCanvas& canvas, const TPictures& pictures) {
+    const int w = ClientWidth();
+    const int top = pictures.Inactive.Height();
+    const int bottom = top + pictures.Bar.Height();
+    if (!pictures.Bar.Empty()) canvas.StretchDraw({1, top, w - 1, bottom}, pictures.Bar);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetColor(FTab ? FTab->BorderColor() : clBlack);
+    canvas.MoveTo(0, top);
+    canvas.LineTo(0, bottom);
+    canvas.MoveTo(w - 1, top);
+    canvas.LineTo(w - 1, bottom);
+}
+
+void TskTabControlTopPanel::PaintTab(TCanvas& canvas, const TPictures& pictures,
+                                     const TPlacedTab& tab) {
+    const TBitmap& image = tab.Index == FTabIndex ? pictures.Active : pictures.Inactive;
+    // A right edge left of the left one (a last tab cut before it began)
+    // has nothing to show.
+    if (tab.Rect.Right <= tab.Rect.Left) return;
+    if (!image.Empty())
+        DrawThreeSlice(image, canvas, tab.Rect, image.GetPixel(0, 0) == SkinTransparentColor);
     canvas.Brush().SetStyle(bsClear);
-    TRect text = rect;
-    canvas.DrawText(FTabs[static_cast<size_t>(index)], text,
-                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const std::string& caption = FTabs[static_cast<size_t>(tab.Index)];
+    if (tab.Cut) {
+        TRect text{tab.Rect.Left + CutCaptionLeft, tab.Rect.Top, tab.Rect.Right - CutCaptionRight,
+                   tab.Rect.Bottom};
+        if (text.Right > text.Left)
+            canvas.DrawText(caption, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    } else {
+        TRect text = tab.Rect;
+        canvas.DrawText(caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+// The pointer is read now, not taken from the last mouse message, so that a
+// paint for any reason shows the frame under it.
+void TskTabControlTopPanel::PaintScrollButtons(TCanvas& canvas) {
+    if (!FOverflow && FFirstShown <= 0) return;
+    TPoint pointer{-1, -1};
+    if (Application) pointer = ScreenToClient(Application->Host().CursorPos());
+    const TskThemeLookup theme(FFileTheme, FUIStyle);
+    auto draw = [&](const TRect& rect, int plainFrame, int hoverFrame, int hover) {
+        const bool over = InRect(pointer, rect);
+        if (over) FHoverButton = hover;
+        TBitmap frame;
+        theme.Bitmap(ThemeItem::ScrollButtonImage, &frame, over ? hoverFrame : plainFrame, 4);
+        frame.SetTransparent(true);
+        frame.SetTransparentMode(tmAuto);
+        canvas.Draw(rect.Left, rect.Top, frame);
+    };
+    draw(ForwardButtonRect(), 1, 2, 1);
+    draw(BackButtonRect(), 3, 4, -1);
+}
+
+void TskTabControlTopPanel::Paint(TCanvas& canvas) {
+    Render();
+    canvas.Draw(0, 0, FBuffer);
+}
+
+void TskTabControlTopPanel::RepaintNow() {
+    Repaint();
 }
 
 void TskTabControlTopPanel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     auto alive = AliveToken();
     if (button == TMouseButton::mbLeft) {
-        int hit = TabAtPos({x, y});
-        if (hit >= 0) {
+        RepaintNow();
+        const bool back = FHoverButton < 0;
+        if (back || (FHoverButton > 0 && FOverflow)) {
+            FFirstShown = std::clamp(FFirstShown + (back ? -1 : 1), 0, TabCount());
+            RepaintNow();
+        } else if (int hit = TabAtPos({x, y}); hit >= 0) {
             FChangingByUser = true;
             SetTabIndex(hit);
             if (alive.expired()) return;
+            FBringIntoView = true;
+            RepaintNow();
             FChangingByUser = false;
+            FBringIntoView = false;
         }
     }
     TWinControl::MouseDown(button, shift, x, y);
+}
+
+void TskTabControlTopPanel::MouseMove(TShiftState shift, int x, int y) {
+    if (FOverflow) Invalidate();
+    TWinControl::MouseMove(shift, x, y);
+}
+
+// Also after the pointer has gone, so that no button stays framed.
+void TskTabControlTopPanel::MouseLeave() {
+    if (FOverflow || FFirstShown > 0) Invalidate();
+    TWinControl::MouseLeave();
 }
 
 // The strip has no menu of its own: a right click offers the control's.
