@@ -13,6 +13,7 @@
 #include "skin/TskTabSheet.h"
 #include "skin/TskPopupMenu.h"
 #include "skin/TskThemeManager.h"
+#include "skin/TskTitleBar.h"
 #include "skin/TskTreeView.h"
 
 void RegisterSkinClasses() {
@@ -29,4 +30,5 @@ void RegisterSkinClasses() {
     RegisterClass(TskPopupMenu::StaticClass());
     RegisterClass(TskButton::StaticClass());
     RegisterClass(TskImageButton::StaticClass());
+    RegisterClass(TskTitleBar::StaticClass());
 }

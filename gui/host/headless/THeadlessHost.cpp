@@ -93,7 +93,7 @@ void THeadlessHost::ActivateWindow(THostWindow window) {
     if (auto* s = Window(window); s && s->Client) s->Client->HostActivated(true);
 }
 
-void THeadlessHost::BeginMoveDrag(THostWindow, TPoint) {}
+void THeadlessHost::BeginMoveDrag(THostWindow, TPoint) { ++FMoveDrags; }
 
 void THeadlessHost::BeginResizeDrag(THostWindow, int, TPoint) {}
 

@@ -71,6 +71,8 @@ public:
     void PresentWindow(THostWindow window, const TRect& area) override;
     void ActivateWindow(THostWindow window) override;
     void BeginMoveDrag(THostWindow window, TPoint screenPoint) override;
+    // How many window moves the program started.
+    int MoveDrags() const { return FMoveDrags; }
     void BeginResizeDrag(THostWindow window, int hitTest, TPoint screenPoint) override;
     void SetCapture(THostWindow window) override { FCapture = window; }
     void ReleaseCapture() override { FCapture = 0; }
@@ -111,6 +113,7 @@ private:
     bool FClockJumps = false;
     TRect FWorkArea{0, 0, 1920, 1040};
     TPoint FCursor;
+    int FMoveDrags = 0;
     std::deque<int> FAnswers;
     std::deque<std::pair<bool, std::string>> FDialogResults;
     std::vector<TFileDialogRequest> FDialogRequests;
