@@ -117,6 +117,43 @@ void TCustomForm::SetCaptionBits(bool on) {
         Application->Host().SetWindowDecorated(FHostWindow, on && FBorderStyle != TBorderStyle::bsNone);
 }
 
+void TCustomForm::SetFrameWidth(int width) {
+    width = std::max(width, 0);
+    if (width == FFrameWidth) return;
+    FFrameWidth = width;
+    Realign();
+    InvalidateWindowArea({0, 0, Width(), Height()});
+}
+
+TRect TCustomForm::NonClientInsets() const {
+    TRect insets = TWinControl::NonClientInsets();
+    return {insets.Left + FFrameWidth, insets.Top + FFrameWidth, insets.Right + FFrameWidth,
+            insets.Bottom + FFrameWidth};
+}
+
+void TCustomForm::PaintNonClient(TCanvas& canvas) {
+    TWinControl::PaintNonClient(canvas);
+    if (FFrameWidth > 0 && FramePainter) FramePainter(canvas);
+}
+
+int TCustomForm::FrameHitTest(TPoint p) const {
+    if (FFrameWidth <= 0 || FWindowState == TWindowState::wsMaximized ||
+        (FBorderStyle != TBorderStyle::bsSizeable && FBorderStyle != TBorderStyle::bsSizeToolWin))
+        return 0;
+    const int w = FFrameWidth, corner = 16;
+    const bool left = p.X < w, right = p.X >= Width() - w, top = p.Y < w, bottom = p.Y >= Height() - w;
+    if (!left && !right && !top && !bottom) return 0;
+    const bool nearLeft = p.X < corner, nearRight = p.X >= Width() - corner;
+    const bool nearTop = p.Y < corner, nearBottom = p.Y >= Height() - corner;
+    if ((top && nearLeft) || (left && nearTop)) return HTTOPLEFT;
+    if ((top && nearRight) || (right && nearTop)) return HTTOPRIGHT;
+    if ((bottom && nearLeft) || (left && nearBottom)) return HTBOTTOMLEFT;
+    if ((bottom && nearRight) || (right && nearBottom)) return HTBOTTOMRIGHT;
+    if (left) return HTLEFT;
+    if (right) return HTRIGHT;
+    return top ? HTTOP : HTBOTTOM;
+}
+
 void TCustomForm::SetMinWidth(int v) {
     FMinWidth = std::max(v, 0);
     if (FHostWindow) Application->Host().SetWindowMinSize(FHostWindow, FMinWidth, FMinHeight);
@@ -354,6 +391,7 @@ void TCustomForm::HostCloseRequest() { Application->PostMessage(Handle(), WM_CLO
 void TCustomForm::HostActivated(bool active) {
     if (active == FActive) return;
     FActive = active;
+    if (FrameActivated) FrameActivated(active);
     TSafeRef<TCustomForm> self(this);
     Application->Queue([self, active] {
         TCustomForm* form = self.Get();
@@ -504,6 +542,15 @@ void TCustomForm::WndProc(TMessage& m) {
     if (m.Msg == WM_CLOSE) {
         Close();
         return;
+    }
+    if (m.Msg == WM_LBUTTONDOWN && FFrameWidth > 0) {
+        const TPoint origin = ClientOrigin();
+        const TPoint at = PointFromLParam(m.LParam);
+        const TPoint window{at.X + origin.X, at.Y + origin.Y};
+        if (int hit = FrameHitTest(window)) {
+            Perform(WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), 0);
+            return;
+        }
     }
     if (m.Msg == WM_NCLBUTTONDOWN && FHostWindow) {
         TPoint screen = Application->Host().CursorPos();

@@ -48,6 +48,16 @@ public:
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool v) { FKeyPreview = v; }
     TRect RestoredBounds() const { return FRestoredBounds; }
+    // A window without the window manager's caption keeps a frame of this
+    // width around its client area, as a caption-less sizeable window does:
+    // a press in it resizes the window. Whoever removed the caption paints it
+    // (FramePainter, given the whole window's canvas).
+    int FrameWidth() const { return FFrameWidth; }
+    void SetFrameWidth(int width);
+    std::function<void(TCanvas& windowCanvas)> FramePainter;
+    // Told whenever the window becomes active or inactive, before OnActivate.
+    std::function<void(bool active)> FrameActivated;
+    TRect NonClientInsets() const override;
 
     void Show();
     void Hide();
@@ -116,8 +126,11 @@ protected:
     virtual void DoShow();
     void VisibleChanged() override;
     void TextChanged() override;
+    void PaintNonClient(TCanvas& canvas) override;
 
 private:
+    // The border hit code of a window point in the frame, or 0.
+    int FrameHitTest(TPoint windowPoint) const;
     void ApplyFirstShowPlacement();
     void UpdateMouseControl(TControl* now);
     void SyncHostBounds();
@@ -135,6 +148,7 @@ private:
     bool FKeyPreview = false;
     bool FShownOnce = false;
     bool FActive = false;
+    int FFrameWidth = 0;
     bool FFromHost = false;
     bool FPainting = false;
     bool FReleased = false;

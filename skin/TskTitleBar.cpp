@@ -125,6 +125,11 @@ TskTitleBarButton* TskTitleBar::FindButton(TskTitleBarBtnType type) const {
     return nullptr;
 }
 
+void TskTitleBar::UpdateMaxPictures() {
+    for (TskTitleBarButton* button : FButtonPtrs)
+        if (button->ButtonType() == TskTitleBarBtnType::skMax) button->UpdateMaxPicture();
+}
+
 bool TskTitleBar::HasControlBoxOtherThan(const TskTitleBarButton* button) const {
     for (const TskTitleBarButton* other : FButtonPtrs)
         if (other != button && other->ButtonType() == TskTitleBarBtnType::skControlBox) return true;

@@ -58,6 +58,11 @@ public:
     // The first visible-or-not button of a type, or nullptr.
     TskTitleBarButton* FindButton(TskTitleBarBtnType type) const;
     bool HasControlBoxOtherThan(const TskTitleBarButton* button) const;
+    // Every maximise button shows maximise or restore for the window's state.
+    void UpdateMaxPictures();
+
+    // A stored collection replaces the buttons or the sections.
+    void ApplyCollection(const TValue& value, bool buttons);
 
     TskTitleBarPopupMenu* SystemMenu() const { return FSystemMenu; }
     // The form the bar moves, maximises and closes.
@@ -94,7 +99,6 @@ private:
     const TPicture& StatePicture(const TskTitleBarButton& button, bool hot) const;
     void DrawButtonPicture(TBitmap& bitmap, const TskTitleBarButton& button, int x, int y, bool hot);
     void DrawCaption(TBitmap& bitmap, int left, int right);
-    void ApplyCollection(const TValue& value, bool buttons);
 
     bool FCustom = false;
     TskUIStyle FUIStyle = TskUIStyle::DeepBlue;

@@ -75,6 +75,7 @@ void THeadlessHost::SetWindowDecorated(THostWindow window, bool decorated) {
 
 void THeadlessHost::SetWindowRegion(THostWindow window, const TRegion* region) {
     State(window).HasRegion = region != nullptr;
+    State(window).Region = region ? *region : TRegion();
 }
 
 void THeadlessHost::SetWindowMinSize(THostWindow window, int width, int height) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/THost.h"
+#include "gui/graphics/TRegion.h"
 
 struct TMessageBoxRecord {
     std::string Text;
@@ -25,6 +26,7 @@ public:
         bool Visible = false;
         bool Decorated = true;
         bool HasRegion = false;
+        TRegion Region;
         std::string Title;
         int MinWidth = 0;
         int MinHeight = 0;

@@ -1,0 +1,125 @@
+// The skinned window frame on a form of the headless host: what it does to
+// the window, the frame it paints, the corners, the maximised size, and the
+// settings it refuses.
+#include <gtest/gtest.h>
+
+#include "gui/TPanel.h"
+#include "gui/graphics/TPicture.h"
+#include "skin/SkinPublic.h"
+#include "skin/TskForm.h"
+#include "skin/TskThemeLookup.h"
+#include "unit/gui/ControlTestSupport.h"
+
+namespace {
+
+class SkinnedFrameTest : public ControlFixture {
+protected:
+    TskForm* Frame(TskUIStyle style) {
+        FForm->SetCaption("星帆IE");
+        FForm->SetBounds(0, 0, 400, 300);
+        auto* frame = new TskForm(FForm);
+        frame->SetParent(FForm);
+        frame->SetUIStyle(style);
+        return frame;
+    }
+    TColor Window(int x, int y) { return PixelAt(x, y); }
+    const THeadlessHost::TWindowState& HostState() { return *FHost.Window(FForm->HostWindow()); }
+};
+
+} // namespace
+
+TEST_F(SkinnedFrameTest, AFrameTakesTheCaptionAwayAndKeepsAThreePixelFrame) {
+    TskForm* frame = Frame(TskUIStyle::WinXP);
+    ShowForm();
+    EXPECT_EQ(frame->Host(), FForm);
+    EXPECT_FALSE(FForm->CaptionBits());
+    EXPECT_FALSE(HostState().Decorated);
+    EXPECT_EQ(FForm->FrameWidth(), 3);
+    EXPECT_EQ(FForm->MinWidth(), GetInsideThemeInt(TskUIStyle::WinXP, ThemeItem::FormMinWidthInt));
+    EXPECT_EQ(frame->Left(), 0);
+    EXPECT_EQ(frame->Width(), 400 - 6);
+    EXPECT_EQ(frame->TitleBar()->Caption(), "星帆IE");
+    // A second frame on the same window stays a plain panel.
+    auto* second = new TskForm(FForm);
+    EXPECT_EQ(second->Host(), nullptr);
+    delete second;
+    EXPECT_FALSE(FForm->CaptionBits());
+}
+
+TEST_F(SkinnedFrameTest, UnderWinXPTheBorderIsThreeBluePixelsAndTheTitleRunsIntoTheTopRows) {
+    TskForm* frame = Frame(TskUIStyle::WinXP);
+    ShowForm();
+    const TColor blue = GetInsideThemeColor(TskUIStyle::WinXP, ThemeItem::FormBorderColor);
+    EXPECT_EQ(blue, RGB(0, 44, 200));
+    EXPECT_EQ(frame->FrameBorderWidth(), 3);
+    for (int x : {0, 1, 2}) EXPECT_EQ(Window(x, 150), blue) << x;
+    EXPECT_EQ(Window(399, 150), blue);
+    EXPECT_EQ(Window(200, 299), blue);
+    EXPECT_NE(Window(3, 150), blue);
+    const TBitmap& left = frame->TitleBar()->SectionList()[0]->Picture().Bitmap();
+    for (TPoint p : {TPoint{5, 0}, TPoint{5, 2}, TPoint{10, 1}})
+        EXPECT_EQ(Window(p.X, p.Y), left.GetPixel(p.X, p.Y)) << p.X << "," << p.Y;
+    // The bar itself continues the same picture from its fourth row.
+    EXPECT_EQ(Window(10, 5), left.GetPixel(10, 5));
+
+    // Only the top corners are rounded, 13 pixels wide.
+    EXPECT_EQ(frame->RoundCorner(), 13);
+    ASSERT_TRUE(HostState().HasRegion);
+    const TRegion& region = HostState().Region;
+    EXPECT_FALSE(region.Contains(0, 0));
+    EXPECT_FALSE(region.Contains(399, 0));
+    EXPECT_TRUE(region.Contains(200, 0));
+    EXPECT_TRUE(region.Contains(0, 299));
+    EXPECT_TRUE(region.Contains(399, 299));
+}
+
+TEST_F(SkinnedFrameTest, WithoutTheTitleBarTheCornersAreSquareAndTheTopIsALineAndTwoRows) {
+    TskForm* frame = Frame(TskUIStyle::DeepBlue);
+    frame->SetFrameBorderWidth(1);
+    frame->SetTitleBarVisible(false);
+    ShowForm();
+    EXPECT_EQ(frame->RoundCorner(), 0);
+    EXPECT_TRUE(HostState().Region.Contains(0, 0));
+    EXPECT_EQ(Window(200, 0), frame->FrameBorderColor());
+    EXPECT_EQ(Window(200, 1), frame->Color());
+    EXPECT_EQ(Window(200, 2), frame->Color());
+    EXPECT_EQ(Window(1, 150), frame->Color()); // the gap inside a one-pixel border
+}
+
+TEST_F(SkinnedFrameTest, AMaximisedWindowLeavesTheWorkAreasBottomRow) {
+    Frame(TskUIStyle::WinXP);
+    ShowForm();
+    FHost.SetWorkArea({0, 0, 1024, 740});
+    FForm->SetWindowState(TWindowState::wsMaximized);
+    FApp->ProcessMessages();
+    EXPECT_EQ(FForm->BoundsRect(), (TRect{0, 0, 1024, 739}));
+    FForm->SetWindowState(TWindowState::wsNormal);
+    FApp->ProcessMessages();
+    EXPECT_EQ(FForm->BoundsRect(), (TRect{0, 0, 400, 300}));
+}
+
+TEST_F(SkinnedFrameTest, TheFormPanelFillsTheFrameButTheFrameItselfIsRefused) {
+    TskForm* frame = Frame(TskUIStyle::WinXP);
+    frame->SetFormPanel(frame);
+    EXPECT_EQ(frame->FormPanel(), nullptr);
+    ASSERT_EQ(FHost.MessageBoxes().size(), 1u);
+    EXPECT_EQ(FHost.MessageBoxes()[0].Text, "Sorry, you can't select the Form assign to FormPanel property");
+    auto* panel = new TPanel(FForm);
+    panel->SetParent(frame);
+    panel->SetCaption("x");
+    frame->SetFormPanel(panel);
+    EXPECT_EQ(panel->Align(), TAlign::alClient);
+    EXPECT_EQ(panel->Caption(), "");
+    delete panel;
+    EXPECT_EQ(frame->FormPanel(), nullptr);
+}
+
+TEST_F(SkinnedFrameTest, AFrameGoneGivesTheWindowItsCaptionBack) {
+    TskForm* frame = Frame(TskUIStyle::WinXP);
+    ShowForm();
+    delete frame;
+    FApp->ProcessMessages();
+    EXPECT_TRUE(FForm->CaptionBits());
+    EXPECT_EQ(FForm->FrameWidth(), 0);
+    EXPECT_FALSE(HostState().HasRegion);
+}
