@@ -384,8 +384,11 @@ void TskTabControlTopPanel::MouseDown(TMouseButton button, TShiftState shift, in
     TWinControl::MouseDown(button, shift, x, y);
 }
 
+// Whenever the scroll buttons are drawn (also when the strip is scrolled
+// but nothing is cut any more), so that their hover frames follow the
+// pointer.
 void TskTabControlTopPanel::MouseMove(TShiftState shift, int x, int y) {
-    if (FOverflow) Invalidate();
+    if (FOverflow || FFirstShown > 0) Invalidate();
     TWinControl::MouseMove(shift, x, y);
 }
 

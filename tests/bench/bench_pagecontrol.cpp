@@ -1,5 +1,7 @@
 // Page control costs that grow with the number of tabs: opening a tab,
-// switching tabs, the strip's hit test and one paint of the strip.
+// switching tabs, the strip's hit test on the widths of its last paint, one
+// paint of the strip (measuring every tab, the pictures of the style, the
+// background behind it) and a selection on a shown window.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -61,8 +63,15 @@ void BM_SwitchTabs(benchmark::State& state) {
 }
 BENCHMARK(BM_SwitchTabs)->Arg(2)->Arg(10)->Arg(50);
 
+// Paints the strip once into a bitmap of its size.
+void PaintStrip(TPagesFixture& f, TBitmap& target) {
+    f.Control->Strip()->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&target.Canvas()));
+}
+
 void BM_StripHitTest(benchmark::State& state) {
     TPagesFixture f(static_cast<int>(state.range(0)));
+    TBitmap target(1000, f.Control->StripHeight());
+    PaintStrip(f, target);
     for (auto _ : state)
         benchmark::DoNotOptimize(f.Control->Strip()->TabAtPos({500, 8}));
 }
@@ -70,10 +79,23 @@ BENCHMARK(BM_StripHitTest)->Arg(10)->Arg(50);
 
 void BM_PaintStrip(benchmark::State& state) {
     TPagesFixture f(static_cast<int>(state.range(0)));
-    TBitmap target(1000, 19);
+    TBitmap target(1000, f.Control->StripHeight());
     for (auto _ : state)
-        f.Control->Strip()->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&target.Canvas()));
+        PaintStrip(f, target);
 }
 BENCHMARK(BM_PaintStrip)->Arg(10)->Arg(50);
+
+// On a shown window each selection repaints at once (the strip measures
+// every tab again, and scrolls when the selected tab is not drawn whole).
+void BM_SelectTabOnAShownWindow(benchmark::State& state) {
+    TPagesFixture f(static_cast<int>(state.range(0)));
+    f.Form->Show();
+    f.App->ProcessMessages();
+    const int last = f.Control->PageCount() - 1;
+    int i = 0;
+    for (auto _ : state)
+        f.Control->SetActivePageIndex(i++ % 2 ? last : 0);
+}
+BENCHMARK(BM_SelectTabOnAShownWindow)->Arg(10)->Arg(50);
 
 } // namespace

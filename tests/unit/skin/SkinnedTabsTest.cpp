@@ -291,6 +291,10 @@ TEST_F(SkinnedTabsTest, TheScrollButtonsMoveTheFirstShownTabWithinItsRange) {
     EXPECT_EQ(Strip()->FirstShown(), 1);
     EXPECT_FALSE(Strip()->Overflow()); // tabs 1 to 3 fit
     EXPECT_EQ(At(12, 5), kInactive);
+    // Scrolled with nothing cut: the buttons still follow the pointer.
+    FHost.MouseEvent(FForm->HostWindow(), WM_MOUSEMOVE, InWindow(kCutEdge + 2, 3));
+    FApp->ProcessMessages();
+    EXPECT_EQ(At(kCutEdge + 2, 3), kButtonFrame[3]);
     Press(kWidth - 4, 3); // forward without overflow: no change
     EXPECT_EQ(Strip()->FirstShown(), 1);
     EXPECT_EQ(FPages->ActivePageIndex(), 0);
