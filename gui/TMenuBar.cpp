@@ -120,12 +120,19 @@ bool TMenuBar::Tracking() const {
 }
 
 void TMenuBar::Paint(TCanvas& canvas) {
+    {
+        TCanvasSaver saver(canvas);
+        PaintBar(canvas);
+    }
     for (int i = 0; i < BarItemCount(); ++i) {
         TCanvasSaver saver(canvas);
         canvas.Font().Assign(Font());
-        TMenuPainter::DrawBarItem(*FItems[static_cast<size_t>(i)], canvas, ItemRect(i), i == FHot,
-                                  i == FHot && FOpen);
+        PaintItem(canvas, i, ItemRect(i), i == FHot, i == FHot && FOpen);
     }
+}
+
+void TMenuBar::PaintItem(TCanvas& canvas, int index, const TRect& rect, bool hot, bool open) {
+    TMenuPainter::DrawBarItem(*FItems[static_cast<size_t>(index)], canvas, rect, hot, open);
 }
 
 void TMenuBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -36,6 +36,10 @@ public:
 
 protected:
     void Paint(TCanvas& canvas) override;
+    // The bar behind the entries (its colour by default) and one entry
+    // (the plain look by default); a skin replaces either.
+    virtual void PaintBar(TCanvas& canvas) { (void)canvas; }
+    virtual void PaintItem(TCanvas& canvas, int index, const TRect& rect, bool hot, bool open);
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

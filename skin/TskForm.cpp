@@ -3,7 +3,6 @@
 #include "gui/TApplication.h"
 #include "gui/TCustomForm.h"
 #include "gui/TMainMenu.h"
-#include "gui/TMenuBar.h"
 #include "gui/graphics/TBitmap.h"
 #include "gui/graphics/TCanvas.h"
 #include "gui/graphics/TPicture.h"
@@ -13,6 +12,7 @@
 #include "skin/TskFileTheme.h"
 #include "skin/TskImagePanel.h"
 #include "skin/TskMainMenu.h"
+#include "skin/TskMenuBar.h"
 #include "skin/TskThemeLookup.h"
 
 namespace {
@@ -132,7 +132,10 @@ void TskForm::SetUIStyle(TskUIStyle style) {
         else if (font == 0x30000) menuColor = RGB(51, 103, 153);
     }
     FMenuBarColor = menuColor;
-    if (FMenuBar) FMenuBar->SetColor(menuColor);
+    if (FMenuBar) {
+        FMenuBar->SetColor(menuColor);
+        FMenuBar->Invalidate();
+    }
     FTitleBar->SetFileTheme(FFileTheme);
     FTitleBar->SetUIStyle(style);
     FTitleBar->SetRoundCorner(theme.Int(ThemeItem::FormRoundCornerInt));
@@ -323,13 +326,14 @@ void TskForm::UpdateMenuBar() {
         FMenuBar = nullptr;
         return;
     }
-    auto* bar = dynamic_cast<TMenuBar*>(FMenuBar);
+    auto* bar = dynamic_cast<TskMenuBar*>(FMenuBar);
     if (!bar) {
-        bar = new TMenuBar(this);
+        bar = new TskMenuBar(this);
         bar->SetParent(this);
         FMenuBar = bar;
     }
     bar->SetMenu(menu);
+    bar->UpdateFont();
     bar->SetColor(FMenuBarColor);
     bar->SetHeight(FMenuBarHeight);
     bar->SetAlign(TAlign::alTop);

@@ -3,6 +3,9 @@
 // settings it refuses.
 #include <gtest/gtest.h>
 
+#include "gui/TMainMenu.h"
+#include "gui/TMenuBar.h"
+#include "gui/TMenuItem.h"
 #include "gui/TPanel.h"
 #include "gui/graphics/TPicture.h"
 #include "skin/SkinPublic.h"
@@ -122,4 +125,39 @@ TEST_F(SkinnedFrameTest, AFrameGoneGivesTheWindowItsCaptionBack) {
     EXPECT_TRUE(FForm->CaptionBits());
     EXPECT_EQ(FForm->FrameWidth(), 0);
     EXPECT_FALSE(HostState().HasRegion);
+}
+
+TEST_F(SkinnedFrameTest, TheMenuBarDrawsItsEntriesInTheMenuColoursOfTheStyle) {
+    TskForm* frame = Frame(TskUIStyle::WinXP);
+    auto* menu = new TMainMenu(FForm);
+    auto* file = new TMenuItem(menu);
+    file->SetCaption("文件(F)");
+    menu->Items()->Add(file);
+    file->Add(new TMenuItem(menu));
+    auto* off = new TMenuItem(menu);
+    off->SetCaption("WWWW");
+    off->SetEnabled(false);
+    menu->Items()->Add(off);
+    frame->SetMenu(menu);
+    ShowForm();
+    auto* bar = dynamic_cast<TMenuBar*>(frame->MenuBar());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Top(), frame->TitleBarHeight());
+    EXPECT_EQ(bar->Height(), frame->MenuBarHeight());
+    const TRect first = bar->BarItemScreenRect(0);
+    const TColor border = GetInsideThemeColor(TskUIStyle::WinXP, ThemeItem::MenuSelectedBorderColor);
+    const TColor fill = GetInsideThemeColor(TskUIStyle::WinXP, ThemeItem::MenuSelectedBackgroundColor);
+    EXPECT_NE(Window(first.Left, first.Top), border);
+    bar->BarStateChanged(0, false); // hot under the pointer
+    EXPECT_EQ(Window(first.Left, first.Top), border);
+    EXPECT_EQ(Window(first.Left + 1, first.Top + 1), fill);
+    bar->BarStateChanged(0, true); // its menu is open: two pixels narrower
+    EXPECT_EQ(Window(first.Right - 3, first.Top + 1), border);
+    EXPECT_NE(Window(first.Right - 1, first.Top + 1), fill);
+    bar->BarStateChanged(-1, false);
+    const TRect second = bar->BarItemScreenRect(1);
+    int grey = 0;
+    for (int y = second.Top; y < second.Bottom; ++y)
+        for (int x = second.Left; x < second.Right; ++x) grey += Window(x, y) == clGray;
+    EXPECT_GT(grey, 0);
 }
