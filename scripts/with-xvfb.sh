@@ -6,7 +6,9 @@ if [ -z "${XF_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 90 140); do
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then break; fi
   done
-  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  # No key repeat: on a loaded machine a scripted key held a moment too long
+  # would otherwise arrive twice.
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -ardelay 60000 -arinterval 60000 >/dev/null 2>&1 &
   XVFB_PID=$!
   trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
   export DISPLAY=":$n"

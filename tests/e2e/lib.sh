@@ -84,6 +84,11 @@ click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 # centre NAME: "X Y" of the middle of a control of the main window.
 centre() { q "'%d %d' % (d['controls']['$1']['x'] + d['controls']['$1']['w']//2, d['controls']['$1']['y'] + d['controls']['$1']['h']//2)"; }
 
+# The program reports a menu open as soon as it asked for its window; the
+# window system may map it a moment later, and a click before that would
+# land on the window below it.
+settle_menus() { sleep 0.3; }
+
 # open_bar CAPTION: clicks the menu bar's button and waits for its menu.
 open_bar() {
   dump
@@ -91,6 +96,7 @@ open_bar() {
     fail "no menu bar button $1"
   click_at "$X" "$Y"
   wait_for "len(d['openMenus']) == 1"
+  settle_menus
 }
 # choose NAME LEVELS: clicks the item of the innermost open menu, then waits
 # until LEVELS menus are open.
@@ -99,6 +105,7 @@ choose() {
     fail "no item $1 in $(q "d['openMenus']")"
   click_at "$X" "$Y"
   wait_for "len(d['openMenus']) == $2"
+  settle_menus
 }
 # type_address TEXT: replaces the address box's text and presses Return.
 type_address() {
