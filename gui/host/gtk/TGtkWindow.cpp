@@ -505,6 +505,13 @@ int TGtkWindow::LayoutVirtualKey(const GdkEventKey* event) const {
 
 TPoint TGtkWindow::WindowPoint(GdkWindow* eventWindow, double x, double y, double rootX,
                                double rootY) const {
+    // A pop-up may still stand where the window system first mapped it when
+    // the first events arrive; the program reasons in screen positions, so
+    // the point is taken from the pointer's screen position and the place
+    // the pop-up was given.
+    if (FKind == TWindowKind::Popup)
+        return {static_cast<int>(std::floor(rootX)) - FBounds.Left,
+                static_cast<int>(std::floor(rootY)) - FBounds.Top};
     GdkWindow* area = gtk_widget_get_window(FArea);
     if (eventWindow == area || !area)
         return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
