@@ -21,6 +21,11 @@ const TEnumTable& PositionNames() {
     return names;
 }
 
+const TEnumTable& FormStyleNames() {
+    static const TEnumTable names = {{"fsNormal", 0}, {"fsStayOnTop", 1}};
+    return names;
+}
+
 const TClassInfo& TCustomForm::StaticClass() {
     static const TClassInfo info =
         TClassBuilder<TCustomForm>("TCustomForm", &TWinControl::StaticClass())
@@ -29,6 +34,7 @@ const TClassInfo& TCustomForm::StaticClass() {
             .Enum("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState,
                   WindowStateNames())
             .Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition, PositionNames())
+            .Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle, FormStyleNames())
             .Prop("Constraints.MinWidth", &TCustomForm::MinWidth, &TCustomForm::SetMinWidth)
             .Prop("Constraints.MinHeight", &TCustomForm::MinHeight, &TCustomForm::SetMinHeight)
             .Prop("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
@@ -93,6 +99,7 @@ THostWindow TCustomForm::HostWindow() {
         Application->Host().SetWindowTitle(FHostWindow, Caption());
         Application->Host().SetWindowDecorated(FHostWindow, FCaptionBits && FBorderStyle != TBorderStyle::bsNone);
         Application->Host().SetWindowMinSize(FHostWindow, FMinWidth, FMinHeight);
+        if (FFormStyle == TFormStyle::fsStayOnTop) Application->Host().SetWindowKeepAbove(FHostWindow, true);
         SyncHostBounds();
     }
     return FHostWindow;
@@ -109,6 +116,11 @@ void TCustomForm::SetBorderStyle(TBorderStyle style) {
     FBorderStyle = style;
     if (FHostWindow)
         Application->Host().SetWindowDecorated(FHostWindow, FCaptionBits && style != TBorderStyle::bsNone);
+}
+
+void TCustomForm::SetFormStyle(TFormStyle style) {
+    FFormStyle = style;
+    if (FHostWindow) Application->Host().SetWindowKeepAbove(FHostWindow, style == TFormStyle::fsStayOnTop);
 }
 
 void TCustomForm::SetCaptionBits(bool on) {

@@ -12,6 +12,8 @@
 class TBitmap;
 
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
+enum class TFormStyle { fsNormal, fsStayOnTop };
+const TEnumTable& FormStyleNames();
 enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                        poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 const TEnumTable& WindowStateNames();
@@ -34,6 +36,8 @@ public:
     // The skinned frame draws its own caption: the window manager's goes.
     bool CaptionBits() const { return FCaptionBits; }
     void SetCaptionBits(bool on);
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle style);
     TWindowState WindowState() const { return FWindowState; }
     void SetWindowState(TWindowState state);
     TPosition Position() const { return FPosition; }
@@ -149,6 +153,7 @@ private:
     bool FShownOnce = false;
     bool FActive = false;
     int FFrameWidth = 0;
+    TFormStyle FFormStyle = TFormStyle::fsNormal;
     bool FFromHost = false;
     bool FPainting = false;
     bool FReleased = false;

@@ -59,6 +59,8 @@ public:
     virtual bool WindowVisible(THostWindow window) const = 0;
     virtual void SetWindowTitle(THostWindow window, const std::string& title) = 0;
     virtual void SetWindowDecorated(THostWindow window, bool decorated) = 0;
+    // Above every other window while shown (a stay-on-top form).
+    virtual void SetWindowKeepAbove(THostWindow window, bool above) { (void)window, (void)above; }
     // nullptr removes the shape.
     virtual void SetWindowRegion(THostWindow window, const TRegion* region) = 0;
     virtual void SetWindowMinSize(THostWindow window, int width, int height) = 0;

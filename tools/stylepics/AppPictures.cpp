@@ -61,9 +61,31 @@ void StatusBar(TPictureSet& set) {
     layer.FlattenOpaque(picture, 0, 0, [](int, int) { return Ground; });
 }
 
+// The about window's banner, stretched over 628 x 73: a night sky over the
+// sea, a sail under a few stars.
+void AboutBanner(TPictureSet& set) {
+    constexpr int w = 628, h = 73;
+    TBitmap& picture = set.Add("APP_ABOUT_BANNER", "APP", w, h);
+    TLayer layer(w, h);
+    layer.Flood(Vertical(0, h, {{0.0f, Rgb(16, 42, 120)}, {0.62f, Rgb(46, 110, 200)}, {1.0f, Rgb(120, 180, 235)}}));
+    layer.Fill(HalfPlaneBelow(56), Vertical(56, h, {{0.0f, Rgb(28, 84, 170)}, {1.0f, Rgb(14, 50, 120)}}));
+    for (int i = 0; i < 6; ++i)
+        layer.Fill(Segment({60.0f + i * 90, 60.0f + (i % 3) * 4}, {100.0f + i * 90, 60.0f + (i % 3) * 4}, 1.2f),
+                   Rgb(170, 210, 245), 0.7f);
+    const TPt stars[] = {{40, 14}, {118, 26}, {205, 10}, {300, 22}, {388, 12}, {470, 30}, {560, 16}, {600, 34}};
+    for (const TPt& star : stars) layer.Fill(Circle(star.X, star.Y, 1.4f), Rgb(255, 250, 220));
+    // The boat: a hull on the water and two sails, the larger one lit.
+    layer.Fill(Polygon({{480, 52}, {552, 52}, {540, 60}, {492, 60}}), Rgb(60, 40, 30));
+    layer.Fill(Segment({516, 14}, {516, 52}, 1.6f), Rgb(90, 70, 50));
+    layer.Fill(Polygon({{518, 14}, {548, 48}, {518, 48}}), Vertical(14, 48, {{0.0f, Rgb(255, 255, 255)}, {1.0f, Rgb(255, 226, 150)}}));
+    layer.Fill(Polygon({{514, 20}, {514, 48}, {492, 48}}), Rgb(236, 240, 250));
+    layer.FlattenOpaque(picture, 0, 0, [](int, int) { return Ground; });
+}
+
 } // namespace
 
 void PaintAppPictures(TPictureSet& set) {
+    AboutBanner(set);
     using P = TIconPainter;
     Glyph(set, "APP_BTN_BACK", 24, 24, P::icBack, 24, 0, 0);
     Glyph(set, "APP_BTN_FORWARD", 24, 24, P::icForward, 24, 0, 0);

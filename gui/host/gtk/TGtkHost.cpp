@@ -102,6 +102,10 @@ void TGtkHost::SetWindowDecorated(THostWindow window, bool decorated) {
     Window(window).SetDecorated(decorated);
 }
 
+void TGtkHost::SetWindowKeepAbove(THostWindow window, bool above) {
+    gtk_window_set_keep_above(Window(window).Window(), above);
+}
+
 void TGtkHost::SetWindowRegion(THostWindow window, const TRegion* region) {
     Window(window).SetRegion(region);
 }

@@ -40,6 +40,7 @@ public:
     bool WindowVisible(THostWindow window) const override;
     void SetWindowTitle(THostWindow window, const std::string& title) override;
     void SetWindowDecorated(THostWindow window, bool decorated) override;
+    void SetWindowKeepAbove(THostWindow window, bool above) override;
     void SetWindowRegion(THostWindow window, const TRegion* region) override;
     void SetWindowMinSize(THostWindow window, int width, int height) override;
     void PresentWindow(THostWindow window, const TRect& area) override;

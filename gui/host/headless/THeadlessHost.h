@@ -25,6 +25,7 @@ public:
         TRect Bounds;
         bool Visible = false;
         bool Decorated = true;
+        bool KeepAbove = false;
         bool HasRegion = false;
         TRegion Region;
         std::string Title;
@@ -68,6 +69,7 @@ public:
     bool WindowVisible(THostWindow window) const override;
     void SetWindowTitle(THostWindow window, const std::string& title) override;
     void SetWindowDecorated(THostWindow window, bool decorated) override;
+    void SetWindowKeepAbove(THostWindow window, bool above) override { State(window).KeepAbove = above; }
     void SetWindowRegion(THostWindow window, const TRegion* region) override;
     void SetWindowMinSize(THostWindow window, int width, int height) override;
     void PresentWindow(THostWindow window, const TRect& area) override;

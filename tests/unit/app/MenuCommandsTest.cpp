@@ -5,7 +5,10 @@
 
 #include "app/TStateDump.h"
 #include "gui/IMenuBarView.h"
+#include "gui/TImage.h"
+#include "gui/TMemo.h"
 #include "gui/TMenuItem.h"
+#include "gui/graphics/TPicture.h"
 #include "gui/TMenuTracker.h"
 
 using platform::TFakePage;
@@ -144,6 +147,15 @@ TEST_F(AppTest, TheAboutWindowIsCreatedOnceAndHiddenByItsButton) {
     EXPECT_TRUE(about->Visible());
     EXPECT_EQ(about->Caption(), "星帆IE");
     EXPECT_EQ(about->ClientWidth(), 628);
+    EXPECT_EQ(about->FormStyle(), TFormStyle::fsStayOnTop);
+    EXPECT_TRUE(FHost.Window(about->HostWindow())->KeepAbove);
+    auto* memo = dynamic_cast<TMemo*>(about->FindComponent("Memo1"));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->Lines().Count(), 19);
+    auto* banner = dynamic_cast<TImage*>(about->FindComponent("Image1"));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->Picture().Width(), 628);
+    EXPECT_EQ(banner->Picture().Height(), 73);
     auto* close = dynamic_cast<TControl*>(about->FindComponent("btnClose"));
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(close->Caption(), "确定");
