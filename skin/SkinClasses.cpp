@@ -12,8 +12,11 @@
 #include "skin/TskPageControl.h"
 #include "skin/TskTabSheet.h"
 #include "skin/TskPopupMenu.h"
+#include "skin/TskScrollBar.h"
+#include "skin/TskScrollTrackBar.h"
 #include "skin/TskThemeManager.h"
 #include "skin/TskTitleBar.h"
+#include "skin/TskTrackBar.h"
 #include "skin/TskTreeView.h"
 
 void RegisterSkinClasses() {
@@ -31,4 +34,7 @@ void RegisterSkinClasses() {
     RegisterClass(TskButton::StaticClass());
     RegisterClass(TskImageButton::StaticClass());
     RegisterClass(TskTitleBar::StaticClass());
+    RegisterClass(TskTrackBar::StaticClass());
+    RegisterClass(TskScrollTrackBar::StaticClass());
+    RegisterClass(TskScrollBar::StaticClass());
 }
