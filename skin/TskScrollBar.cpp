@@ -141,7 +141,7 @@ void TskScrollBar::ColorChanged() {
 // --- pictures and layout ---------------------------------------------------
 
 void TskScrollBar::LoadImages() {
-    if (!FTrack || !FBack || !FForward) return;
+    if (!FTrack || !FBack || !FForward || IsLoading()) return;
     FTrack->SetBarImage(TPicture());
     const TskThemeLookup lookup(FTheme.FileTheme(), FTheme.UIStyle());
     SetColor(lookup.Color(ThemeItem::ScrollBarBackgroundColor));
@@ -175,7 +175,7 @@ int TskScrollBar::TrackLength() const {
 
 // Setting the scroll bar's own cross size comes back through Resize.
 void TskScrollBar::LayoutParts() {
-    if (FLayingOut || !FTrack || !FBack || !FForward) return;
+    if (FLayingOut || !FTrack || !FBack || !FForward || IsLoading()) return;
     FTrack->SetOrientation(FOrientation);
     if (Width() == 0 || Height() == 0) {
         SetVisible(false);
@@ -195,6 +195,13 @@ void TskScrollBar::LayoutParts() {
     }
     FLayingOut = false;
     BuildSlider();
+}
+
+// A layout sets the size before the orientation: the parts are laid out
+// once every stored value is in.
+void TskScrollBar::Loaded() {
+    TCustomPanel::Loaded();
+    LoadImages();
 }
 
 void TskScrollBar::Resize() {

@@ -48,6 +48,7 @@ public:
     int SliderLength() const { return FSliderLength; }
 
     void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
 
     TNotifyEvent OnChange;
 

@@ -196,7 +196,7 @@ void TskTrackBar::BuildGroove() {
 // Resizing the control to its cross size comes back through Resize; the
 // flag keeps that from starting a second rebuild.
 void TskTrackBar::Rebuild() {
-    if (FRebuilding) return;
+    if (FRebuilding || IsLoading()) return;
     FRebuilding = true;
     if (!KeepsOwnImages()) LoadStyleImages();
     BuildGroove();
@@ -216,6 +216,13 @@ void TskTrackBar::FitCrossSize() {
     else
         SetBounds(Left(), Top(), cross, Height());
     if (outer) FRebuilding = false;
+}
+
+// A layout sets the size before the orientation: the bar is built once
+// every stored value is in.
+void TskTrackBar::Loaded() {
+    TCustomPanel::Loaded();
+    Rebuild();
 }
 
 void TskTrackBar::Resize() {

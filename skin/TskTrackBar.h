@@ -71,6 +71,7 @@ public:
     TPoint SliderPlace() const;
 
     void Paint(TCanvas& canvas) override;
+    void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
     TNotifyEvent OnChange;
