@@ -184,6 +184,17 @@ void TskTreeView::PlaceScrollBars() {
     }
 }
 
+// Bars named in a layout are laid out by their own Loaded, which may come
+// after this one: place them once loading is over.
+void TskTreeView::Loaded() {
+    TTreeView::Loaded();
+    if (!FVBar && !FHBar) return;
+    TSafeRef<TskTreeView> self(this);
+    Application->Queue([self] {
+        if (TskTreeView* tree = self.Get()) tree->PlaceScrollBars();
+    });
+}
+
 void TskTreeView::PlacementChanged() {
     TTreeView::PlacementChanged();
     if (FVBar || FHBar) PlaceScrollBars();

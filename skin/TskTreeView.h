@@ -34,6 +34,7 @@ public:
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
     void PlacementChanged() override;
+    void Loaded() override;
 
 protected:
     void PaintNonClient(TCanvas& canvas) override;
