@@ -182,6 +182,9 @@ void TskTreeView::PlaceScrollBars() {
                              height);
         }
     }
+    // A fixed thumb longer than a bar's old length was refused before the
+    // bar got its new one.
+    SyncScrollBars();
 }
 
 // Bars named in a layout are laid out by their own Loaded, which may come
