@@ -197,6 +197,7 @@ std::string TStateDump::Build(TFrmMain& form) {
     for (const std::string& entry : form.cmbAddr->Items().Items()) items.Add(Quote(entry));
     root.Field("addressItems", items.Array());
     root.Field("search", Quote(form.edtFindName->Text()));
+    root.Field("focus", Quote(form.ActiveControl() ? form.ActiveControl()->Name() : ""));
     root.Field("status", Quote(form.labText->Caption()));
     root.Field("controls", Controls(form));
     TJsonList left;

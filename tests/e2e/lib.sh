@@ -111,6 +111,7 @@ choose() {
 type_address() {
   read -r X Y <<< "$(q "'%d %d' % (d['controls']['cmbAddr']['x'] + 100, d['controls']['cmbAddr']['y'] + 10)")"
   click_at "$X" "$Y"
+  wait_for "d['focus'] == 'cmbAddr'"
   xdotool key ctrl+a BackSpace
   xdotool type --delay 5 "$1"
   xdotool key Return

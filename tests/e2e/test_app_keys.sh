@@ -33,6 +33,7 @@ wait_for "d['tabs'][0]['title'] == 'a|xy|LBDTRUWES'"
 # The address box takes its own keys again, and none of them reach the page.
 read -r X Y <<< "$(q "'%d %d' % (d['controls']['cmbAddr']['x'] + 100, d['controls']['cmbAddr']['y'] + 10)")"
 click_at "$X" "$Y"
+wait_for "d['focus'] == 'cmbAddr'"
 xdotool key ctrl+a BackSpace
 xdotool type --delay 5 "file://$HERE/app/popup.htm?keysQZ"
 xdotool key --delay 50 Left BackSpace
