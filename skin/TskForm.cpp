@@ -102,15 +102,15 @@ void TskForm::Attach(TCustomForm* host) {
 TskForm::~TskForm() {
     FDestroying = true;
     if (auto* menu = dynamic_cast<TMainMenu*>(FMenu)) menu->RemoveFreeNotification(this);
-    if (FHost && !FHost->IsDestroying()) {
+    if (FHost) {
         FHost->FramePainter = nullptr;
         FHost->FrameActivated = nullptr;
+    }
+    // A window that stays gets its own caption and shape back.
+    if (FHost && !FHost->IsDestroying()) {
         FHost->SetFrameWidth(0);
         FHost->SetCaptionBits(true);
         if (FHost->HostWindow()) Application->Host().SetWindowRegion(FHost->HostWindow(), nullptr);
-    } else if (FHost) {
-        FHost->FramePainter = nullptr;
-        FHost->FrameActivated = nullptr;
     }
     Destroying();
 }

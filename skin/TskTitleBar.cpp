@@ -15,8 +15,8 @@
 
 namespace {
 
-// Frame pictures continue into the frame's 3-pixel outer border.
-constexpr int kFrameInset = 3;
+// Frame pictures continue into the frame's outer border.
+constexpr int kFrameInset = TskForm::WindowFrame;
 constexpr int kIconSize = 16;
 
 // File themes mark a dark caption font with these codes.
@@ -377,7 +377,7 @@ void TskTitleBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
             else if (type == TskTitleBarBtnType::skHelp && OnHelpBtnClick)
                 OnHelpBtnClick(this, hot);
         } else if (FSystemMenu) {
-            const TPoint at = ClientToScreen({0, Height()});
+            const TPoint at = MenuPoint();
             FSystemMenu->Popup(at.X, at.Y);
         }
     }

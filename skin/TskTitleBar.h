@@ -68,6 +68,8 @@ public:
     // The form the bar moves, maximises and closes.
     TCustomForm* HostWindow() const { return ParentForm(); }
     bool OnSkinForm() const;
+    // Where the bar's menus open: its bottom-left corner on the screen.
+    TPoint MenuPoint() const { return ClientToScreen({0, Height()}); }
     int ButtonTop() const { return FButtonTop; }
     int ButtonHeight() const { return FButtonHeight; }
     int HotIndex() const { return FHotIndex; }

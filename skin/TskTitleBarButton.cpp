@@ -159,7 +159,7 @@ void TskTitleBarButton::DoClick() {
         break;
     case TskTitleBarBtnType::skControlBox:
         if (auto* menu = dynamic_cast<TPopupMenu*>(FControlBoxMenu)) {
-            const TPoint at = FBar->ClientToScreen({0, FBar->Height()});
+            const TPoint at = FBar->MenuPoint();
             menu->Popup(at.X, at.Y);
         }
         break;
