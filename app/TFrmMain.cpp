@@ -11,6 +11,7 @@
 #include "gui/TSpeedButton.h"
 #include "gui/TWebBrowser.h"
 #include "platform/Kernel.h"
+#include "platform/TDataFolder.h"
 #include "services/TAddressHistory.h"
 #include "skin/TskComboBox.h"
 #include "skin/TskEdit.h"
@@ -25,6 +26,7 @@
 #include "skin/TskTreeView.h"
 
 std::string AppPath;
+std::string DataPath;
 int CurIndex = 0;
 TFrmMain* FrmMain = nullptr;
 
@@ -132,6 +134,8 @@ TWebBrowser* TFrmMain::ActiveBrowser() {
 
 void TFrmMain::FormCreate(TObject*) {
     AppPath = platform::ExecutableDir();
+    // The database is the one file updated in place; the rest are written whole.
+    DataPath = platform::TDataFolder::Prepare(AppPath, {"ocn.js"});
     DownloadIE = std::make_unique<TDownloadIEInterface>();
     DownloadIE->SetPageControl(PclParent);
     FrameWebBrowserDefault->WebAction->Navigate("about:blank");

@@ -164,6 +164,10 @@ private:
 
 // The program folder: the executable's folder with its trailing separator.
 extern std::string AppPath;
+// The folder the program writes into (the favourites page, the saved page
+// source, the downloaded lists, the database): AppPath for a build, the
+// user's own folder for an installed copy. Ends with a separator.
+extern std::string DataPath;
 // ActivePageIndex - 1 as last computed by a handler that resolved the
 // active browser.
 extern int CurIndex;

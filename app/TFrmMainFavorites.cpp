@@ -14,7 +14,7 @@ void TFrmMain::webFavoritesBeforeNavigate2(TObject*, const std::string& url, boo
 }
 
 void TFrmMain::P_ClearFavorites() {
-    std::string page = TFavoritesPage::Write(AppPath, TFavoritesPage::Folder());
+    std::string page = TFavoritesPage::Write(DataPath, TFavoritesPage::Folder());
     webFavorites->Navigate(page);
 }
 

@@ -160,7 +160,7 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     else if (n == "mnuFinishingFavorites") OrganizeFavoritesFromMenu();
 }
 
-// The body's markup only, into Codehtml.txt in the program folder, then the
+// The body's markup only, into Codehtml.txt in the data folder, then the
 // desktop's text viewer shows it. A tab without an HTML body writes nothing.
 void TFrmMain::ViewSource() {
     TBrowserDocument document = ActiveBrowser()->Document();
@@ -168,7 +168,7 @@ void TFrmMain::ViewSource() {
         Application->MessageBox("当前页面没有可查看的源文件。", "提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
-    std::string fileName = AppPath + "Codehtml.txt";
+    std::string fileName = DataPath + "Codehtml.txt";
     std::string temp = fileName + ".tmp";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);

@@ -65,9 +65,9 @@ void RunStartRecord(TFrmMain& form) {
     auto* query = Find<TDbQuery>(form, "adoqSystem");
     auto* http = Find<THttpClient>(form, "IdHTTP1");
     if (!connection || !query || !http) return;
-    connection->SetBaseDir(AppPath);
+    connection->SetBaseDir(DataPath);
     if (auto* freeze = Find<THttpAntiFreeze>(form, "IdAntiFreeze1")) freeze->SetOnlyWhenIdle(false);
-    TStartRecord record(*query, *http, AppPath, TUpdateConfig::Load(AppPath).BaseURL);
+    TStartRecord record(*query, *http, DataPath, TUpdateConfig::Load(AppPath).BaseURL);
     try {
         record.Run(platform::ComputerName());
     } catch (const EStartRecordAborted&) {

@@ -1,20 +1,28 @@
-// The program entry: the application object titled "星帆IE", the main window
-// from its stored layout, the data module, then the message loop until the
-// main window is gone.
+// The program entry: the command line, the one running program of the
+// session, the application object titled "星帆IE", the main window from its
+// stored layout, the data module, then the message loop until the main
+// window is gone.
 #include <glib-unix.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "app/AppClasses.h"
+#include "app/TCommandLine.h"
+#include "app/TOutsideAddresses.h"
 #include "app/TDataModuleMain.h"
 #include "app/TFrmMain.h"
 #include "app/TReadySignal.h"
 #include "app/TStateDump.h"
 #include "gui/TApplication.h"
 #include "gui/host/gtk/TGtkHost.h"
+#include "platform/Resources.h"
+#include "platform/TSingleInstance.h"
 #include "platform/browser/webkit/TWebKitFactory.h"
 
 namespace {
@@ -33,9 +41,20 @@ gboolean OnDumpSignal(gpointer) {
     return G_SOURCE_CONTINUE;
 }
 
+// The program's icon, painted at build time in several sizes.
+void SetWindowIcon() {
+    std::vector<std::span<const unsigned char>> images;
+    for (const std::string& name : platform::ResourceNames())
+        if (name.starts_with("icons/xingfan-"))
+            if (auto image = platform::FindResource(name)) images.push_back(*image);
+    TGtkHost::SetDefaultIcon(images);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (TCommandLine early = TCommandLine::Parse(argc, argv); early.AnswersAlone())
+        return early.Answer();
     std::unique_ptr<THost> host;
     try {
         host = CreateGtkHost(argc, argv);
@@ -43,6 +62,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "星帆IE: %s\n", e.what());
         return 1;
     }
+    // GTK has taken its own options out; what is left must be ours.
+    const TCommandLine line = TCommandLine::Parse(argc, argv);
+    if (line.Action() != TCommandLine::TAction::Run) return line.Answer();
+    platform::TSingleInstance instance;
+    if (!instance.Register()) return instance.HandOver(line.Addresses()) ? 0 : 1;
+    SetWindowIcon();
     // The spare view that makes new tabs quick waits until the start-up pages load.
     auto engines = std::make_unique<platform::TWebKitFactory>(false);
     platform::SetBrowserEngineFactory(engines.get());
@@ -58,6 +83,7 @@ int main(int argc, char** argv) {
             app.SetMainForm(form);
             new TDataModuleMain(&app);
             form->Show();
+            TOutsideAddresses::Install(instance, *form, line.Addresses());
             engines->KeepSpareViewAfter(3000);
             app.Run();
             if (StateDumpFile() && FrmMain) TStateDump::Write(*FrmMain, StateDumpFile());
@@ -66,6 +92,7 @@ int main(int argc, char** argv) {
             status = 1;
         }
         g_source_remove(signalSource);
+        instance.OnAddresses = nullptr;
     }
     platform::SetBrowserEngineFactory(nullptr);
     return status;

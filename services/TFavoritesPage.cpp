@@ -14,6 +14,7 @@
 #include "gui/TStringList.h"
 #include "platform/Kernel.h"
 #include "platform/ProfileReader.h"
+#include "platform/TDataFolder.h"
 #include "platform/Text.h"
 
 namespace {
@@ -95,8 +96,7 @@ std::unique_ptr<TStringList> ToList(const TLines& lines) {
 std::string TFavoritesPage::Folder() {
     std::string own = EnvOr("XINGFAN_FAVORITES", "");
     if (!own.empty()) return StripTrailingSlashes(own);
-    std::string data = EnvOr("XDG_DATA_HOME", EnvOr("HOME", "") + "/.local/share");
-    return StripTrailingSlashes(data) + "/xingfan/Favorites";
+    return platform::TDataFolder::UserFolder() + "Favorites";
 }
 
 std::unique_ptr<TStringList> TFavoritesPage::GetIEFavourites(const std::string& folder) {
@@ -114,8 +114,8 @@ std::unique_ptr<TStringList> TFavoritesPage::Build(const std::string& folder) {
 
 // The byte-order mark is not a line of the page: it only tells the pane's
 // browser that the text is UTF-8, since the head carries no charset.
-std::string TFavoritesPage::Write(const std::string& appPath, const std::string& folder) {
-    std::string path = appPath + FileName;
+std::string TFavoritesPage::Write(const std::string& dataPath, const std::string& folder) {
+    std::string path = dataPath + FileName;
     std::string temp = path + ".tmp";
     std::string text = "\xEF\xBB\xBF" + Build(folder)->Text();
     std::FILE* file = std::fopen(temp.c_str(), "wb");

@@ -1,7 +1,8 @@
 #pragma once
 // The page the favourites pane shows: one link per internet shortcut of the
 // favourites folder and its subfolders, written as "Fav.htm" into the
-// program folder. Titles and addresses come from files anybody can drop
+// folder the program writes into (the program folder of a build, the
+// user's own folder of an installed copy). Titles and addresses come from files anybody can drop
 // into that folder, so everything written into the page is escaped and a
 // script address can never run inside the pane.
 #include <memory>
@@ -12,7 +13,7 @@ class TStringList;
 
 class TFavoritesPage {
 public:
-    // The name of the generated page inside the program folder.
+    // The name of the generated page inside the data folder.
     static constexpr const char* FileName = "Fav.htm";
 
     // $XINGFAN_FAVORITES, else $XDG_DATA_HOME/xingfan/Favorites (with
@@ -28,9 +29,9 @@ public:
     static std::unique_ptr<TStringList> GetIEFavourites(const std::string& folder);
     // The head lines, GetIEFavourites(folder) and the closing line.
     static std::unique_ptr<TStringList> Build(const std::string& folder);
-    // Writes Build(folder) to appPath + FileName and returns that path.
+    // Writes Build(folder) to dataPath + FileName and returns that path.
     // Raises EFOpenError naming the file when it cannot be written.
-    static std::string Write(const std::string& appPath, const std::string& folder);
+    static std::string Write(const std::string& dataPath, const std::string& folder);
 
     // <a href="ADDRESS">TITLE</a><BR>, both escaped.
     static std::string LinkLine(std::string_view address, std::string_view title);

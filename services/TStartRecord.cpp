@@ -40,9 +40,9 @@ TDbConnection* RequireConnection(TDbQuery& query) {
 
 } // namespace
 
-TStartRecord::TStartRecord(TDbQuery& query, THttpClient& http, std::string programDir,
+TStartRecord::TStartRecord(TDbQuery& query, THttpClient& http, std::string dataDir,
                            std::string baseURL)
-    : FQuery(&query), FHttp(&http), FProgramDir(std::move(programDir)),
+    : FQuery(&query), FHttp(&http), FDataDir(std::move(dataDir)),
       FBaseURL(std::move(baseURL)) {
     while (!FBaseURL.empty() && FBaseURL.back() == '/')
         FBaseURL.pop_back();
@@ -115,7 +115,7 @@ bool TStartRecord::Download(const std::string& url, std::string& body) {
 }
 
 std::string TStartRecord::SaveLocalCopy(const std::string& name, const std::string& body) {
-    std::string path = FProgramDir + name;
+    std::string path = FDataDir + name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(body.data(), static_cast<std::streamsize>(body.size()));
     out.close();

@@ -26,8 +26,9 @@ public:
         Counted,          // the start was counted
     };
 
-    // `programDir` ends with '/'; `baseURL` is scheme and host of the server.
-    TStartRecord(TDbQuery& query, THttpClient& http, std::string programDir, std::string baseURL);
+    // `dataDir`, where the lists are saved, ends with '/'; `baseURL` is
+    // scheme and host of the server.
+    TStartRecord(TDbQuery& query, THttpClient& http, std::string dataDir, std::string baseURL);
 
     TOutcome Run(const std::optional<std::string>& computerName);
     // Imports files from..100, ending at the first failed download; returns
@@ -51,7 +52,7 @@ private:
 
     TSafeRef<TDbQuery> FQuery;
     TSafeRef<THttpClient> FHttp;
-    std::string FProgramDir;
+    std::string FDataDir;
     std::string FBaseURL;
     std::string FName;
 };

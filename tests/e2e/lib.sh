@@ -9,11 +9,17 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WORK=$(mktemp -d)
 PID=""
 WIN=""
+SERVER_PID=""
+# Waits until the program has gone: one program runs per session, and the
+# next test's start would otherwise hand its addresses to this one.
 stop_program() {
-  if [ -n "$PID" ]; then kill "$PID" 2>/dev/null || true; fi
+  if [ -n "$PID" ]; then
+    kill "$PID" 2>/dev/null || true
+    for _ in $(seq 1 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
+  fi
   PID=""
 }
-trap 'stop_program; rm -rf "$WORK"' EXIT
+trap 'stop_program; [ -z "$SERVER_PID" ] || kill "$SERVER_PID" 2>/dev/null; rm -rf "$WORK"' EXIT
 export HOME=$WORK/home
 export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_CACHE_HOME=$WORK/cache
 export XINGFAN_REGISTRY=$WORK/registry.reg XINGFAN_STATE_DUMP=$WORK/state.json
@@ -54,14 +60,22 @@ wait_for() {
 start_program() {
   "${1:-$BIN}/xingfan" >>"$WORK/out.log" 2>&1 &
   PID=$!
+  await_window
+  wait_for "len(d['tabs']) == 1"
+}
+
+# await_window: waits for the main window of the program started as $PID
+# (before it, a state dump request could reach the program before it
+# listens for one).
+await_window() {
   WIN=""
   for _ in $(seq 1 150); do
     WIN=$(xdotool search --name '^星帆IE$' 2>/dev/null | head -1 || true)
     [ -n "$WIN" ] && break
+    kill -0 "$PID" 2>/dev/null || fail "the program ended before its window appeared"
     sleep 0.2
   done
   [ -n "$WIN" ] || fail "the main window did not appear"
-  wait_for "len(d['tabs']) == 1"
 }
 
 # program_copy [LEAVE_OUT]: a program folder of the script's own, $WORK/bin.
@@ -78,6 +92,17 @@ program_copy() {
       *) ln -s "$entry" "$WORK/bin/$name" ;;
     esac
   done
+}
+
+# start_server ROOT: serves ROOT on 127.0.0.1 at a free port, in $PORT.
+start_server() {
+  rm -f "$WORK/port"
+  python3 "$HERE/../../scripts/update-server.py" --root "$1" --port 0 --port-file "$WORK/port" \
+    >>"$WORK/server.log" 2>&1 &
+  SERVER_PID=$!
+  for _ in $(seq 1 100); do [ -s "$WORK/port" ] && break; sleep 0.1; done
+  [ -s "$WORK/port" ] || fail "the local server did not start"
+  PORT=$(cat "$WORK/port")
 }
 
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }

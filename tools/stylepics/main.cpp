@@ -1,6 +1,6 @@
 // Build-time tool: paints the built-in style pictures and the program's own
 // pictures and writes them as BMP files, one per resource name.
-//   xf_stylepics_gen --out <dir> [--images <dir>] [--expect NAME...]
+//   xf_stylepics_gen --out <dir> [--images <dir>] [--icons <dir>] [--expect NAME...]
 //   xf_stylepics_gen --sheet <GROUP|ALL> <file.bmp> [--zoom N] [--keyed]
 //   xf_stylepics_gen --list      (the names, one a line)
 #include <algorithm>
@@ -12,6 +12,7 @@
 
 #include "tools/stylepics/Catalogue.h"
 #include "tools/stylepics/TContactSheet.h"
+#include "tools/stylepics/TProgramIcon.h"
 
 using namespace stylepics;
 
@@ -20,6 +21,7 @@ namespace {
 struct TOptions {
     std::string OutDir;
     std::string ImagesDir;
+    std::string IconsDir;
     std::vector<std::string> Expected;
     bool CheckExpected = false;
     std::string SheetGroup;
@@ -31,7 +33,7 @@ struct TOptions {
 
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
-                 "usage: xf_stylepics_gen --out <dir> [--images <dir>] [--expect NAME...]\n"
+                 "usage: xf_stylepics_gen --out <dir> [--images <dir>] [--icons <dir>] [--expect NAME...]\n"
                  "       xf_stylepics_gen --sheet <GROUP|ALL> <file.bmp> [--zoom N] [--keyed]\n"
                  "       xf_stylepics_gen --list\n");
     std::exit(2);
@@ -49,6 +51,8 @@ TOptions Parse(int argc, char** argv) {
             o.OutDir = next();
         } else if (arg == "--images") {
             o.ImagesDir = next();
+        } else if (arg == "--icons") {
+            o.IconsDir = next();
         } else if (arg == "--sheet") {
             o.SheetGroup = next();
             o.SheetFile = next();
@@ -98,6 +102,16 @@ void WriteImages(const TPictureSet& set, const std::string& dir) {
     }
 }
 
+// The program's icon at every size, laid out as the desktop's icon theme
+// wants it: <dir>/<N>x<N>/apps/xingfan.png.
+void WriteIcons(const std::string& dir) {
+    for (int size : TProgramIcon::Sizes()) {
+        const std::string folder = dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        std::filesystem::create_directories(folder);
+        TProgramIcon::SavePng(TProgramIcon::Paint(size), folder + "/xingfan.png");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -111,6 +125,7 @@ int main(int argc, char** argv) {
                 std::printf("%s\n", e.Name.c_str());
         if (!options.OutDir.empty()) WriteAll(set, options.OutDir);
         if (!options.ImagesDir.empty()) WriteImages(set, options.ImagesDir);
+        if (!options.IconsDir.empty()) WriteIcons(options.IconsDir);
         if (!options.SheetFile.empty()) {
             TBitmap sheet;
             TContactSheet(set, options.Zoom, options.Keyed).Render(options.SheetGroup, sheet);

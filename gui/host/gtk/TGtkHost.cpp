@@ -253,6 +253,22 @@ void TGtkHost::FocusNativeView(void* view) {
 
 // --- start-up ------------------------------------------------------------------------
 
+int TGtkHost::SetDefaultIcon(const std::vector<std::span<const unsigned char>>& pngImages) {
+    GList* icons = nullptr;
+    for (std::span<const unsigned char> image : pngImages) {
+        auto loader = TGObjectPtr<GdkPixbufLoader>::Adopt(gdk_pixbuf_loader_new_with_type("png", nullptr));
+        if (!loader) continue;
+        bool written = gdk_pixbuf_loader_write(loader.Get(), image.data(), image.size(), nullptr);
+        if (!gdk_pixbuf_loader_close(loader.Get(), nullptr) || !written) continue;
+        if (GdkPixbuf* icon = gdk_pixbuf_loader_get_pixbuf(loader.Get()))
+            icons = g_list_append(icons, g_object_ref(icon));
+    }
+    int count = static_cast<int>(g_list_length(icons));
+    if (icons) gtk_window_set_default_icon_list(icons);
+    g_list_free_full(icons, g_object_unref);
+    return count;
+}
+
 std::unique_ptr<THost> CreateGtkHost(int& argc, char**& argv) {
     // Shaped windows and placement by screen coordinates need X11 (also
     // through XWayland).

@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "gui/THost.h"
 #include "gui/host/gtk/TGlibPtr.h"
@@ -24,6 +26,10 @@ public:
     // Where the caret of the focused edit is, in window coordinates, so an
     // input method opens its candidates beside it.
     void SetImeCursorRect(THostWindow window, const TRect& rect);
+    // The icon every window of the program shows, from PNG images of
+    // several sizes; the window system picks the size it needs. Images
+    // that do not decode are left out. Returns how many were taken.
+    static int SetDefaultIcon(const std::vector<std::span<const unsigned char>>& pngImages);
 
     // Keys that arrive while a native view of `window` has the keyboard
     // focus. By default they all go to the view; a handler returning true
