@@ -41,9 +41,11 @@ std::string TDataFolder::Prepare(const std::string& programDir,
     if (!IsInstalled(programDir)) return WithSlash(programDir);
     std::string folder = UserFolder();
     std::error_code error;
-    // Only a folder made here is narrowed; one the user set up stays as it is.
-    if (fs::create_directories(folder, error))
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+    fs::create_directories(folder, error);
+    // The web engine may have made the folder first (it keeps its site data
+    // under the same name), open to all; the user's pages and database are
+    // nobody else's.
+    if (!error) fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
     for (const std::string& name : seeds) Seed(WithSlash(programDir) + name, folder + name);
     return folder;
 }

@@ -21,7 +21,8 @@ public:
     // XDG_DATA_HOME; always ending in '/'.
     static std::string UserFolder();
     // The folder to write into, ending in '/': `programDir` itself unless
-    // installed, else UserFolder(), created (mode 0700) with each of
+    // installed, else UserFolder(), made if missing and kept private (mode
+    // 0700), with each of
     // `seeds` copied from `programDir` where the user has none yet. Never
     // throws: a folder that cannot be made shows up later as the error of
     // the first file that cannot be written there.

@@ -18,9 +18,9 @@ xdotool search --name '^星帆IE$' >/dev/null 2>&1 && fail "a window is open bef
 
 mkdir -p "$WORK/site" "$WORK/elsewhere"
 for n in 1 2 3; do
-  printf '<html><head><title>页面%s</title></head><body>page %s</body></html>' "$n" "$n" >"$WORK/site/p$n.htm"
+  printf '<html><head><meta charset="utf-8"><title>页面%s</title></head><body>page %s</body></html>' "$n" "$n" >"$WORK/site/p$n.htm"
 done
-printf '<html><head><title>本地文件</title></head><body>local</body></html>' >"$WORK/elsewhere/本地.htm"
+printf '<html><head><meta charset="utf-8"><title>本地文件</title></head><body>local</body></html>' >"$WORK/elsewhere/本地.htm"
 start_server "$WORK/site"
 URL=http://127.0.0.1:$PORT
 
@@ -34,7 +34,7 @@ wait_for "len(d['tabs']) == 3 and d['tabs'][1]['title'] == '页面1' and d['tabs
 
 # A later start, from another folder, with a relative file name and an address.
 status=0
-(cd "$WORK/elsewhere" && timeout 20 "$BIN/xingfan" 本地.htm "$URL/p3.htm") >>"$WORK/out.log" 2>&1 || status=$?
+(PROGRAM=$(cd "$BIN" && pwd)/xingfan && cd "$WORK/elsewhere" && timeout 20 "$PROGRAM" 本地.htm "$URL/p3.htm") >>"$WORK/out.log" 2>&1 || status=$?
 [ "$status" = 0 ] || fail "the later start ended with $status"
 wait_for "len(d['tabs']) == 5 and d['tabs'][3]['title'] == '本地文件' and d['tabs'][4]['title'] == '页面3'" 30
 [[ "$(q "d['tabs'][3]['url']")" == file://*/elsewhere/%E6%9C%AC%E5%9C%B0.htm ]] ||

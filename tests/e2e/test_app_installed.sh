@@ -57,6 +57,13 @@ if [ "$(id -u)" = 0 ]; then
   AS=(runuser -u xftest --)
   "${AS[@]}" test -w "$APPDIR" && fail "the unprivileged user can write the program folder"
 fi
+# A locale the session compiled into its own folder is copied where the
+# user can read it.
+if [ -n "${LOCPATH:-}" ]; then
+  cp -r "$LOCPATH" "$U/locale"
+  [ ${#AS[@]} = 0 ] || chown -R xftest: "$U/locale"
+  export LOCPATH=$U/locale
+fi
 DATA=$U/data/xingfan
 export XINGFAN_STATE_DUMP=$U/state.json
 USER_ENV=(HOME="$U/home" XDG_CONFIG_HOME="$U/config" XDG_DATA_HOME="$U/data" XDG_CACHE_HOME="$U/cache"
@@ -78,6 +85,11 @@ wait_sql() {
   for _ in $(seq 1 100); do [ "$(sql "$1" 2>/dev/null)" = "$2" ] && return 0; sleep 0.2; done
   fail "$1 is $(sql "$1" 2>&1), not $2"
 }
+
+# The database is installed empty, whatever the build folder's copy went
+# through.
+[ "$(python3 -c "import sqlite3,sys; print(sqlite3.connect(sys.argv[1]).execute('select count(*) from Stwh').fetchone()[0])" "$APPDIR/ocn.js")" = 0 ] ||
+  fail "the installed database is not empty"
 
 # First start: the pages come from the program folder, the user's files
 # go to the user's folder, the database gets this computer's first row.

@@ -76,12 +76,14 @@ TEST_F(DataFolderTest, AnInstalledCopyWritesIntoAPrivateUserFolderSeededOnce) {
     EXPECT_EQ(Read(UserDir() + "ocn.js"), "the user's rows");
 }
 
-TEST_F(DataFolderTest, AUserFolderThatExistsKeepsItsPermissions) {
+TEST_F(DataFolderTest, AUserFolderSomethingElseMadeOpenIsMadePrivate) {
     MarkInstalled();
     fs::create_directories(UserDir());
     fs::permissions(UserDir(), fs::perms(0755), fs::perm_options::replace);
-    TDataFolder::Prepare(ProgramDir(), {});
-    EXPECT_EQ(fs::status(UserDir()).permissions(), fs::perms(0755));
+    Write(UserDir() + "ocn.js", "the user's rows");
+    TDataFolder::Prepare(ProgramDir(), {"ocn.js"});
+    EXPECT_EQ(fs::status(UserDir()).permissions(), fs::perms(0700));
+    EXPECT_EQ(Read(UserDir() + "ocn.js"), "the user's rows");
 }
 
 TEST_F(DataFolderTest, TheSeededCopyTakesWritesThoughTheInstalledOneIsReadOnly) {
