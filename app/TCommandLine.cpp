@@ -24,7 +24,8 @@ std::string CurrentDir() {
 
 TCommandLine TCommandLine::Parse(int argc, char** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
     return Parse(args, CurrentDir());
 }
 
@@ -79,15 +80,20 @@ std::string TCommandLine::HelpText() {
            "  设置写在 $XDG_CONFIG_HOME/xingfan/registry.reg。\n";
 }
 
-std::string TCommandLine::VersionText() { return std::string("星帆IE ") + XF_VERSION + "\n"; }
+std::string TCommandLine::VersionText() {
+    return std::string("星帆IE ") + XF_VERSION + "\n";
+}
 
 std::string TCommandLine::AnswerText() const {
     switch (FAction) {
-    case TAction::Help: return HelpText();
-    case TAction::Version: return VersionText();
+    case TAction::Help:
+        return HelpText();
+    case TAction::Version:
+        return VersionText();
     case TAction::Error:
         return "xingfan：无法识别的选项“" + FBadOption + "”\n请运行“xingfan --help”查看用法。\n";
-    case TAction::Run: break;
+    case TAction::Run:
+        break;
     }
     return "";
 }

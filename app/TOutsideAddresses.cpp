@@ -15,7 +15,8 @@ void TOutsideAddresses::Install(platform::TSingleInstance& instance, TFrmMain& f
 }
 
 void TOutsideAddresses::Open(TFrmMain& form, const std::vector<std::string>& addresses) {
-    for (const std::string& address : addresses) form.OpenTab(address);
+    for (const std::string& address : addresses)
+        form.OpenTab(address);
 }
 
 void TOutsideAddresses::Receive(const std::vector<std::string>& addresses) {

@@ -14,9 +14,9 @@
 
 #include "app/AppClasses.h"
 #include "app/TCommandLine.h"
-#include "app/TOutsideAddresses.h"
 #include "app/TDataModuleMain.h"
 #include "app/TFrmMain.h"
+#include "app/TOutsideAddresses.h"
 #include "app/TReadySignal.h"
 #include "app/TStateDump.h"
 #include "gui/TApplication.h"

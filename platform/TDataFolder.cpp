@@ -32,7 +32,8 @@ bool TDataFolder::IsInstalled(const std::string& programDir) {
 
 std::string TDataFolder::UserFolder() {
     std::string data = EnvOr("XDG_DATA_HOME", EnvOr("HOME", "") + "/.local/share");
-    while (data.size() > 1 && data.back() == '/') data.pop_back();
+    while (data.size() > 1 && data.back() == '/')
+        data.pop_back();
     return data + "/xingfan/";
 }
 
@@ -46,7 +47,8 @@ std::string TDataFolder::Prepare(const std::string& programDir,
     // under the same name), open to all; the user's pages and database are
     // nobody else's.
     if (!error) fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
-    for (const std::string& name : seeds) Seed(WithSlash(programDir) + name, folder + name);
+    for (const std::string& name : seeds)
+        Seed(WithSlash(programDir) + name, folder + name);
     return folder;
 }
 

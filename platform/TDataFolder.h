@@ -26,7 +26,8 @@ public:
     // `seeds` copied from `programDir` where the user has none yet. Never
     // throws: a folder that cannot be made shows up later as the error of
     // the first file that cannot be written there.
-    static std::string Prepare(const std::string& programDir, const std::vector<std::string>& seeds);
+    static std::string Prepare(const std::string& programDir,
+                               const std::vector<std::string>& seeds);
     // Copies `from` to `to` unless `to` exists. The copy is written beside
     // `to` and renamed into place, so an interrupted copy never leaves half
     // a database behind. False when nothing could be copied.

@@ -80,7 +80,8 @@ void TSingleInstance::OpenAction(void*, void* parameter, void* self) {
     std::vector<std::string> addresses;
     gsize count = 0;
     const gchar** items = g_variant_get_strv(static_cast<GVariant*>(parameter), &count);
-    for (gsize i = 0; i < count; ++i) addresses.emplace_back(items[i]);
+    for (gsize i = 0; i < count; ++i)
+        addresses.emplace_back(items[i]);
     g_free(items);
     static_cast<TSingleInstance*>(self)->Deliver(addresses);
 }

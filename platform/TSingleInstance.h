@@ -37,8 +37,7 @@ public:
 private:
     void Deliver(const std::vector<std::string>& addresses) noexcept;
     static void OpenAction(void* action, void* parameter, void* self);
-    static void OpenFiles(GApplication* app, void** files, int count, const char* hint,
-                          void* self);
+    static void OpenFiles(GApplication* app, void** files, int count, const char* hint, void* self);
     static void Activate(GApplication* app, void* self);
 
     GApplication* FApp = nullptr;

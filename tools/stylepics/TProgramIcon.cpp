@@ -20,7 +20,8 @@ public:
     float L(float v) const { return v * FK; }
     TSdf Shape(std::initializer_list<TPt> units) const {
         std::vector<TPt> points;
-        for (const TPt& u : units) points.push_back(P(u.X, u.Y));
+        for (const TPt& u : units)
+            points.push_back(P(u.X, u.Y));
         return Polygon(points);
     }
     TSdf Star(float cx, float cy, float r) const {
@@ -54,19 +55,23 @@ TLayer TProgramIcon::Paint(int size) {
     TLayer layer(size, size);
     const TScaled s(size);
     const TSdf disc = Circle(s.L(32), s.L(32), s.L(30.5f));
-    layer.Fill(disc, Radial(s.L(22), s.L(18), s.L(50),
-                            {{0.0f, Rgb(88, 156, 236)}, {0.6f, Rgb(30, 78, 176)}, {1.0f, Rgb(12, 34, 104)}}));
+    layer.Fill(
+        disc,
+        Radial(s.L(22), s.L(18), s.L(50),
+               {{0.0f, Rgb(88, 156, 236)}, {0.6f, Rgb(30, 78, 176)}, {1.0f, Rgb(12, 34, 104)}}));
     layer.Fill(Intersect(disc, HalfPlaneBelow(s.L(47))),
                Vertical(s.L(47), s.L(62), {{0.0f, Rgb(24, 76, 160)}, {1.0f, Rgb(10, 40, 104)}}));
     // The boat: the mast, a lit main sail, a paler fore sail and the hull.
     layer.Fill(Segment(s.P(33, 11), s.P(33, 46), s.Line(2.0f)), Rgb(92, 66, 44));
-    layer.Fill(s.Shape({{35.5f, 12}, {52, 42}, {35.5f, 42}}),
-               Vertical(s.L(12), s.L(42), {{0.0f, Rgb(255, 255, 255)}, {1.0f, Rgb(255, 222, 140)}}));
+    layer.Fill(
+        s.Shape({{35.5f, 12}, {52, 42}, {35.5f, 42}}),
+        Vertical(s.L(12), s.L(42), {{0.0f, Rgb(255, 255, 255)}, {1.0f, Rgb(255, 222, 140)}}));
     layer.Fill(s.Shape({{30.5f, 17}, {30.5f, 42}, {15, 42}}), Rgb(214, 230, 250));
     layer.Fill(s.Shape({{14, 44.5f}, {52, 44.5f}, {45.5f, 52}, {20.5f, 52}}),
                Vertical(s.L(44), s.L(52), {{0.0f, Rgb(150, 84, 44)}, {1.0f, Rgb(96, 50, 26)}}));
     const TSdf star = s.Star(17, 18, 8.5f);
-    layer.Fill(star, Vertical(s.L(10), s.L(26), {{0.0f, Rgb(255, 244, 160)}, {1.0f, Rgb(255, 196, 40)}}));
+    layer.Fill(star,
+               Vertical(s.L(10), s.L(26), {{0.0f, Rgb(255, 244, 160)}, {1.0f, Rgb(255, 196, 40)}}));
     layer.Fill(InnerRing(star, s.Line(0.9f)), Rgb(184, 118, 0));
     layer.Fill(InnerRing(disc, s.Line(1.4f)), Rgb(8, 26, 84));
     return layer;
@@ -85,9 +90,9 @@ std::vector<unsigned char> TProgramIcon::Rgba(const TLayer& layer) {
 
 void TProgramIcon::SavePng(const TLayer& layer, const std::string& fileName) {
     std::vector<unsigned char> bytes = Rgba(layer);
-    GdkPixbuf* pixbuf = gdk_pixbuf_new_from_data(bytes.data(), GDK_COLORSPACE_RGB, TRUE, 8,
-                                                 layer.Width(), layer.Height(), layer.Width() * 4,
-                                                 nullptr, nullptr);
+    GdkPixbuf* pixbuf =
+        gdk_pixbuf_new_from_data(bytes.data(), GDK_COLORSPACE_RGB, TRUE, 8, layer.Width(),
+                                 layer.Height(), layer.Width() * 4, nullptr, nullptr);
     GError* error = nullptr;
     const bool saved = gdk_pixbuf_save(pixbuf, fileName.c_str(), "png", &error, nullptr);
     g_object_unref(pixbuf);

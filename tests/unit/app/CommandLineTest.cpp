@@ -53,10 +53,11 @@ TEST_F(CommandLineTest, AnUnknownOptionIsNamedAndOpensNothing) {
 }
 
 TEST_F(CommandLineTest, AddressesKeepTheirOrderAndTheirText) {
-    TCommandLine line = Parse({"http://a.example/x?y=1#z", "", "www.b.example", "about:blank", "-"});
+    TCommandLine line =
+        Parse({"http://a.example/x?y=1#z", "", "www.b.example", "about:blank", "-"});
     EXPECT_EQ(line.Action(), TAction::Run);
-    EXPECT_EQ(line.Addresses(), (std::vector<std::string>{"http://a.example/x?y=1#z", "www.b.example",
-                                                         "about:blank", "-"}));
+    EXPECT_EQ(line.Addresses(), (std::vector<std::string>{"http://a.example/x?y=1#z",
+                                                          "www.b.example", "about:blank", "-"}));
     EXPECT_TRUE(Parse({}).Addresses().empty());
 }
 

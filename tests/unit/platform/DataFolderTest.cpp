@@ -30,8 +30,10 @@ protected:
         ::setenv("XDG_DATA_HOME", (FDir / "data").c_str(), 1);
     }
     void TearDown() override {
-        if (FOldData.empty()) ::unsetenv("XDG_DATA_HOME");
-        else ::setenv("XDG_DATA_HOME", FOldData.c_str(), 1);
+        if (FOldData.empty())
+            ::unsetenv("XDG_DATA_HOME");
+        else
+            ::setenv("XDG_DATA_HOME", FOldData.c_str(), 1);
         fs::permissions(FProgram, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(FDir);
     }

@@ -28,7 +28,8 @@ TEST(ProgramIcon, EverySizeIsARoundPictureOnATransparentGround) {
         // Something stands out on the disc at every size (the sail is light).
         float brightest = 0;
         for (int y = size / 4; y < size * 3 / 4; ++y)
-            for (int x = size / 4; x < size * 3 / 4; ++x) brightest = std::max(brightest, icon.At(x, y).B);
+            for (int x = size / 4; x < size * 3 / 4; ++x)
+                brightest = std::max(brightest, icon.At(x, y).B);
         EXPECT_GT(brightest, 0.8f) << size;
     }
 }
@@ -49,7 +50,8 @@ TEST(ProgramIcon, PngKeepsSizeColourAndTransparency) {
     const int stride = gdk_pixbuf_get_rowstride(read);
     int differing = 0;
     for (int y = 0; y < 48; ++y)
-        for (int x = 0; x < 48 * 4; ++x) differing += pixels[y * stride + x] != expected[y * 48 * 4 + x];
+        for (int x = 0; x < 48 * 4; ++x)
+            differing += pixels[y * stride + x] != expected[y * 48 * 4 + x];
     EXPECT_EQ(differing, 0);
     g_object_unref(read);
     EXPECT_THROW(TProgramIcon::SavePng(icon, dir + "/no/such/folder/icon.png"), std::runtime_error);
