@@ -130,6 +130,12 @@ TWebBrowser* TFrmMain::ActiveBrowser() {
     return frame->WebAction;
 }
 
+TWebBrowser* TFrmMain::RefreshTarget() {
+    for (TWebBrowser* pane : {webLeft, webFavorites})
+        if (pane && pane->Focused() && pane->Showing()) return pane;
+    return ActiveBrowser();
+}
+
 void TFrmMain::FormCreate(TObject*) {
     AppPath = platform::ExecutableDir();
     DownloadIE = std::make_unique<TDownloadIEInterface>();

@@ -204,6 +204,10 @@ std::string TStateDump::Build(TFrmMain& form) {
     left.Field("url", Quote(form.webLeft->LocationURL()));
     left.Field("title", Quote(form.webLeft->LocationName()));
     root.Field("leftPane", left.Object());
+    TJsonList favorites;
+    favorites.Field("url", Quote(form.webFavorites->LocationURL()));
+    favorites.Field("title", Quote(form.webFavorites->LocationName()));
+    root.Field("favoritesPane", favorites.Object());
     root.Field("checked", Checked(form));
     root.Field("menuBar", MenuBar(form));
     root.Field("openMenus", OpenMenus());
