@@ -3,6 +3,7 @@
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrmMain.h"
 #include "gui/TLabel.h"
+#include "gui/TWebBrowser.h"
 #include "skin/TskComboBox.h"
 #include "skin/TskPageControl.h"
 
@@ -54,8 +55,10 @@ void TFrameWebBrowser::WebActionStatusTextChange(TObject*, const std::string& te
 }
 
 // Local files, program paths and script addresses stay out of the address
-// box; every other navigation, in any tab or frame, shows there.
+// box; every other navigation of a page, in any tab, shows there. The
+// frames inside a page never do: the box names the page.
 void TFrameWebBrowser::WebActionBeforeNavigate2(TObject*, const std::string& url, bool&) {
+    if (WebAction && !WebAction->MainFrameNavigation()) return;
     if (url.find("file") != std::string::npos) return;
     if (url.find("Program") != std::string::npos) return;
     if (url.find("javascript") != std::string::npos) return;

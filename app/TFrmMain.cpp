@@ -132,6 +132,12 @@ TWebBrowser* TFrmMain::ActiveBrowser() {
     return frame->WebAction;
 }
 
+TWebBrowser* TFrmMain::RefreshTarget() {
+    for (TWebBrowser* pane : {webLeft, webFavorites})
+        if (pane && pane->Focused() && pane->Showing()) return pane;
+    return ActiveBrowser();
+}
+
 void TFrmMain::FormCreate(TObject*) {
     AppPath = platform::ExecutableDir();
     // The database is the one file updated in place; the rest are written whole.

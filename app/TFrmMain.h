@@ -41,6 +41,10 @@ public:
     // The active tab's browser: the first tab's while the stored first page is
     // active, else the browser of tab-manager entry ActivePageIndex - 1.
     TWebBrowser* ActiveBrowser();
+    // What 刷新 reloads: a pane's browser when it has the keyboard focus (its
+    // page may have failed: the error page asks for 刷新), else the active
+    // tab's browser.
+    TWebBrowser* RefreshTarget();
 
     // Handlers named by the layout.
     void FormCreate(TObject* sender);

@@ -6,8 +6,10 @@
 #include "services/TFavoritesPage.h"
 
 // Every link of the generated page opens in a tab of its own; only the page
-// itself (and its fragments) may load inside the pane.
+// itself (and its fragments) may load inside the pane. A frame of the page
+// shown there loads in its place: a page with eight frames is not eight tabs.
 void TFrmMain::webFavoritesBeforeNavigate2(TObject*, const std::string& url, bool& cancel) {
+    if (!webFavorites->MainFrameNavigation()) return;
     if (url.find("Fav") != std::string::npos) return;
     OpenTab(url);
     cancel = true;

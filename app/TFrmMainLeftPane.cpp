@@ -1,5 +1,6 @@
 // The game directory pane and the game search box.
 #include "app/TFrmMain.h"
+#include "gui/TWebBrowser.h"
 #include "platform/Text.h"
 #include "skin/TskEdit.h"
 
@@ -16,7 +17,9 @@ static std::string DirectLinkTarget(const std::string& url) {
     return out;
 }
 
+// Links followed in the pane's own page; its frames load where they are.
 void TFrmMain::webLeftBeforeNavigate2(TObject*, const std::string& url, bool& cancel) {
+    if (!webLeft->MainFrameNavigation()) return;
     if (url.find("R_Class") != std::string::npos) {
         OpenTab(url);
         cancel = true;

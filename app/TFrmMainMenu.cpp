@@ -143,7 +143,7 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     else if (n == "mnuStatusBar") palToolBar->SetVisible(!palToolBar->Visible());
     else if (n == "mnuTo") P_writeReg();
     else if (n == "mnuStop") command(OLECMDID_STOP);
-    else if (n == "mnuRefresh") command(OLECMDID_REFRESH);
+    else if (n == "mnuRefresh") RefreshTarget()->ExecWB(OLECMDID_REFRESH, OLECMDEXECOPT_PROMPTUSER);
     else if (n == "mnuGwWeb") {
         palLeft->SetVisible(!palLeft->Visible());
         palLeftMainTop->Show();

@@ -33,7 +33,7 @@ void TFrmMain::ClickButton(TObject* sender) {
     if (sender == btnBack) ActiveBrowser()->GoBack();
     else if (sender == btnForward) ActiveBrowser()->GoForward();
     else if (sender == btnStop) ActiveBrowser()->ExecWB(OLECMDID_STOP, OLECMDEXECOPT_PROMPTUSER);
-    else if (sender == btnRefresh) ActiveBrowser()->ExecWB(OLECMDID_REFRESH, OLECMDEXECOPT_PROMPTUSER);
+    else if (sender == btnRefresh) RefreshTarget()->ExecWB(OLECMDID_REFRESH, OLECMDEXECOPT_PROMPTUSER);
     else if (sender == btnFavorites) ToggleFavoritesArea();
     else if (sender == btnWeb) palLeft->SetVisible(!palLeft->Visible());
     else if (sender == btnClear) P_ClearRocord();

@@ -50,11 +50,22 @@ void SetWindowIcon() {
     TGtkHost::SetDefaultIcon(images);
 }
 
+// The JavaScript engine in this process pauses its threads for garbage
+// collection with a signal, SIGUSR1 unless told otherwise; a handler of ours
+// on that signal would swallow the pause and freeze the program for good.
+// The engine reads its signal once, when it starts, so this goes first.
+void MoveScriptEngineSignal() {
+    if (std::getenv("JSC_SIGNAL_FOR_GC")) return;
+    std::string signal = std::to_string(SIGRTMIN + 6);
+    setenv("JSC_SIGNAL_FOR_GC", signal.c_str(), 0);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (TCommandLine early = TCommandLine::Parse(argc, argv); early.AnswersAlone())
         return early.Answer();
+    MoveScriptEngineSignal();
     std::unique_ptr<THost> host;
     try {
         host = CreateGtkHost(argc, argv);
@@ -76,7 +87,8 @@ int main(int argc, char** argv) {
         TApplication app(host.get());
         RegisterAppClasses();
         app.SetTitle("星帆IE");
-        guint signalSource = g_unix_signal_add(SIGUSR1, OnDumpSignal, nullptr);
+        // Without a dump file SIGUSR1 keeps its default meaning.
+        guint signalSource = StateDumpFile() ? g_unix_signal_add(SIGUSR1, OnDumpSignal, nullptr) : 0;
         try {
             auto* form = new TFrmMain(nullptr);
             TReadySignal::Install(*form);
@@ -91,7 +103,7 @@ int main(int argc, char** argv) {
             app.ShowException(e);
             status = 1;
         }
-        g_source_remove(signalSource);
+        if (signalSource) g_source_remove(signalSource);
         instance.OnAddresses = nullptr;
     }
     platform::SetBrowserEngineFactory(nullptr);

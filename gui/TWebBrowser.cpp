@@ -57,7 +57,9 @@ TWebBrowser::~TWebBrowser() {
 
 platform::TBrowserEvents TWebBrowser::MakeEvents() {
     platform::TBrowserEvents events;
-    events.BeforeNavigate = [this](const std::string& url) { return BeforeNavigate(url); };
+    events.BeforeNavigate = [this](const std::string& url, bool mainFrame) {
+        return BeforeNavigate(url, mainFrame);
+    };
     events.NewWindow = [this](const std::string&) { return NewWindow(); };
     events.TitleChange = [this](const std::string& title) {
         Later([title](TWebBrowser& b) {
@@ -89,11 +91,15 @@ platform::TBrowserEvents TWebBrowser::MakeEvents() {
     return events;
 }
 
-bool TWebBrowser::BeforeNavigate(const std::string& url) {
+bool TWebBrowser::BeforeNavigate(const std::string& url, bool mainFrame) {
     bool cancel = false;
+    bool outer = FMainFrameNavigation;
+    FMainFrameNavigation = mainFrame;
+    TSafeRef<TWebBrowser> ref(this); // a handler may close the tab
     Guarded([&] {
         if (OnBeforeNavigate2) OnBeforeNavigate2(this, url, cancel);
     });
+    if (ref.Get()) FMainFrameNavigation = outer;
     return cancel;
 }
 

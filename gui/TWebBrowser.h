@@ -64,6 +64,9 @@ public:
     std::string LocationName() const;
     // The automation object; the engine of a new window is found through it.
     IBrowserAutomation* Application() { return this; }
+    // While OnBeforeNavigate2 runs: whether the navigation is the page's own
+    // rather than one of a frame inside it.
+    bool MainFrameNavigation() const { return FMainFrameNavigation; }
     TBrowserDocument Document();
     platform::IBrowserEngine& Engine() const { return *FEngine; }
 
@@ -86,7 +89,7 @@ protected:
 
 private:
     platform::TBrowserEvents MakeEvents();
-    bool BeforeNavigate(const std::string& url);
+    bool BeforeNavigate(const std::string& url, bool mainFrame);
     platform::IBrowserEngine* NewWindow();
     void NativeViewChanged(void* oldView);
     // Runs `fn` from the queue if this control still exists then.
@@ -104,4 +107,5 @@ private:
     std::unique_ptr<platform::IBrowserEngine> FEngine;
     void* FAttachedView = nullptr;
     THostWindow FAttachedWindow = 0;
+    bool FMainFrameNavigation = true;
 };

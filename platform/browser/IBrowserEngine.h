@@ -43,8 +43,12 @@ class IBrowserEngine;
 // anything that can wait or destroy the engine.
 struct TBrowserEvents {
     // Before each navigation, also of frames inside the page and of the
-    // owner's own Navigate; true cancels it.
-    std::function<bool(const std::string& url)> BeforeNavigate;
+    // owner's own Navigate; true cancels it. `mainFrame` tells the page's
+    // own navigations from those of its frames. An engine that can tell the
+    // two apart only once a navigation has begun may report it then (a
+    // frame's when its answer arrives); cancelling still stops it before
+    // anything of it is shown.
+    std::function<bool(const std::string& url, bool mainFrame)> BeforeNavigate;
     // The page asks for a new window (url may be empty for window.open()).
     // Answer the engine that shows it, or nullptr to refuse the window.
     std::function<IBrowserEngine*(const std::string& url)> NewWindow;

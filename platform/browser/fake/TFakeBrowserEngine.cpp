@@ -73,7 +73,7 @@ void TFakeBrowserEngine::BeginStep(int step, std::string url, TMove move, int hi
     if (step != FLoadingStep) return; // stopped or overtaken by another navigation
     bool cancel = false;
     if (!Notify([&] {
-            if (FEvents.BeforeNavigate) cancel = FEvents.BeforeNavigate(url);
+            if (FEvents.BeforeNavigate) cancel = FEvents.BeforeNavigate(url, true);
         }))
         return;
     if (step != FLoadingStep) return;
@@ -85,7 +85,7 @@ void TFakeBrowserEngine::BeginStep(int step, std::string url, TMove move, int hi
     Commit(url, move, historyTarget);
     for (const std::string& frame : std::vector<std::string>(FPage.Frames)) {
         if (!Notify([&] {
-                if (FEvents.BeforeNavigate) FEvents.BeforeNavigate(frame);
+                if (FEvents.BeforeNavigate) FEvents.BeforeNavigate(frame, false);
             }))
             return;
         if (step != FLoadingStep) return;

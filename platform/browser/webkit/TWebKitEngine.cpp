@@ -247,7 +247,9 @@ GtkWidget* TWebKitEngine::AcceptWindow(WebKitWebView* opener) {
     FLastURL.clear();
     FInternalLoad.clear();
     FBody.reset();
-    FBodyRequest.reset();
+    FOwnLoad = false;
+    FStartPending = false;
+    FReportedStart.clear();
     FLoadedOnce = true;
     return GTK_WIDGET(FView);
 }
@@ -258,6 +260,7 @@ void TWebKitEngine::Navigate(const std::string& url) {
     FLoadedOnce = true;
     FInternalLoad.clear();
     FErrorURL.clear();
+    FOwnLoad = true;
     webkit_web_view_load_uri(FView, NormalizeURL(url).c_str());
 }
 
@@ -307,31 +310,19 @@ std::string TWebKitEngine::LocationName() const {
     return title.empty() ? LocationURL() : title;
 }
 
+// Asked for when a command needs it, never after every load: each answer is
+// a script value of this process's own JavaScript engine, and a 2 MB body
+// per load kept its collector busy for nothing.
 std::optional<std::string> TWebKitEngine::BodyOuterHTML() {
     if (!FLoadedOnce) return std::nullopt;
-    if (!InsideCallback()) {
-        auto request = std::make_shared<TDataRequest>();
-        webkit_web_view_evaluate_javascript(FView, kBodyScript, -1, nullptr, nullptr, nullptr,
-                                            OnScriptDone,
-                                            new std::shared_ptr<TDataRequest>(request));
-        std::weak_ptr<int> alive = FAlive;
-        if (WaitUntil([&] { return request->Done; }, kScriptWaitMs)) {
-            if (!alive.expired()) FBody = request->Text;
-            return request->Text;
-        }
-        if (alive.expired()) return std::nullopt;
-    }
-    // Inside a callback, or the page did not answer: the markup fetched
-    // after the page was last complete.
-    if (FBodyRequest && FBodyRequest->Done) FBody = FBodyRequest->Text;
-    return FBody;
-}
-
-void TWebKitEngine::FetchBody() {
+    if (InsideCallback()) return FBody; // waiting here would deadlock
     auto request = std::make_shared<TDataRequest>();
-    FBodyRequest = request;
     webkit_web_view_evaluate_javascript(FView, kBodyScript, -1, nullptr, nullptr, nullptr,
                                         OnScriptDone, new std::shared_ptr<TDataRequest>(request));
+    std::weak_ptr<int> alive = FAlive;
+    if (!WaitUntil([&] { return request->Done; }, kScriptWaitMs)) return alive.expired() ? std::nullopt : FBody;
+    if (!alive.expired()) FBody = request->Text;
+    return request->Text;
 }
 
 // The title of a finished page may still be on its way from the web
@@ -488,9 +479,15 @@ bool TWebKitEngine::HasFocus() const {
 }
 
 // The window system gives keys to the focused view itself; the queue's copy
-// only tells whether the page has it.
+// only tells whether the page has it. A view that is merely its window's
+// focus widget while the window is not the active one, or that is hidden,
+// did not get the key: the control that has the focus must (an address box
+// being edited keeps its End, Home, Right and Delete).
 bool TWebKitEngine::DeliverKey(const TBrowserKey&) {
-    return HasFocus();
+    GtkWindow* window = ParentWindow();
+    if (!window || !gtk_window_has_toplevel_focus(window)) return false;
+    if (!gtk_widget_is_visible(FContainer)) return false;
+    return gtk_widget_is_focus(GTK_WIDGET(FView)) || (FFindBar->Visible() && FFindBar->HasFocus());
 }
 
 // --- what the view reports ------------------------------------------------
@@ -507,8 +504,18 @@ void TWebKitEngine::ShowErrorPage(const std::string& url, const std::string& rea
     webkit_web_view_load_alternate_html(FView, html.c_str(), FInternalLoad.c_str(), nullptr);
 }
 
+// WebKit does not say which frame a navigation is for when it asks. The
+// owner's own Navigate is the page's and is reported at once; any other
+// navigation is reported once it shows what it is: the page's when its load
+// starts (cancelled by stopping it there), a frame's when its reply comes
+// (cancelled by refusing the reply).
 gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                        WebKitPolicyDecisionType type, gpointer data) {
+    if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE)
+        return Shield(view, FALSE, [&]() -> gboolean {
+            return static_cast<TWebKitEngine*>(data)->DecideResponse(
+                WEBKIT_RESPONSE_POLICY_DECISION(decision));
+        });
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
     return Shield(view, FALSE, [&]() -> gboolean {
         auto* self = static_cast<TWebKitEngine*>(data);
@@ -516,14 +523,61 @@ gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision
         std::string uri =
             RequestURI(webkit_navigation_policy_decision_get_navigation_action(navigation));
         if (!self->FInternalLoad.empty() && uri == self->FInternalLoad) return FALSE;
-        if (!self->FEvents.BeforeNavigate) return FALSE;
+        // load_uri shows its address in the view at once, so the owner's
+        // request is the one that matches it.
+        if (!self->FOwnLoad || uri != Str(webkit_web_view_get_uri(view))) return FALSE;
+        self->FOwnLoad = false;
         TGObjectPtr<GObject> hold = TGObjectPtr<GObject>::Ref(G_OBJECT(decision));
         std::weak_ptr<int> alive = self->FAlive;
-        bool cancel = self->FEvents.BeforeNavigate(uri);
-        if (!cancel && !alive.expired()) return FALSE;
+        bool cancel = self->ReportNavigation(uri, true);
+        if (alive.expired()) cancel = true;
+        else if (!cancel) self->FReportedStart = uri;
+        if (!cancel) return FALSE;
         webkit_policy_decision_ignore(decision);
         return TRUE;
     });
+}
+
+bool TWebKitEngine::ReportNavigation(const std::string& url, bool mainFrame) {
+    return FEvents.BeforeNavigate && FEvents.BeforeNavigate(url, mainFrame);
+}
+
+gboolean TWebKitEngine::DecideResponse(WebKitResponsePolicyDecision* decision) {
+    WebKitURIRequest* request = webkit_response_policy_decision_get_request(decision);
+    std::string uri = request ? Str(webkit_uri_request_get_uri(request)) : std::string();
+    bool cancel = false;
+    if (webkit_response_policy_decision_is_main_frame_main_resource(decision)) {
+        cancel = FStartPending ? ReportPageStart(uri) : false;
+    } else {
+        TGObjectPtr<GObject> hold = TGObjectPtr<GObject>::Ref(G_OBJECT(decision));
+        std::weak_ptr<int> alive = FAlive;
+        cancel = ReportNavigation(uri, false) || alive.expired();
+    }
+    if (!cancel) return FALSE;
+    webkit_policy_decision_ignore(WEBKIT_POLICY_DECISION(decision));
+    return TRUE;
+}
+
+// A load of the page that was not reported when it was asked for (a link,
+// a script, the history, a new window's first page) is reported when its
+// reply arrives, which waits for our answer; a load that gets no reply is
+// reported when it fails (cancelling then keeps the page as it was, without
+// the error page), or at the latest when it is shown.
+void TWebKitEngine::PageLoadStarted() {
+    std::string uri = Str(webkit_web_view_get_uri(FView));
+    bool reported = !FReportedStart.empty() && uri == FReportedStart;
+    bool internal = !FInternalLoad.empty() && uri == FInternalLoad;
+    FStartPending = !reported && !internal;
+    FOwnLoad = false;
+    FReportedStart.clear();
+}
+
+// True when the owner cancelled the load.
+bool TWebKitEngine::ReportPageStart(const std::string& uri) {
+    FStartPending = false;
+    std::weak_ptr<int> alive = FAlive;
+    bool cancel = ReportNavigation(uri, true);
+    return cancel || alive.expired();
 }
 
 // Runs inside a synchronous request of the web process: nothing here may
@@ -560,8 +614,15 @@ void TWebKitEngine::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gp
         switch (event) {
         case WEBKIT_LOAD_STARTED:
             self->FReportedTitle.clear();
+            self->PageLoadStarted();
             break;
         case WEBKIT_LOAD_COMMITTED:
+            if (self->FStartPending) {
+                std::weak_ptr<int> alive = self->FAlive;
+                self->ReportPageStart(uri);
+                if (alive.expired()) return;
+            }
+            self->FBody.reset(); // the markup of the page that was shown before
             // The text size belongs to the view, whatever page it shows.
             if (webkit_web_view_get_zoom_level(view) != TextZoomFactor(self->FZoomLevel))
                 webkit_web_view_set_zoom_level(view, TextZoomFactor(self->FZoomLevel));
@@ -572,7 +633,6 @@ void TWebKitEngine::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, gp
             if (self->FEvents.DocumentComplete) self->FEvents.DocumentComplete(self->LocationURL());
             if (alive.expired()) return;
             if (self->FLastURL == self->FInternalLoad) self->FInternalLoad.clear();
-            self->FetchBody();
             break;
         }
         default:
@@ -592,6 +652,9 @@ gboolean TWebKitEngine::OnLoadFailed(WebKitWebView* view, WebKitLoadEvent, gchar
             return FALSE;
         std::string url = Str(uri);
         if (!self->FInternalLoad.empty() && url == self->FInternalLoad) return FALSE;
+        // A page load the owner had no word on yet: refused, it leaves the
+        // page as it was.
+        if (self->FStartPending && self->ReportPageStart(url)) return TRUE;
         self->ShowErrorPage(url, std::string("无法打开这个网页：") + (error ? error->message : ""));
         return TRUE;
     });

@@ -67,10 +67,13 @@ private:
     void ConnectView();
     GtkWidget* AcceptWindow(WebKitWebView* opener);
     void ReportTitle(const std::string& title);
-    void FetchBody();
     void ProbeTitle();
     static void OnTitleProbe(GObject* source, GAsyncResult* result, gpointer data);
     void ShowErrorPage(const std::string& url, const std::string& reason);
+    bool ReportNavigation(const std::string& url, bool mainFrame);
+    gboolean DecideResponse(WebKitResponsePolicyDecision* decision);
+    void PageLoadStarted();
+    bool ReportPageStart(const std::string& uri);
     GtkWindow* ParentWindow() const;
     WebKitPrintOperation* NewPrintOperation();
 
@@ -104,11 +107,13 @@ private:
     std::string FStatusText;
     std::string FLastURL;      // the last address the view had
     std::string FInternalLoad; // address of the error page being loaded
+    bool FOwnLoad = false;       // Navigate asked for a page not yet decided on
+    std::string FReportedStart;  // the page load already reported when asked for
+    bool FStartPending = false;  // a page load started, not reported yet
     std::string FErrorURL;     // the page whose process died, for the error page
     std::string FErrorReason;
     TGSourceId FErrorPageSource;
-    std::optional<std::string> FBody; // after the last document complete
-    std::shared_ptr<TWebKitDataRequest> FBodyRequest;
+    std::optional<std::string> FBody; // the last markup asked for, of the page shown
 };
 
 } // namespace platform

@@ -1,11 +1,17 @@
 #include "platform/browser/webkit/TWebKitFactory.h"
 
+#include <fcntl.h>
 #include <gtk/gtk.h>
 #include <unistd.h>
 #include <webkit2/webkit2.h>
 
+#include <cerrno>
+#include <cstring>
+
+#include "platform/Kernel.h"
 #include "platform/browser/webkit/GObjectPtr.h"
 #include "platform/browser/webkit/TWebKitEngine.h"
+#include "platform/browser/webkit/TWebProcessSandbox.h"
 
 namespace platform {
 
@@ -15,6 +21,7 @@ struct TWebKitFactory::TShared {
     TGObjectPtr<GtkPageSetup> PageSetup;
     TPreviewHandler Preview;
     int PreviewCount = 0;
+    std::string PreviewFolder; // private (0700), made on the first preview
     bool KeepSpare = true;
     TGObjectPtr<GtkWidget> Spare; // sunk; not in any container
     bool SpareReady = false;
@@ -32,9 +39,11 @@ TGObjectPtr<WebKitSettings> MakeSettings() {
     // The portal's pages open windows on load, and every such request
     // becomes a tab, as the platform's own control let them.
     webkit_settings_set_javascript_can_open_windows_automatically(settings.Get(), TRUE);
-    // Local pages link to each other, to web pages and reach their opener.
-    webkit_settings_set_allow_file_access_from_file_urls(settings.Get(), TRUE);
-    webkit_settings_set_allow_universal_access_from_file_urls(settings.Get(), TRUE);
+    // A page opened from disk may link to other files and to the web, but
+    // never read them: otherwise any downloaded page could send the user's
+    // files anywhere. The shipped pages need neither.
+    webkit_settings_set_allow_file_access_from_file_urls(settings.Get(), FALSE);
+    webkit_settings_set_allow_universal_access_from_file_urls(settings.Get(), FALSE);
     // The text size command scales text, not the page.
     webkit_settings_set_zoom_text_only(settings.Get(), TRUE);
     return settings;
@@ -51,6 +60,7 @@ void OpenWithViewer(const std::string& pdfPath) {
 TWebKitFactory::TWebKitFactory() : TWebKitFactory(true) {}
 
 TWebKitFactory::TWebKitFactory(bool keepSpareView) : FShared(std::make_unique<TShared>()) {
+    TWebProcessSandbox::Apply(Context(), {ExecutableDir()});
     FShared->Settings = MakeSettings();
     FShared->PrintSettings.Reset(gtk_print_settings_new());
     FShared->PageSetup.Reset(gtk_page_setup_new());
@@ -75,6 +85,7 @@ TWebKitFactory::~TWebKitFactory() {
         g_signal_handlers_disconnect_by_data(spare, this);
         gtk_widget_destroy(spare);
     }
+    RemovePreviewFolder();
 }
 
 GtkWidget* TWebKitFactory::NewWebView() {
@@ -193,11 +204,48 @@ void TWebKitFactory::ShowPreview(const std::string& pdfPath) const {
     FShared->Preview(pdfPath);
 }
 
+// The previews live in a folder only this user can enter, made with an
+// unpredictable name; each file is made here, new, and never through a link,
+// before the printer writes into it.
 std::string TWebKitFactory::NextPreviewPath() {
-    std::string name = "xingfan-preview-" + std::to_string(getpid()) + "-" +
-                       std::to_string(++FShared->PreviewCount) + ".pdf";
-    TGCharPtr path(g_build_filename(g_get_tmp_dir(), name.c_str(), nullptr));
-    return path.Str();
+    std::string& folder = FShared->PreviewFolder;
+    if (folder.empty() || !g_file_test(folder.c_str(), G_FILE_TEST_IS_DIR)) {
+        TGErrorPtr error;
+        TGCharPtr made(g_dir_make_tmp("xingfan-preview-XXXXXX", error.Out()));
+        if (!made.Get()) throw BrowserError("无法建立打印预览的临时文件夹：" + error.Message());
+        folder = made.Str();
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "preview-" + std::to_string(++FShared->PreviewCount) + ".pdf";
+        TGCharPtr path(g_build_filename(folder.c_str(), name.c_str(), nullptr));
+        int fd = open(path.Get(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            close(fd);
+            return path.Str();
+        }
+        if (errno != EEXIST) throw BrowserError("无法建立打印预览文件：" + std::string(std::strerror(errno)));
+    }
+    throw BrowserError("无法建立打印预览文件：文件夹 " + folder + " 里的名字都被占用了");
+}
+
+std::string TWebKitFactory::PreviewFolder() const {
+    return FShared->PreviewFolder;
+}
+
+// Whatever is in the folder goes, links included (the link itself, never
+// what it points to).
+void TWebKitFactory::RemovePreviewFolder() {
+    std::string& folder = FShared->PreviewFolder;
+    if (folder.empty()) return;
+    if (GDir* dir = g_dir_open(folder.c_str(), 0, nullptr)) {
+        while (const gchar* name = g_dir_read_name(dir)) {
+            TGCharPtr path(g_build_filename(folder.c_str(), name, nullptr));
+            if (unlink(path.Get()) != 0) rmdir(path.Get());
+        }
+        g_dir_close(dir);
+    }
+    rmdir(folder.c_str());
+    folder.clear();
 }
 
 } // namespace platform

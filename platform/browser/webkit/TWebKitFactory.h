@@ -52,14 +52,19 @@ public:
     using TPreviewHandler = std::function<void(const std::string& pdfPath)>;
     void SetPreviewHandler(TPreviewHandler handler);
     void ShowPreview(const std::string& pdfPath) const;
-    // Where the next preview is printed to.
+    // A new, empty file for the next preview to be printed into, in the
+    // factory's private folder; the folder and its files go with the
+    // factory. Raises BrowserError when no file can be made.
     std::string NextPreviewPath();
+    // The private folder; empty before the first preview.
+    std::string PreviewFolder() const;
 
 private:
     struct TShared;
     void PrepareSpare();
     static void OnSpareLoad(void* view, int event, void* self);
     static int OnReplenish(void* self);
+    void RemovePreviewFolder();
     std::unique_ptr<TShared> FShared;
 };
 

@@ -72,9 +72,10 @@ void TTestWindow::Remove(void* view) {
 
 platform::TBrowserEvents TEventLog::Events() {
     platform::TBrowserEvents events;
-    events.BeforeNavigate = [this](const std::string& url) {
-        Lines.push_back("navigate:" + url);
+    events.BeforeNavigate = [this](const std::string& url, bool mainFrame) {
+        Lines.push_back((mainFrame ? "navigate:" : "frame:") + url);
         Navigations.push_back(url);
+        (mainFrame ? PageNavigations : FrameNavigations).push_back(url);
         return Cancel ? Cancel(url) : false;
     };
     events.NewWindow = [this](const std::string& url) -> platform::IBrowserEngine* {

@@ -40,13 +40,15 @@ private:
 struct TEventLog {
     std::vector<std::string> Lines;
     std::vector<std::string> Titles;
-    std::vector<std::string> Navigations;
+    std::vector<std::string> Navigations; // the page's and its frames', in order
+    std::vector<std::string> PageNavigations;
+    std::vector<std::string> FrameNavigations;
     std::vector<std::string> Status;
     std::vector<std::string> Completed;
     std::vector<std::string> Failures;
     int Closes = 0;
     int FocusIns = 0;
-    // Answers before-navigate; default: let it go.
+    // Answers before-navigate (both kinds); default: let it go.
     std::function<bool(const std::string&)> Cancel;
     // Answers a new-window request; default: refuse.
     std::function<platform::IBrowserEngine*(const std::string&)> NewWindow;
