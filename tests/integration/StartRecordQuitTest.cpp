@@ -85,7 +85,7 @@ TEST_F(StartRecordQuitTest, QuitDuringAnImportRollsItBack) {
 // counts are those of an import on the window's own thread.
 TEST_F(StartRecordQuitTest, WindowRunsWhileLargeListsAreParsedAndImported) {
     AddRow("PC1", 0);
-    Serve("Lib/0.txt", GameList("many", 100000));
+    Serve("Lib/0.txt", GameList("many", 30000));
     Serve("Lib/1.txt", "[0]\r\nmc=" + std::string(30 << 20, 'x') + "\r\nlx=c\r\nurl=http://u/\r\n");
     Serve("Lib/tj.txt", GameList("t", 3, 1));
     int pumps[2] = {0, 0};
@@ -96,7 +96,7 @@ TEST_F(StartRecordQuitTest, WindowRunsWhileLargeListsAreParsedAndImported) {
     EXPECT_EQ(Record("").Run("PC1"), TStartRecord::TOutcome::Counted);
     EXPECT_GT(pumps[0], 0) << "the window stood still while the many sections were imported";
     EXPECT_GT(pumps[1], 0) << "the window stood still while the long line was parsed";
-    EXPECT_EQ(Rows("RT"), 100001);
+    EXPECT_EQ(Rows("RT"), 30001);
     EXPECT_EQ(Scalar("select length(R_Name) from RT where R_URL='http://u/'"), 2047);
     EXPECT_EQ(RCount("PC1"), 2);
     EXPECT_EQ(ICount("PC1"), 1);
