@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "gui/TApplication.h"
 #include "gui/host/headless/THeadlessHost.h"
@@ -109,5 +110,15 @@ void BM_ListImportOnTheWindowThread(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_ListImportOnTheWindowThread)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same wait with a worker that only sleeps: what the machine's own
+// scheduling adds to the figures above.
+void BM_WaitOnlyBaseline(benchmark::State& state) {
+    MeasureWorstDelay(state, [] {
+        TBackgroundJob::Run([](const std::atomic<bool>&) { std::this_thread::sleep_for(std::chrono::seconds(3)); },
+                            [] { return true; });
+    });
+}
+BENCHMARK(BM_WaitOnlyBaseline)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
