@@ -77,8 +77,7 @@ const char kHexDigits[] = "0123456789abcdef";
 // dropped with the values it held and the rest is kept.
 class TRegParser {
 public:
-    TRegParser(std::string_view text, std::size_t* dropped)
-        : FText(text), FDropped(dropped) {}
+    TRegParser(std::string_view text, std::size_t* dropped) : FText(text), FDropped(dropped) {}
 
     RegistryFile Run() {
         if (!SkipToHeader()) return FFile;

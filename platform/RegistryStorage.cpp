@@ -192,7 +192,8 @@ RegistryFile RegistryStorage::Mend(const std::string* bytes, const std::string& 
     else if (dropped == 0)
         message += "已损坏，所有设置都已保留。";
     else
-        message += "已损坏，能读出的设置都已保留，无法读出的 " + std::to_string(dropped) + " 行已舍弃。";
+        message +=
+            "已损坏，能读出的设置都已保留，无法读出的 " + std::to_string(dropped) + " 行已舍弃。";
     message += "原文件已另存为" + Named(aside) + "。";
     if (OnDamage) OnDamage(message);
     return saved;
@@ -201,7 +202,8 @@ RegistryFile RegistryStorage::Mend(const std::string* bytes, const std::string& 
 std::string RegistryStorage::KeepAside() const {
     std::string aside = FreeAsideName(FFileName);
     if (::rename(FFileName.c_str(), aside.c_str()) != 0)
-        throw RegistryError("设置文件" + Named(FFileName) + "已损坏，且无法另存: " + ErrorText(errno));
+        throw RegistryError("设置文件" + Named(FFileName) +
+                            "已损坏，且无法另存: " + ErrorText(errno));
     return aside;
 }
 

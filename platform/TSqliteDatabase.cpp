@@ -39,14 +39,15 @@ TSqliteDatabase::TSqliteDatabase(TSqliteDatabase&& other) noexcept
     if (other.FCancel) SetCancel(other.FCancel, other.FLockWait);
 }
 
-void TSqliteDatabase::SetCancel(const std::atomic<bool>* cancel, std::chrono::milliseconds lockWait) {
+void TSqliteDatabase::SetCancel(const std::atomic<bool>* cancel,
+                                std::chrono::milliseconds lockWait) {
     FCancel = cancel;
     FLockWait = lockWait;
     sqlite3_busy_handler(FDb, &TSqliteDatabase::OnBusy, this);
     // Checked every few thousand engine steps: often enough to stop a long
     // statement within milliseconds, rarely enough to cost nothing.
-    sqlite3_progress_handler(FDb, cancel ? 4000 : 0, cancel ? &TSqliteDatabase::OnProgress : nullptr,
-                             this);
+    sqlite3_progress_handler(FDb, cancel ? 4000 : 0,
+                             cancel ? &TSqliteDatabase::OnProgress : nullptr, this);
 }
 
 int TSqliteDatabase::OnBusy(void* self, int attempt) {

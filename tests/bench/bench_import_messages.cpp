@@ -56,8 +56,8 @@ struct TWorld {
         fs::create_directories(Dir);
         std::ofstream out(List, std::ios::binary);
         for (int k = 0; k < Sections; ++k)
-            out << "[" << k << "]\r\nmc=游戏" << k << "\r\nlx=休闲\r\nurl=http://www.xingfan.example/g/"
-                << k << ".htm\r\n";
+            out << "[" << k << "]\r\nmc=游戏" << k
+                << "\r\nlx=休闲\r\nurl=http://www.xingfan.example/g/" << k << ".htm\r\n";
         std::ifstream schemaFile(fs::path(XF_BENCH_SOURCE_DIR) / "resources/db/schema.sql");
         std::string schema((std::istreambuf_iterator<char>(schemaFile)), {});
         platform::TSqliteDatabase::Create((Dir / "ocn.js").string()).Execute(schema);
@@ -115,8 +115,9 @@ BENCHMARK(BM_ListImportOnTheWindowThread)->Unit(benchmark::kMillisecond)->Iterat
 // scheduling adds to the figures above.
 void BM_WaitOnlyBaseline(benchmark::State& state) {
     MeasureWorstDelay(state, [] {
-        TBackgroundJob::Run([](const std::atomic<bool>&) { std::this_thread::sleep_for(std::chrono::seconds(3)); },
-                            [] { return true; });
+        TBackgroundJob::Run(
+            [](const std::atomic<bool>&) { std::this_thread::sleep_for(std::chrono::seconds(3)); },
+            [] { return true; });
     });
 }
 BENCHMARK(BM_WaitOnlyBaseline)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -8,12 +8,15 @@ namespace {
 
 class StartRecordQuitTest : public UpdateTest {
 protected:
-    std::string LocalCopy(int n) const { return (FProgram / (std::to_string(n) + ".txt")).string(); }
+    std::string LocalCopy(int n) const {
+        return (FProgram / (std::to_string(n) + ".txt")).string();
+    }
 
     // True while another connection holds the database's write lock: the
     // import's transaction is open.
     bool ImportTransactionOpen() {
-        if (!FProbe) FProbe = std::make_unique<platform::TSqliteDatabase>((FProgram / "ocn.js").string(), 0);
+        if (!FProbe)
+            FProbe = std::make_unique<platform::TSqliteDatabase>((FProgram / "ocn.js").string(), 0);
         try {
             FProbe->Execute("begin immediate");
         } catch (const platform::DatabaseError&) {

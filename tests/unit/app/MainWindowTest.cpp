@@ -59,12 +59,15 @@ TEST_F(AppTest, CutSettingsFileKeepsTheHistoryAndSaysSo) {
         std::ifstream in(FRegistry, std::ios::binary);
         text.assign(std::istreambuf_iterator<char>(in), {});
     }
-    std::ofstream(FRegistry, std::ios::binary | std::ios::trunc) << text.substr(0, text.find("http://b.") + 4);
+    std::ofstream(FRegistry, std::ios::binary | std::ios::trunc)
+        << text.substr(0, text.find("http://b.") + 4);
     TFrmMain& form = Start();
     EXPECT_EQ(form.cmbAddr->Items().Items(), (std::vector<std::string>{"http://a.example/"}));
     ASSERT_EQ(FHost.MessageBoxes().size(), 1u);
     EXPECT_EQ(FHost.MessageBoxes()[0].Caption, "系统提示");
-    EXPECT_EQ(FHost.MessageBoxes()[0].Text.rfind("设置文件“" + FRegistry + "”已损坏，能读出的设置都已保留", 0), 0u)
+    EXPECT_EQ(FHost.MessageBoxes()[0].Text.rfind(
+                  "设置文件“" + FRegistry + "”已损坏，能读出的设置都已保留", 0),
+              0u)
         << FHost.MessageBoxes()[0].Text;
 }
 

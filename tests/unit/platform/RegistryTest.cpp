@@ -182,7 +182,8 @@ std::string HealthyFile(const std::string& file) {
     reg.WriteString("sky", "msn.skn");
     reg.WriteString("mnuame", "mnuMsn");
     reg.WriteString("j", "3");
-    for (int i = 0; i < 3; ++i) reg.WriteString(std::to_string(i), "http://site" + std::to_string(i) + "/");
+    for (int i = 0; i < 3; ++i)
+        reg.WriteString(std::to_string(i), "http://site" + std::to_string(i) + "/");
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -191,7 +192,9 @@ std::string HealthyFile(const std::string& file) {
 class TDamageReports {
 public:
     TDamageReports() {
-        RegistryStorage::OnDamage = [this](const std::string& message) { Messages.push_back(message); };
+        RegistryStorage::OnDamage = [this](const std::string& message) {
+            Messages.push_back(message);
+        };
     }
     ~TDamageReports() { RegistryStorage::OnDamage = nullptr; }
     std::vector<std::string> Messages;
@@ -234,7 +237,8 @@ TEST_F(RegistryTest, DamagedFileKeepsEveryValueThatParses) {
         ASSERT_EQ(reports.Messages.size(), 1u);
         const std::string& message = reports.Messages[0];
         EXPECT_EQ(message.rfind("设置文件“" + FFile + "”已损坏，", 0), 0u) << message;
-        EXPECT_NE(message.find(lastIntact ? "所有设置都已保留" : "无法读出的 1 行已舍弃"), std::string::npos)
+        EXPECT_NE(message.find(lastIntact ? "所有设置都已保留" : "无法读出的 1 行已舍弃"),
+                  std::string::npos)
             << message;
         EXPECT_NE(message.find("原文件已另存为“" + aside[0] + "”。"), std::string::npos) << message;
         // The mended file is whole again: later reads and writes neither
@@ -250,14 +254,17 @@ TEST_F(RegistryTest, DamagedFileKeepsEveryValueThatParses) {
 // A damaged key line takes only its own values: they do not slip into the
 // key above it.
 TEST_F(RegistryTest, ValuesUnderADamagedKeyLineAreDroppedNotMoved) {
-    WriteFile("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf]\r\n"
-              "\"sky\"=\"a.skn\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Other\r\n\"sky\"=\"b.skn\"\r\n");
+    WriteFile(
+        "REGEDIT4\r\n\r\n[HKEY_LOCAL_"
+        "MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf]\r\n"
+        "\"sky\"=\"a.skn\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Other\r\n\"sky\"=\"b.skn\"\r\n");
     TDamageReports reports;
     Registry reg = OpenOrbisurf();
     EXPECT_EQ(reg.ReadString("sky"), "a.skn");
     EXPECT_FALSE(reg.KeyExists("\\Software\\Other"));
     ASSERT_EQ(reports.Messages.size(), 1u);
-    EXPECT_NE(reports.Messages[0].find("无法读出的 2 行已舍弃"), std::string::npos) << reports.Messages[0];
+    EXPECT_NE(reports.Messages[0].find("无法读出的 2 行已舍弃"), std::string::npos)
+        << reports.Messages[0];
 }
 
 TEST_F(RegistryTest, UnreadableFileIsKeptAsideAndTheSettingsStartAfresh) {
@@ -279,7 +286,8 @@ TEST_F(RegistryTest, UnreadableFileIsKeptAsideAndTheSettingsStartAfresh) {
     TDamageReports large;
     EXPECT_TRUE(OpenOrbisurf().GetValueNames().empty());
     ASSERT_EQ(large.Messages.size(), 1u);
-    EXPECT_NE(large.Messages[0].find("无法读取（文件大于 4 MiB），设置已重新开始。"), std::string::npos)
+    EXPECT_NE(large.Messages[0].find("无法读取（文件大于 4 MiB），设置已重新开始。"),
+              std::string::npos)
         << large.Messages[0];
     EXPECT_EQ(AsideFiles().size(), 1u);
 }
