@@ -11,6 +11,7 @@
 #include "gui/TSpeedButton.h"
 #include "gui/TWebBrowser.h"
 #include "platform/Kernel.h"
+#include "platform/RegistryStorage.h"
 #include "platform/TDataFolder.h"
 #include "services/TAddressHistory.h"
 #include "skin/TskComboBox.h"
@@ -138,7 +139,17 @@ TWebBrowser* TFrmMain::RefreshTarget() {
     return ActiveBrowser();
 }
 
+// A damaged settings file was mended; the user hears of it once the window
+// is up, never in the middle of the settings work that found it.
+static void ReportRegistryDamage(const std::string& message) {
+    if (!Application) return;
+    Application->Queue([message] {
+        if (Application) Application->MessageBox(message, "系统提示", MB_OK | MB_ICONWARNING);
+    });
+}
+
 void TFrmMain::FormCreate(TObject*) {
+    platform::RegistryStorage::OnDamage = &ReportRegistryDamage;
     AppPath = platform::ExecutableDir();
     // The database is the one file updated in place; the rest are written whole.
     DataPath = platform::TDataFolder::Prepare(AppPath, {"ocn.js"});

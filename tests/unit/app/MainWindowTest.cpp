@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include "AppTestSupport.h"
 
 #include "gui/TLabel.h"
@@ -40,6 +42,33 @@ TEST_F(AppTest, HistoryFillsTheDropDownFromSlot19Down) {
     reg.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf", false);
     EXPECT_EQ(reg.ReadString("j"), "0");
     EXPECT_EQ(reg.ReadString("int"), "0");
+}
+
+// A settings file cut short inside its last value: the history before it
+// stays, and the user is told once the window is up, in Chinese.
+TEST_F(AppTest, CutSettingsFileKeepsTheHistoryAndSaysSo) {
+    {
+        platform::Registry reg(FRegistry);
+        reg.SetRootKey(platform::HKEY_LOCAL_MACHINE);
+        reg.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf", true);
+        reg.WriteString("0", "http://a.example/");
+        reg.WriteString("1", "http://b.example/");
+    }
+    std::string text;
+    {
+        std::ifstream in(FRegistry, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::ofstream(FRegistry, std::ios::binary | std::ios::trunc)
+        << text.substr(0, text.find("http://b.") + 4);
+    TFrmMain& form = Start();
+    EXPECT_EQ(form.cmbAddr->Items().Items(), (std::vector<std::string>{"http://a.example/"}));
+    ASSERT_EQ(FHost.MessageBoxes().size(), 1u);
+    EXPECT_EQ(FHost.MessageBoxes()[0].Caption, "系统提示");
+    EXPECT_EQ(FHost.MessageBoxes()[0].Text.rfind(
+                  "设置文件“" + FRegistry + "”已损坏，能读出的设置都已保留", 0),
+              0u)
+        << FHost.MessageBoxes()[0].Text;
 }
 
 TEST_F(AppTest, NewTabsAreAppendedActiveAndTakeTheirTitles) {
