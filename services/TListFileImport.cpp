@@ -9,6 +9,7 @@
 #include "services/TDbConnection.h"
 #include "services/TDbQuery.h"
 #include "services/TDbTransaction.h"
+#include "services/TGameSearchTable.h"
 #include "services/TListImport.h"
 #include "services/TStartRecord.h"
 
@@ -44,6 +45,7 @@ TListFileImport::TListFileImport(const TTarget& target, std::string computerName
     FConnection->Open();
     FConnection->Database().SetCancel(&FCancel, LockWait);
     FQuery->SetConnection(FConnection.get());
+    TGameSearchTable::Create(FConnection->Database());
 }
 
 TListFileImport::~TListFileImport() {
@@ -78,7 +80,8 @@ TListFileImport::TResult TListFileImport::ImportGameList(const std::string& file
     ThrowIfCancelled();
     TDbTransaction transaction(*FConnection);
     if (RCount() > number) return TResult::AlreadyDone;
-    InsertAll(*list, S3, TListImport::GameListFirst, TListImport::GameListLast);
+    TGameKeyWriter keys(FConnection->Database());
+    InsertAll(*list, S3, TListImport::GameListFirst, TListImport::GameListLast, &keys);
     Execute(S4);
     ThrowIfCancelled();
     transaction.Commit();
@@ -100,13 +103,18 @@ TListFileImport::TResult TListFileImport::RefreshSecondList(const std::string& f
     return TResult::Imported;
 }
 
+size_t TListFileImport::AddMissingSearchKeys() {
+    ThrowIfCancelled();
+    return TGameSearchTable::AddMissing(FConnection->Database(), &FCancel);
+}
+
 void TListFileImport::CountStart() {
     ThrowIfCancelled();
     Execute(S7);
 }
 
 void TListFileImport::InsertAll(const platform::TProfile& list, const char* insertSql, int first,
-                                int last) {
+                                int last, TGameKeyWriter* keys) {
     FQuery->ClearSQL();
     FQuery->AddSQL(insertSql);
     TListImport::Run(list, first, last, [&](const TListEntry& entry) {
@@ -115,5 +123,6 @@ void TListFileImport::InsertAll(const platform::TProfile& list, const char* inse
         FQuery->SetParam(1, entry.Class);
         FQuery->SetParam(2, entry.URL);
         FQuery->ExecSQL();
+        if (keys) keys->AddForLastInsert(entry.Name);
     });
 }

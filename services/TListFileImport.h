@@ -14,6 +14,7 @@
 #include <string>
 
 class TDbConnection;
+class TGameKeyWriter;
 class TDbQuery;
 namespace platform {
 class TProfile;
@@ -42,18 +43,22 @@ public:
     ~TListFileImport();
 
     // Imports game-list file `number` unless R_count has passed it; the
-    // entries and the step of R_count are one transaction.
+    // entries, their search keys and the step of R_count are one transaction.
     TResult ImportGameList(const std::string& file, int number);
     // R_count as committed now; -1 when the computer has no row.
     int64_t RCount();
     // Empties the second list and fills it from the file, in one transaction.
     TResult RefreshSecondList(const std::string& file);
     void CountStart();
+    // Search keys for the games imported without them (a database from
+    // before them); nothing to do, and quick, once they are all there.
+    size_t AddMissingSearchKeys();
 
 private:
     void ThrowIfCancelled() const;
     void Execute(const std::string& sql);
-    void InsertAll(const platform::TProfile& list, const char* insertSql, int first, int last);
+    void InsertAll(const platform::TProfile& list, const char* insertSql, int first, int last,
+                   TGameKeyWriter* keys = nullptr);
 
     const std::atomic<bool>& FCancel;
     std::string FName;

@@ -93,6 +93,7 @@ void TStartRecord::OffThread(const std::function<void(TListFileImport& db)>& wor
 TStartRecord::TOutcome TStartRecord::Run(const std::optional<std::string>& computerName) {
     if (!computerName) return TOutcome::NoComputerName;
     FName = *computerName;
+    AddMissingSearchKeys();
     TDbQuery& query = Query();
     if (query.Active()) query.Close();
     query.ClearSQL();
@@ -113,6 +114,18 @@ TStartRecord::TOutcome TStartRecord::Run(const std::optional<std::string>& compu
     if (!RefreshSecondList()) return TOutcome::SecondListFailed;
     OffThread([](TListFileImport& db) { db.CountStart(); });
     return TOutcome::Counted;
+}
+
+// A database from before the search keys gets them here, once. Failing
+// leaves the search without those games until a later start; the lists
+// are still refreshed.
+void TStartRecord::AddMissingSearchKeys() {
+    try {
+        OffThread([](TListFileImport& db) { db.AddMissingSearchKeys(); });
+    } catch (const EStartRecordAborted&) {
+        throw;
+    } catch (const std::exception&) {
+    }
 }
 
 bool TStartRecord::Download(const std::string& url, std::string& body) {

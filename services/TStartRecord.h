@@ -53,6 +53,7 @@ private:
     // False when the request failed; an ended request (its client gone)
     // throws, so nothing runs on components that no longer exist.
     bool Download(const std::string& url, std::string& body);
+    void AddMissingSearchKeys();
     std::string SaveLocalCopy(const std::string& name, const std::string& body);
     // Runs database work on a worker thread while the window handles
     // messages; throws EStartRecordAborted when the program quits meanwhile.
