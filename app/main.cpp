@@ -16,6 +16,7 @@
 #include "app/TCommandLine.h"
 #include "app/TDataModuleMain.h"
 #include "app/TFrmMain.h"
+#include "app/TGameSearchService.h"
 #include "app/TOutsideAddresses.h"
 #include "app/TReadySignal.h"
 #include "app/TStateDump.h"
@@ -23,6 +24,7 @@
 #include "gui/host/gtk/TGtkHost.h"
 #include "platform/Resources.h"
 #include "platform/TSingleInstance.h"
+#include "platform/browser/webkit/TAppScheme.h"
 #include "platform/browser/webkit/TWebKitFactory.h"
 
 namespace {
@@ -60,6 +62,12 @@ void MoveScriptEngineSignal() {
     setenv("JSC_SIGNAL_FOR_GC", signal.c_str(), 0);
 }
 
+// What the program's own scheme answers: the game search for the search page.
+platform::TAppSchemeReply AnswerAppScheme(const std::string& host, const std::string& query) {
+    if (host != "games") return {404, "text/plain; charset=utf-8", "not found"};
+    return {200, "application/json; charset=utf-8", AnswerGamesRequest(query)};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +90,7 @@ int main(int argc, char** argv) {
     // The spare view that makes new tabs quick waits until the start-up pages load.
     auto engines = std::make_unique<platform::TWebKitFactory>(false);
     platform::SetBrowserEngineFactory(engines.get());
+    platform::TAppScheme::Register(engines->Context(), AnswerAppScheme);
     int status = 0;
     {
         TApplication app(host.get());

@@ -14,7 +14,7 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
   fail "cmake --install: $(tail -5 "$WORK/install.log")"
 
 # --- what was installed where
-for f in xingfan UpModule.so ocn.js xingfan.ini left.htm Main.htm go.htm games.js \
+for f in xingfan UpModule.so ocn.js xingfan.ini left.htm Main.htm go.htm \
          星帆用户反馈.htm images/show.bmp images/hide.bmp xingfan.installed; do
   [ -f "$APPDIR/$f" ] || fail "not installed: $APPDIR/$f"
 done
