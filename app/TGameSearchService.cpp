@@ -18,8 +18,7 @@ std::string DatabaseFile() {
     if (!FrmMain) throw Exception("主窗口不存在");
     auto* connection = dynamic_cast<TDbConnection*>(FrmMain->FindComponent("adoqSys"));
     TDbConnection probe(nullptr);
-    probe.SetConnectionString(connection ? connection->ConnectionString()
-                                         : "Data Source=ocn.js");
+    probe.SetConnectionString(connection ? connection->ConnectionString() : "Data Source=ocn.js");
     probe.SetBaseDir(DataPath);
     return probe.DataSourcePath();
 }

@@ -44,12 +44,13 @@ std::string TGameSearch::AnswerJson(std::string_view uriQuery) {
     } catch (const std::exception& e) {
         return "{\"find\":" + JsonString(find) + ",\"error\":" + JsonString(e.what()) + "}";
     }
-    std::string json = "{\"find\":" + JsonString(find) + ",\"total\":" + std::to_string(result.Total) +
-                       ",\"games\":[";
+    std::string json = "{\"find\":" + JsonString(find) +
+                       ",\"total\":" + std::to_string(result.Total) + ",\"games\":[";
     for (size_t i = 0; i < result.Hits.size(); ++i) {
         const TGameHit& hit = result.Hits[i];
         json += (i ? "," : "");
-        json += "{\"name\":" + JsonString(hit.Game->Name) + ",\"class\":" + JsonString(hit.Game->Class) +
+        json += "{\"name\":" + JsonString(hit.Game->Name) +
+                ",\"class\":" + JsonString(hit.Game->Class) +
                 ",\"url\":" + JsonString(hit.Game->URL) + ",\"match\":\"" +
                 TGameSearchIndex::MatchName(hit.Match) + "\"}";
     }
@@ -65,7 +66,8 @@ std::string TGameSearch::DecodeComponent(std::string_view text) {
     };
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 &&
+            hex(text[i + 2]) >= 0) {
             out += static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2]));
             i += 2;
         } else {
@@ -81,7 +83,8 @@ std::string TGameSearch::QueryValue(std::string_view query, std::string_view nam
         size_t amp = query.find('&', start);
         if (amp == std::string_view::npos) amp = query.size();
         std::string_view item = query.substr(start, amp - start);
-        if (item.size() > name.size() && item.substr(0, name.size()) == name && item[name.size()] == '=')
+        if (item.size() > name.size() && item.substr(0, name.size()) == name &&
+            item[name.size()] == '=')
             return DecodeComponent(item.substr(name.size() + 1));
         start = amp + 1;
     }

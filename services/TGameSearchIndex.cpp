@@ -14,7 +14,8 @@ uint64_t CharBit(char32_t c) {
 }
 
 uint64_t PairBit(char32_t a, char32_t b) {
-    uint64_t h = (static_cast<uint64_t>(a) * 0x9E3779B97F4A7C15ull) ^ (static_cast<uint64_t>(b) * 0xC2B2AE3D27D4EB4Full);
+    uint64_t h = (static_cast<uint64_t>(a) * 0x9E3779B97F4A7C15ull) ^
+                 (static_cast<uint64_t>(b) * 0xC2B2AE3D27D4EB4Full);
     return uint64_t{1} << (h >> 58);
 }
 
@@ -38,14 +39,14 @@ int Rank(TGameMatch match) {
 }
 
 // Outcomes of spelling the rest of the query from a unit on.
-constexpr uint8_t Spelled = 1;     // the query was used up
-constexpr uint8_t WholeName = 2;   // ...on the last unit, given whole or by its initial
+constexpr uint8_t Spelled = 1;      // the query was used up
+constexpr uint8_t WholeName = 2;    // ...on the last unit, given whole or by its initial
 constexpr uint8_t OnlyInitials = 4; // ...with nothing but initials
 
 } // namespace
 
 struct TGameSearchIndex::TQuery {
-    std::u32string Text;    // trimmed, lower-cased
+    std::u32string Text;     // trimmed, lower-cased
     std::u32string Spelling; // the same without blanks
     uint64_t TextChars = 0, TextPairs = 0;
     uint64_t SpellChars = 0, SpellPairs = 0;
@@ -59,10 +60,14 @@ struct TGameSearchIndex::TCandidate {
 
 const char* TGameSearchIndex::MatchName(TGameMatch match) {
     switch (match) {
-    case TGameMatch::Exact: return "exact";
-    case TGameMatch::Prefix: return "prefix";
-    case TGameMatch::Initials: return "initials";
-    case TGameMatch::Substring: break;
+    case TGameMatch::Exact:
+        return "exact";
+    case TGameMatch::Prefix:
+        return "prefix";
+    case TGameMatch::Initials:
+        return "initials";
+    case TGameMatch::Substring:
+        break;
     }
     return "substring";
 }
@@ -143,7 +148,8 @@ uint8_t TGameSearchIndex::Spell(const TEntry& entry, const std::u32string& q, si
     // was given in full, `initial` when by its initial only.
     auto take = [&](size_t length, bool whole, bool initial) {
         if (qi + length == q.size()) {
-            result |= Spelled | (last && (whole || initial) ? WholeName : 0) | (initial ? OnlyInitials : 0);
+            result |= Spelled | (last && (whole || initial) ? WholeName : 0) |
+                      (initial ? OnlyInitials : 0);
             return;
         }
         if (last) return;
@@ -176,20 +182,21 @@ uint8_t TGameSearchIndex::Spell(const TEntry& entry, const std::u32string& q, si
 bool TGameSearchIndex::MatchEntry(const TEntry& entry, const TQuery& query, TCandidate& out) const {
     bool found = false;
     auto offer = [&](TGameMatch match, size_t position) {
-        if (found && (Rank(match) > Rank(out.Match) ||
-                      (match == out.Match && position >= out.Position)))
+        if (found &&
+            (Rank(match) > Rank(out.Match) || (match == out.Match && position >= out.Position)))
             return;
         found = true;
         out.Match = match;
         out.Position = position;
     };
-    const bool textMay = (query.TextChars & ~entry.Chars) == 0 && (query.TextPairs & ~entry.Pairs) == 0;
+    const bool textMay =
+        (query.TextChars & ~entry.Chars) == 0 && (query.TextPairs & ~entry.Pairs) == 0;
     if (textMay) {
         size_t at = entry.Name.find(query.Text);
         if (at != std::u32string::npos)
             offer(entry.Name.size() == query.Text.size() ? TGameMatch::Exact
-                  : at == 0                               ? TGameMatch::Prefix
-                                                          : TGameMatch::Substring,
+                  : at == 0                              ? TGameMatch::Prefix
+                                                         : TGameMatch::Substring,
                   at);
     }
     const bool spellMay = !query.Spelling.empty() && (query.SpellChars & ~entry.Chars) == 0 &&
@@ -200,8 +207,10 @@ bool TGameSearchIndex::MatchEntry(const TEntry& entry, const TQuery& query, TCan
     for (size_t start = 0; start < entry.Units.size(); ++start) {
         uint8_t outcome = Spell(entry, query.Spelling, 0, start, memo);
         if (!(outcome & Spelled)) continue;
-        if (start == 0 && (outcome & WholeName)) offer(TGameMatch::Exact, 0);
-        else if (start == 0) offer(TGameMatch::Prefix, 0);
+        if (start == 0 && (outcome & WholeName))
+            offer(TGameMatch::Exact, 0);
+        else if (start == 0)
+            offer(TGameMatch::Prefix, 0);
         if (outcome & OnlyInitials) offer(TGameMatch::Initials, start);
         offer(TGameMatch::Substring, start);
     }
@@ -211,7 +220,9 @@ bool TGameSearchIndex::MatchEntry(const TEntry& entry, const TQuery& query, TCan
 TGameSearchResult TGameSearchIndex::Search(std::string_view text, size_t limit) const {
     TGameSearchResult result;
     std::vector<char32_t> points = codepoints::Decode(text, MaxQueryPoints * 4 + 1);
-    auto blank = [](char32_t c) { return c == ' ' || c == '\t' || c == 0x3000 || c == '\r' || c == '\n'; };
+    auto blank = [](char32_t c) {
+        return c == ' ' || c == '\t' || c == 0x3000 || c == '\r' || c == '\n';
+    };
     while (!points.empty() && blank(points.back()))
         points.pop_back();
     size_t first = 0;
@@ -243,7 +254,8 @@ TGameSearchResult TGameSearchIndex::Search(std::string_view text, size_t limit) 
         return a.Index < b.Index;
     };
     size_t shown = std::min(limit, found.size());
-    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(shown), found.end(), better);
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(shown),
+                      found.end(), better);
     for (size_t i = 0; i < shown; ++i)
         result.Hits.push_back({&FEntries[found[i].Index].Record, found[i].Match});
     return result;

@@ -25,7 +25,8 @@ void TGameSearchTable::Create(platform::TSqliteDatabase& db) {
     db.Execute(CreateSql);
 }
 
-size_t TGameSearchTable::AddMissing(platform::TSqliteDatabase& db, const std::atomic<bool>* cancel) {
+size_t TGameSearchTable::AddMissing(platform::TSqliteDatabase& db,
+                                    const std::atomic<bool>* cancel) {
     Create(db);
     // Read first, so that the write lock is held only while the keys go in.
     std::vector<std::pair<int64_t, std::string>> missing;

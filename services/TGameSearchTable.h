@@ -14,7 +14,7 @@ class TGameSearchIndex;
 namespace platform {
 class TSqliteDatabase;
 class TSqliteStatement;
-}
+} // namespace platform
 
 class TGameSearchTable {
 public:
@@ -22,7 +22,8 @@ public:
     static void Create(platform::TSqliteDatabase& db);
     // Gives every row of RT without keys its keys, in one transaction;
     // returns how many. A set `cancel` ends it with nothing written.
-    static size_t AddMissing(platform::TSqliteDatabase& db, const std::atomic<bool>* cancel = nullptr);
+    static size_t AddMissing(platform::TSqliteDatabase& db,
+                             const std::atomic<bool>* cancel = nullptr);
     // Every game with its keys, in import order.
     static void Load(platform::TSqliteDatabase& db, TGameSearchIndex& index);
 };

@@ -19,23 +19,23 @@ struct TPolyphone {
 // Second readings that game names need; the transliteration's own reading
 // is kept first unless it is missing here.
 constexpr TPolyphone Polyphones[] = {
-    {U'地', "di|de"},     {U'长', "chang|zhang"}, {U'行', "xing|hang"},  {U'重', "zhong|chong"},
-    {U'乐', "le|yue"},    {U'传', "chuan|zhuan"}, {U'大', "da|dai"},     {U'单', "dan|shan"},
-    {U'了', "le|liao"},   {U'还', "hai|huan"},    {U'的', "de|di"},      {U'调', "diao|tiao"},
-    {U'都', "du|dou"},    {U'角', "jiao|jue"},    {U'弹', "dan|tan"},    {U'觉', "jue|jiao"},
-    {U'藏', "cang|zang"}, {U'差', "cha|chai"},    {U'朝', "chao|zhao"},  {U'曾', "zeng|ceng"},
-    {U'降', "jiang|xiang"}, {U'解', "jie|xie"},   {U'卡', "ka|qia"},     {U'落', "luo|la|lao"},
-    {U'便', "bian|pian"}, {U'薄', "bo|bao"},      {U'得', "de|dei"},     {U'着', "zhe|zhao|zhuo"},
-    {U'转', "zhuan"},     {U'种', "zhong"},       {U'参', "can|shen"},   {U'少', "shao"},
-    {U'数', "shu"},       {U'血', "xue|xie"},     {U'奇', "qi|ji"},      {U'车', "che|ju"},
-    {U'将', "jiang"},     {U'和', "he|huo"},      {U'相', "xiang"},      {U'处', "chu"},
-    {U'发', "fa"},        {U'空', "kong"},        {U'尽', "jin"},        {U'仔', "zai|zi"},
-    {U'区', "qu|ou"},     {U'率', "lv|shuai"},    {U'绿', "lv|lu"},      {U'女', "nv|nu"},
-    {U'吕', "lv"},        {U'旅', "lv"},          {U'侠', "xia"},        {U'厦', "sha|xia"},
-    {U'会', "hui|kuai"},  {U'模', "mo|mu"},       {U'说', "shuo"},       {U'似', "si|shi"},
-    {U'系', "xi|ji"},     {U'只', "zhi"},         {U'冲', "chong"},      {U'干', "gan"},
-    {U'乘', "cheng"},     {U'盛', "sheng|cheng"}, {U'宿', "su|xiu"},     {U'省', "sheng|xing"},
-    {U'兴', "xing"},      {U'曲', "qu"},          {U'给', "gei|ji"},     {U'拓', "tuo|ta"},
+    {U'地', "di|de"},       {U'长', "chang|zhang"}, {U'行', "xing|hang"}, {U'重', "zhong|chong"},
+    {U'乐', "le|yue"},      {U'传', "chuan|zhuan"}, {U'大', "da|dai"},    {U'单', "dan|shan"},
+    {U'了', "le|liao"},     {U'还', "hai|huan"},    {U'的', "de|di"},     {U'调', "diao|tiao"},
+    {U'都', "du|dou"},      {U'角', "jiao|jue"},    {U'弹', "dan|tan"},   {U'觉', "jue|jiao"},
+    {U'藏', "cang|zang"},   {U'差', "cha|chai"},    {U'朝', "chao|zhao"}, {U'曾', "zeng|ceng"},
+    {U'降', "jiang|xiang"}, {U'解', "jie|xie"},     {U'卡', "ka|qia"},    {U'落', "luo|la|lao"},
+    {U'便', "bian|pian"},   {U'薄', "bo|bao"},      {U'得', "de|dei"},    {U'着', "zhe|zhao|zhuo"},
+    {U'转', "zhuan"},       {U'种', "zhong"},       {U'参', "can|shen"},  {U'少', "shao"},
+    {U'数', "shu"},         {U'血', "xue|xie"},     {U'奇', "qi|ji"},     {U'车', "che|ju"},
+    {U'将', "jiang"},       {U'和', "he|huo"},      {U'相', "xiang"},     {U'处', "chu"},
+    {U'发', "fa"},          {U'空', "kong"},        {U'尽', "jin"},       {U'仔', "zai|zi"},
+    {U'区', "qu|ou"},       {U'率', "lv|shuai"},    {U'绿', "lv|lu"},     {U'女', "nv|nu"},
+    {U'吕', "lv"},          {U'旅', "lv"},          {U'侠', "xia"},       {U'厦', "sha|xia"},
+    {U'会', "hui|kuai"},    {U'模', "mo|mu"},       {U'说', "shuo"},      {U'似', "si|shi"},
+    {U'系', "xi|ji"},       {U'只', "zhi"},         {U'冲', "chong"},     {U'干', "gan"},
+    {U'乘', "cheng"},       {U'盛', "sheng|cheng"}, {U'宿', "su|xiu"},    {U'省', "sheng|xing"},
+    {U'兴', "xing"},        {U'曲', "qu"},          {U'给', "gei|ji"},    {U'拓', "tuo|ta"},
 };
 
 void Split(std::string_view text, std::vector<std::string>& out) {
@@ -100,7 +100,8 @@ private:
         FHanLatin.reset(icu::Transliterator::createInstance("Han-Latin", UTRANS_FORWARD, status));
         if (U_FAILURE(status)) FHanLatin.reset();
         status = U_ZERO_ERROR;
-        FToAscii.reset(icu::Transliterator::createInstance("Latin-ASCII; Lower", UTRANS_FORWARD, status));
+        FToAscii.reset(
+            icu::Transliterator::createInstance("Latin-ASCII; Lower", UTRANS_FORWARD, status));
         if (U_FAILURE(status)) FToAscii.reset(), FHanLatin.reset();
     }
 

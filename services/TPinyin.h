@@ -18,7 +18,7 @@ public:
     // character that is not Han.
     static std::vector<std::string> Readings(char32_t c);
     // The keys of a name: one unit per Han character (the character, then
-    // its readings joined by '|': "地di|de") and one per run of Latin letters and digits (in lower case), the
-    // units joined by ' '. Other characters only separate units.
+    // its readings joined by '|': "地di|de") and one per run of Latin letters and digits (in lower
+    // case), the units joined by ' '. Other characters only separate units.
     static std::string Keys(std::string_view name);
 };

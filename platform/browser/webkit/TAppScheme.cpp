@@ -38,7 +38,8 @@ void OnRequest(WebKitURISchemeRequest* request, gpointer) {
     g_bytes_unref(bytes); // the stream's now
     TGObjectPtr<WebKitURISchemeResponse> response(
         webkit_uri_scheme_response_new(stream.Get(), static_cast<gint64>(reply.Body.size())));
-    webkit_uri_scheme_response_set_status(response.Get(), static_cast<guint>(reply.Status), nullptr);
+    webkit_uri_scheme_response_set_status(response.Get(), static_cast<guint>(reply.Status),
+                                          nullptr);
     webkit_uri_scheme_response_set_content_type(response.Get(), reply.ContentType.c_str());
     SoupMessageHeaders* headers = soup_message_headers_new(SOUP_MESSAGE_HEADERS_RESPONSE);
     soup_message_headers_append(headers, "Access-Control-Allow-Origin", "*");

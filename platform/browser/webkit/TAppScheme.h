@@ -22,7 +22,8 @@ public:
     // `host` is the part after "xingfan://" up to the path or query;
     // `query` what follows '?', still encoded. Runs on the GUI thread; an
     // exception it raises answers 500 with its message.
-    using THandler = std::function<TAppSchemeReply(const std::string& host, const std::string& query)>;
+    using THandler =
+        std::function<TAppSchemeReply(const std::string& host, const std::string& query)>;
 
     // Registers the scheme on the context once; a later call replaces the handler.
     static void Register(WebKitWebContext* context, THandler handler);

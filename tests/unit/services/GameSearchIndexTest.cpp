@@ -175,9 +175,15 @@ TEST_F(GameSearchIndexTest, EveryWayOfTypingASpanFindsTheName) {
             std::vector<std::string> readings = TPinyin::Readings(name[k]);
             const std::string& reading = readings[random() % readings.size()];
             switch (random() % 3) {
-            case 0: codepoints::Append(query, name[k]); break;
-            case 1: query += reading; break;
-            default: query += reading[0]; break;
+            case 0:
+                codepoints::Append(query, name[k]);
+                break;
+            case 1:
+                query += reading;
+                break;
+            default:
+                query += reading[0];
+                break;
             }
         }
         std::string expected = codepoints::Encode({name.begin(), name.end()});
