@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xdotool x11-utils x11-apps imagemagick
   fonts-wqy-zenhei fonts-dejavu-core
   python3 dbus-x11
+  bubblewrap xdg-dbus-proxy
 )
 
 missing=()
