@@ -25,6 +25,10 @@
 #include "platform/TSingleInstance.h"
 #include "platform/browser/webkit/TWebKitFactory.h"
 
+// The JavaScript engine's own switch for the signal that pauses its threads;
+// exported by it, not in its public headers.
+extern "C" bool JSConfigureSignalForGC(int signal);
+
 namespace {
 
 const char* StateDumpFile() {
@@ -53,11 +57,13 @@ void SetWindowIcon() {
 // The JavaScript engine in this process pauses its threads for garbage
 // collection with a signal, SIGUSR1 unless told otherwise; a handler of ours
 // on that signal would swallow the pause and freeze the program for good.
-// The engine reads its signal once, when it starts, so this goes first.
+// The engine takes its signal once, before its first use, so this goes
+// first. (Its environment variable JSC_SIGNAL_FOR_GC, when the user set one,
+// still wins; setting it ourselves would make every web process complain
+// about an option it does not know.)
 void MoveScriptEngineSignal() {
     if (std::getenv("JSC_SIGNAL_FOR_GC")) return;
-    std::string signal = std::to_string(SIGRTMIN + 6);
-    setenv("JSC_SIGNAL_FOR_GC", signal.c_str(), 0);
+    JSConfigureSignalForGC(SIGRTMIN + 6);
 }
 
 } // namespace

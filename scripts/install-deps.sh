@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-wqy-zenhei fonts-dejavu-core
   python3 dbus-x11
   desktop-file-utils
+  bubblewrap xdg-dbus-proxy
 )
 
 missing=()
