@@ -71,6 +71,9 @@ private:
     void ProbeTitle();
     static void OnTitleProbe(GObject* source, GAsyncResult* result, gpointer data);
     void ShowErrorPage(const std::string& url, const std::string& reason);
+    void ShowStatus(const std::string& text);
+    void HandToDesktop(const std::string& uri);
+    bool TakeExternal(WebKitNavigationAction* action, const std::string& uri);
     GtkWindow* ParentWindow() const;
     WebKitPrintOperation* NewPrintOperation();
 
@@ -91,6 +94,8 @@ private:
     static gboolean OnFocusIn(GtkWidget* widget, GdkEvent* event, gpointer self);
     static void OnContainerFocus(GtkWidget* widget, gpointer self);
     static gboolean OnErrorPageIdle(gpointer self);
+    static void OnDownloadStarted(WebKitWebContext* context, WebKitDownload* download,
+                                  gpointer self);
 
     TWebKitFactory& FFactory;
     TBrowserEvents FEvents;
