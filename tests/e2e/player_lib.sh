@@ -42,3 +42,21 @@ wait_launched() {
   for _ in $(seq 1 50); do grep -qF -- "$1" "$WORK/launched.txt" 2>/dev/null && return 0; sleep 0.2; done
   fail "the desktop was not asked to open $1 (it got: $(cat "$WORK/launched.txt" 2>/dev/null))"
 }
+
+# go_to URL: like type_address, but makes sure the box is empty before
+# typing and holds exactly URL before Return, so that a slow select-all
+# cannot mix the old address into the new one.
+go_to() {
+  read -r X Y <<< "$(q "'%d %d' % (d['controls']['cmbAddr']['x'] + 100, d['controls']['cmbAddr']['y'] + 10)")"
+  click_at "$X" "$Y"
+  wait_for "d['focus'] == 'cmbAddr'"
+  for _ in 1 2 3 4 5; do
+    xdotool key ctrl+a BackSpace
+    sleep 0.2
+    dump
+    [ "$(q "d['address']")" = "" ] && break
+  done
+  xdotool type --delay 5 "$1"
+  wait_for "d['address'] == '$1'" 10
+  xdotool key Return
+}

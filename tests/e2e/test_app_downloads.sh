@@ -13,7 +13,7 @@ use_recorder
 start_site
 start_program
 PAGE="$SITE/downloads.htm"
-type_address "$PAGE"
+go_to "$PAGE"
 wait_for "d['tabs'][0]['url'] == '$PAGE' and d['tabs'][0]['title'] == 'downloads'" 30
 [ -d "$DL" ] && fail "the download folder exists before any download"
 

@@ -10,7 +10,7 @@ use_recorder
 start_site
 start_program
 PAGE="$SITE/external.htm"
-type_address "$PAGE"
+go_to "$PAGE"
 wait_for "d['tabs'][0]['url'] == '$PAGE' and d['tabs'][0]['title'] == 'external'" 30
 # The frame's own request was refused without a click.
 wait_for "d['status'] == '已阻止网页自行打开外部程序：xftest://from-a-frame'" 20
@@ -44,7 +44,7 @@ wait_launched "xftest://new-window"
 page_kept
 
 # Typed into the address box, the address goes to the desktop too.
-type_address "xftest://typed"
+go_to "xftest://typed"
 wait_launched "xftest://typed"
 [ "$(q "len(d['tabs']) == 1 and d['tabs'][0]['url'] == '$PAGE'")" = True ] || fail "the typed address replaced the page"
 quit_program
