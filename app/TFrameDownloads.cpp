@@ -114,10 +114,12 @@ void TFrameDownloads::Update(const TDownloadInfo& download) {
     ShowRows();
 }
 
-// The newest download on top.
+// The newest download on top. Rows are placed for the bar's width now:
+// the bar may have been laid out while it was hidden.
 void TFrameDownloads::ShowRows() {
     for (size_t i = 0; i < FRows.size(); ++i) {
         TRow& row = FRows[i];
+        PlaceRow(row);
         if (i >= FDownloads.size()) {
             row.Id = 0;
             row.Panel->SetVisible(false);

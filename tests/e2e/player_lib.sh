@@ -22,7 +22,7 @@ click_row() {
   click_at "$X" "$Y"
 }
 
-# use_recorder: the desktop opens xftest: links, text files and folders
+# use_recorder: the desktop opens xftest: links, text and binary files and folders
 # with a program that writes each address it gets to $WORK/launched.txt.
 use_recorder() {
   mkdir -p "$XDG_DATA_HOME/applications" "$XDG_CONFIG_HOME"
@@ -31,9 +31,9 @@ use_recorder() {
 for a in "\$@"; do printf '%s\n' "\$a" >> "$WORK/launched.txt"; done
 REC
   chmod +x "$WORK/record.sh"
-  printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\nMimeType=x-scheme-handler/xftest;text/plain;inode/directory;\nNoDisplay=true\n' \
+  printf '[Desktop Entry]\nType=Application\nName=Recorder\nExec=%s %%u\nMimeType=x-scheme-handler/xftest;text/plain;application/octet-stream;inode/directory;\nNoDisplay=true\n' \
     "$WORK/record.sh" > "$XDG_DATA_HOME/applications/xf-record.desktop"
-  printf '[Default Applications]\nx-scheme-handler/xftest=xf-record.desktop\ntext/plain=xf-record.desktop\ninode/directory=xf-record.desktop\n' \
+  printf '[Default Applications]\nx-scheme-handler/xftest=xf-record.desktop\ntext/plain=xf-record.desktop\napplication/octet-stream=xf-record.desktop\ninode/directory=xf-record.desktop\n' \
     > "$XDG_CONFIG_HOME/mimeapps.list"
 }
 

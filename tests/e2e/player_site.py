@@ -6,7 +6,7 @@ and a few addresses that answer like real servers do.
 
     /file/<name>?cd=<name>   "contents of <name>" as an attachment whose
                              Content-Disposition file name is <cd> (raw, may be hostile)
-    /slow/<name>             4 MiB as an attachment, sent over about 5 s
+    /slow/<name>             4 MiB as an attachment, sent over about 13 s
     /drop/<name>             announces 4 MiB, sends 1 MiB, then hangs up
     /plain/<name>            a text file shown inline (for the download attribute)
     /cookie/set              sets a cookie for a day ("keep") and one for the session ("sess")
@@ -62,7 +62,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.send_header("Content-Type", "application/octet-stream")
             self.send_header("Content-Length", str(len(body)))
             # Raw bytes, as a careless or hostile server sends them.
-            self.wfile.write(b'Content-Disposition: attachment; filename="' + cd + b'"\r\n')
+            self._headers_buffer.append(b'Content-Disposition: attachment; filename="' + cd + b'"\r\n')
             self.end_headers()
             self.wfile.write(body)
             return
@@ -88,12 +88,12 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         self.send_header(*self.attachment(name))
         self.send_header("Content-Length", str(BIG))
         self.end_headers()
-        chunk = b"x" * (64 * 1024)
+        chunk = b"x" * (32 * 1024)
         try:
             for _ in range(BIG // len(chunk)):
                 self.wfile.write(chunk)
                 self.wfile.flush()
-                time.sleep(0.08)
+                time.sleep(0.1)
         except (BrokenPipeError, ConnectionResetError):
             pass
 
