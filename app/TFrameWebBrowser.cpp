@@ -23,6 +23,10 @@ TFrameWebBrowser::TFrameWebBrowser(TComponent* owner) : TFrame(owner) {
     Field("WebAction", WebAction);
     Field("ApplicationEventsWebClose", ApplicationEventsWebClose);
     LoadLayout("layouts/FrameWebBrowser.lay");
+    if (WebAction)
+        WebAction->OnDownloadStart = [this](TObject* sender, const std::string& url) {
+            WebActionDownloadStart(sender, url);
+        };
 }
 
 // The browser may be freed before its frame (closing a tab does that).
@@ -62,7 +66,17 @@ void TFrameWebBrowser::WebActionBeforeNavigate2(TObject*, const std::string& url
     if (url.find("file") != std::string::npos) return;
     if (url.find("Program") != std::string::npos) return;
     if (url.find("javascript") != std::string::npos) return;
+    if (FrmMain->cmbAddr->Text() != FAddressShown) FAddressBefore = FrmMain->cmbAddr->Text();
+    FAddressShown = url;
     FrmMain->cmbAddr->SetText(url);
+}
+
+// The page stays; so does the address the user saw, unless the box has
+// been changed since.
+void TFrameWebBrowser::WebActionDownloadStart(TObject*, const std::string& url) {
+    if (url != FAddressShown || FrmMain->cmbAddr->Text() != url) return;
+    FrmMain->cmbAddr->SetText(FAddressBefore);
+    FAddressShown.clear();
 }
 
 void TFrameWebBrowser::WebActionDocumentComplete(TObject*, IBrowserAutomation*, const std::string&) {}

@@ -24,9 +24,17 @@ public:
     void WebActionStatusTextChange(TObject* sender, const std::string& text);
     void WebActionBeforeNavigate2(TObject* sender, const std::string& url, bool& cancel);
     void WebActionDocumentComplete(TObject* sender, IBrowserAutomation* pDisp, const std::string& url);
+    void WebActionDownloadStart(TObject* sender, const std::string& url);
     void ApplicationEventsWebCloseMessage(TMsg& msg, bool& handled);
     void WMClosePage();
 
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // What the address box showed before this frame's navigations wrote
+    // into it, and the last address they wrote: a navigation that turns
+    // into a download gives the box back.
+    std::string FAddressBefore;
+    std::string FAddressShown;
 };

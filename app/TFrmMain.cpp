@@ -1,6 +1,7 @@
 #include "app/TFrmMain.h"
 
 #include "app/TDownloadIEInterface.h"
+#include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
 #include "gui/TImage.h"
 #include "gui/TImageList.h"
@@ -61,6 +62,7 @@ TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
 }
 
 TFrmMain::~TFrmMain() {
+    StopWatchingDownloads();
     // The tabs die with the page control; the manager only keeps lists.
     DestroyComponents();
     DownloadIE.reset();
@@ -105,6 +107,7 @@ void TFrmMain::BindComponents() {
     Field("PclParent", PclParent);
     Field("skTabSheet1", skTabSheet1);
     Field("FrameWebBrowserDefault", FrameWebBrowserDefault);
+    Field("FrameDownloads", FrameDownloads);
     Field("palCenterLeft", palCenterLeft);
     Field("btnLeftHide", btnLeftHide);
     Field("btnNewPage", btnNewPage);
@@ -161,6 +164,7 @@ void TFrmMain::FormCreate(TObject*) {
     RestoreSkin(settings.Sky, settings.MenuName);
     cmbAddr->Items().Assign(settings.Items);
     P_ClearFavorites();
+    WatchDownloads();
 }
 
 

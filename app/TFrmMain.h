@@ -11,6 +11,7 @@
 
 class TAddressHistory;
 class TDownloadIEInterface;
+class TFrameDownloads;
 class TFrameWebBrowser;
 class TImage;
 class TImageList;
@@ -132,6 +133,7 @@ public:
     TskPageControl* PclParent = nullptr;
     TskTabSheet* skTabSheet1 = nullptr;
     TFrameWebBrowser* FrameWebBrowserDefault = nullptr;
+    TFrameDownloads* FrameDownloads = nullptr;
     TskImagePanel* palCenterLeft = nullptr;
     TSpeedButton* btnLeftHide = nullptr;
     TSpeedButton* btnNewPage = nullptr;
@@ -152,6 +154,9 @@ public:
     TTimer* timUpdate = nullptr;
 
 private:
+    // The downloads bar follows every download of the program.
+    void WatchDownloads();
+    void StopWatchingDownloads();
     void BindComponents();
     void CloseActivePage();
     void ToggleFavoritesArea();

@@ -88,6 +88,11 @@ platform::TBrowserEvents TWebBrowser::MakeEvents() {
     events.Failure = [this](const std::string& message) {
         Later([message](TWebBrowser&) { throw Exception(message); });
     };
+    events.DownloadStarted = [this](const std::string& url) {
+        Later([url](TWebBrowser& b) {
+            if (b.OnDownloadStart) b.OnDownloadStart(&b, url);
+        });
+    };
     return events;
 }
 

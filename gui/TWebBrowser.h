@@ -82,6 +82,9 @@ public:
     TTitleChangeEvent OnTitleChange;
     TStatusTextChangeEvent OnStatusTextChange;
     TDocumentCompleteEvent OnDocumentComplete;
+    // A navigation of this browser became a download of `url` (the text is
+    // the address); the browser stays on its page.
+    std::function<void(TObject* sender, const std::string& url)> OnDownloadStart;
 
 protected:
     void DoEnter() override;

@@ -65,6 +65,9 @@ struct TBrowserEvents {
     std::function<void()> FocusIn;
     // Something that ran on its own after the call that started it failed.
     std::function<void(const std::string& message)> Failure;
+    // A navigation of this view turned into a download of `url`: the view
+    // keeps the page it had.
+    std::function<void(const std::string& url)> DownloadStarted;
 };
 
 class IBrowserEngine {
@@ -120,6 +123,21 @@ enum TBrowsingData : unsigned {
     bdCookies = 2, // every site's cookies
 };
 
+enum class TDownloadState { Running, Finished, Failed, Cancelled };
+
+// One download as the user sees it.
+struct TDownloadInfo {
+    int Id = 0;
+    std::string URL;
+    std::string Name; // the file's name in its folder
+    std::string Path; // where the file is, or goes once complete
+    TDownloadState State = TDownloadState::Running;
+    int64_t Received = 0;
+    int64_t Total = -1; // -1 when the server did not say
+    double BytesPerSecond = 0;
+    std::string Error; // why it failed, for the user
+};
+
 class IBrowserEngineFactory {
 public:
     virtual ~IBrowserEngineFactory() = default;
@@ -130,6 +148,13 @@ public:
     // from the event loop, and is never called from inside this call.
     using TClearDone = std::function<void(const std::string& error)>;
     virtual void ClearBrowsingData(unsigned kinds, TClearDone done) = 0;
+
+    // Every change of every download is told here, from the event loop, a
+    // few times a second at most while data comes in. One observer.
+    using TDownloadObserver = std::function<void(const TDownloadInfo& download)>;
+    virtual void SetDownloadObserver(TDownloadObserver observer) { (void)observer; }
+    // Stops a running download; its part file goes.
+    virtual void CancelDownload(int id) { (void)id; }
 };
 
 // The factory every browser control takes its engine from: WebKit in the

@@ -74,6 +74,9 @@ private:
     gboolean DecideResponse(WebKitResponsePolicyDecision* decision);
     void PageLoadStarted();
     bool ReportPageStart(const std::string& uri);
+    void ShowStatus(const std::string& text);
+    void HandToDesktop(const std::string& uri);
+    bool TakeExternal(WebKitNavigationAction* action, const std::string& uri);
     GtkWindow* ParentWindow() const;
     WebKitPrintOperation* NewPrintOperation();
 
@@ -94,6 +97,8 @@ private:
     static gboolean OnFocusIn(GtkWidget* widget, GdkEvent* event, gpointer self);
     static void OnContainerFocus(GtkWidget* widget, gpointer self);
     static gboolean OnErrorPageIdle(gpointer self);
+    static void OnDownloadStarted(WebKitWebContext* context, WebKitDownload* download,
+                                  gpointer self);
 
     TWebKitFactory& FFactory;
     TBrowserEvents FEvents;
