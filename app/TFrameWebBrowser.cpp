@@ -22,6 +22,7 @@ TFrameWebBrowser::TFrameWebBrowser(TComponent* owner) : TFrame(owner) {
     Field("WebAction", WebAction);
     Field("ApplicationEventsWebClose", ApplicationEventsWebClose);
     LoadLayout("layouts/FrameWebBrowser.lay");
+    ConnectPlayerEvents();
 }
 
 // The browser may be freed before its frame (closing a tab does that).
@@ -43,6 +44,7 @@ void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp
 }
 
 void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
+    FTitleSeen = true;
     try {
         if (WebAction) FrmMain->DownloadIE->SetPageTitle(text, WebAction->Tag());
     } catch (...) {

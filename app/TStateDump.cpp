@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "app/TFrmMain.h"
+#include "app/TPlayerState.h"
 #include "gui/IMenuBarView.h"
 #include "gui/TMenuItem.h"
 #include "gui/TMenuTracker.h"
@@ -211,6 +212,7 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("registry", RegistryValues());
     root.Field("messageBoxes", Boxes());
     root.Field("forms", Forms());
+    root.Field("player", TPlayerState::Json(form));
     return root.Object() + "\n";
 }
 

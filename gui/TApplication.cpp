@@ -56,6 +56,7 @@ bool TApplication::ProcessMessage() {
         FTerminated = true;
         return true;
     }
+    if (msg.FocusOf) RouteToFocus(msg);
     if (MenuMessageFilter && MenuMessageFilter(msg)) return true;
     if (!RunHooks(msg)) {
         TranslateMessage(msg);
@@ -154,6 +155,13 @@ void TApplication::ReleaseHandle(HWND hwnd) {
     FTimers.erase(std::remove_if(FTimers.begin(), FTimers.end(),
                                  [hwnd](const TTimerEntry& t) { return t.Hwnd == hwnd; }),
                   FTimers.end());
+}
+
+void TApplication::RouteToFocus(TMsg& msg) const {
+    auto* form = dynamic_cast<TCustomForm*>(FindTarget(msg.FocusOf));
+    if (!form) return;
+    TWinControl* focused = form->ActiveControl();
+    msg.hwnd = focused ? focused->Handle() : form->Handle();
 }
 
 TMessageTarget* TApplication::FindTarget(HWND hwnd) const {

@@ -86,6 +86,7 @@ platform::TBrowserEvents TWebBrowser::MakeEvents() {
     events.Failure = [this](const std::string& message) {
         Later([message](TWebBrowser&) { throw Exception(message); });
     };
+    AddPlayerEvents(events);
     return events;
 }
 
@@ -336,6 +337,11 @@ void TWebBrowser::PlaceView() {
         host.AttachNativeView(window, view);
         FAttachedView = view;
         FAttachedWindow = window;
+    }
+    if (FCoverWindow && form) {
+        host.PlaceNativeView(view, TRect{0, 0, form->Width(), form->Height()}, true);
+        host.RaiseNativeView(view);
+        return;
     }
     host.PlaceNativeView(view, WindowRectInForm(), showing);
 }

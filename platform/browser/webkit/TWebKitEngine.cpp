@@ -155,6 +155,10 @@ void OnPrintFinished(WebKitPrintOperation* op, gpointer data) {
 
 } // namespace
 
+void TWebKitEngine::CallbackDepth(int delta) {
+    gCallbackDepth += delta;
+}
+
 bool TWebKitEngine::InsideCallback() {
     return gCallbackDepth > 0;
 }
@@ -232,6 +236,7 @@ void TWebKitEngine::ConnectView() {
     g_signal_connect(FView, "print", G_CALLBACK(OnPrintRequest), this);
     g_signal_connect(FView, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(FView, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+    ConnectGestures();
 }
 
 // WebKit loads the new window's request itself into the view returned from
@@ -509,6 +514,7 @@ void TWebKitEngine::ShowErrorPage(const std::string& url, const std::string& rea
 
 gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                        WebKitPolicyDecisionType type, gpointer data) {
+    if (OnLinkToNewTab(view, decision, type, data)) return TRUE;
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
     return Shield(view, FALSE, [&]() -> gboolean {
         auto* self = static_cast<TWebKitEngine*>(data);
@@ -613,6 +619,11 @@ void TWebKitEngine::OnMouseTarget(WebKitWebView* view, WebKitHitTestResult* hit,
 void TWebKitEngine::OnClose(WebKitWebView* view, gpointer data) {
     ShieldVoid(view, [&] {
         auto* self = static_cast<TWebKitEngine*>(data);
+        if (self->FClosePending && self->FEvents.CloseAllowed) {
+            self->FClosePending = false;
+            self->FEvents.CloseAllowed();
+            return;
+        }
         if (self->FEvents.CloseRequest) self->FEvents.CloseRequest();
     });
 }
