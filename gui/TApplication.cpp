@@ -57,6 +57,7 @@ bool TApplication::ProcessMessage() {
         return true;
     }
     if (msg.FocusOf) RouteToFocus(msg);
+    TakeModifierState(msg);
     if (MenuMessageFilter && MenuMessageFilter(msg)) return true;
     if (!RunHooks(msg)) {
         TranslateMessage(msg);
@@ -155,6 +156,17 @@ void TApplication::ReleaseHandle(HWND hwnd) {
     FTimers.erase(std::remove_if(FTimers.begin(), FTimers.end(),
                                  [hwnd](const TTimerEntry& t) { return t.Hwnd == hwnd; }),
                   FTimers.end());
+}
+
+// The modifiers held are those of the key being handled, as when it was
+// typed: the host may already have seen Ctrl go up again while the letter
+// typed with it still waits in the queue.
+void TApplication::TakeModifierState(const TMsg& msg) {
+    bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    bool up = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+    int key = static_cast<int>(msg.wParam);
+    if ((down || up) && (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU))
+        SetKeyboardKeyState(key, down);
 }
 
 void TApplication::RouteToFocus(TMsg& msg) const {

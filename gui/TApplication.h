@@ -68,6 +68,7 @@ public:
     void ReleaseHandle(HWND hwnd);
     TMessageTarget* FindTarget(HWND hwnd) const;
     void RouteToFocus(TMsg& msg) const;
+    static void TakeModifierState(const TMsg& msg);
 
     // Timers post WM_TIMER (wParam = id) to their window when due; a timer
     // whose WM_TIMER is still queued is not posted again.

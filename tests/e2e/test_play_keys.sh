@@ -18,15 +18,19 @@ title_is() { wait_for "[t for t in d['tabs'] if t['active']][0]['title'] == '$1'
 type_address "$SITE/keys.htm#lock"
 title_is keys 30
 # Into the field: Backspace there is the page's, also when the field is empty.
-read -r FX FY <<< "$(q "'%d %d' % (d['controls']['PclParent']['x'] + 60, d['controls']['PclParent']['y'] + 60)")"
+read -r FX FY <<< "$(q "'%d %d' % (d['controls']['skTabSheet1']['x'] + 100, d['controls']['skTabSheet1']['y'] + 55)")"
 click_at "$FX" "$FY"
 sleep 0.3
 xdotool key --delay 60 BackSpace BackSpace
 title_is "Backspace=2"
-# The canvas below it: the game's keys.
+# The canvas below it takes the pointer (pointer lock): the game's keys.
 click_page
+title_is "L Backspace=2"
 xdotool key --delay 60 Left Right Up Down space w a s d Tab Return
-title_is "ArrowDown=1 ArrowLeft=1 ArrowRight=1 ArrowUp=1 Backspace=2 Enter=1 Space=1 Tab=1 a=1 d=1 s=1 w=1"
+title_is "L ArrowDown=1 ArrowLeft=1 ArrowRight=1 ArrowUp=1 Backspace=2 Enter=1 Space=1 Tab=1 a=1 d=1 s=1 w=1"
+# Escape ends the pointer lock and still reaches the game, once.
+xdotool key Escape
+title_is "ArrowDown=1 ArrowLeft=1 ArrowRight=1 ArrowUp=1 Backspace=2 Enter=1 EscapeLocked=1 Space=1 Tab=1 a=1 d=1 s=1 w=1"
 [ "$(q "d['tabs'][0]['url']")" = "$SITE/keys.htm#lock" ] || fail "a game key moved the page: $(q "d['tabs'][0]['url']")"
 
 # --- keys the page leaves unused -------------------------------------------------
