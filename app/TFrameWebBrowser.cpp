@@ -27,6 +27,7 @@ TFrameWebBrowser::TFrameWebBrowser(TComponent* owner) : TFrame(owner) {
         WebAction->OnDownloadStart = [this](TObject* sender, const std::string& url) {
             WebActionDownloadStart(sender, url);
         };
+    ConnectPlayerEvents();
 }
 
 // The browser may be freed before its frame (closing a tab does that).
@@ -48,6 +49,7 @@ void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp
 }
 
 void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
+    FTitleSeen = true;
     try {
         if (WebAction) FrmMain->DownloadIE->SetPageTitle(text, WebAction->Tag());
     } catch (...) {

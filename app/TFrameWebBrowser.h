@@ -28,6 +28,14 @@ public:
     void ApplicationEventsWebCloseMessage(TMsg& msg, bool& handled);
     void WMClosePage();
 
+    // What a player does with the page (TFrameWebBrowserPlayer.cpp).
+    void WebActionOpenInNewTab(TObject* sender, const std::string& url);
+    void WebActionTextSizeStep(TObject* sender, int delta);
+    void WebActionOpenRequest(TObject* sender);
+    void WebActionCloseAllowed(TObject* sender);
+    void WebActionProgressChange(TObject* sender, bool loading, int percent);
+    void WebActionFullScreen(TObject* sender, bool enter);
+
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -37,4 +45,10 @@ private:
     // into a download gives the box back.
     std::string FAddressBefore;
     std::string FAddressShown;
+
+    void ConnectPlayerEvents();
+    bool IsActiveBrowser() const;
+
+    bool FLoading = false;
+    bool FTitleSeen = false; // the page's title came during this load
 };

@@ -3,6 +3,7 @@
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
+#include "app/TFullScreen.h"
 #include "gui/TImage.h"
 #include "gui/TImageList.h"
 #include "gui/TLabel.h"
@@ -183,7 +184,7 @@ void TFrmMain::PclParentDblClick(TObject*) { CloseActivePage(); }
 
 void TFrmMain::CloseActivePage() {
     if (PclParent->ActivePageIndex() == 0) FrameWebBrowserDefault->WebAction->Navigate("about:blank");
-    else DownloadIE->ClosePage(PclParent->ActivePageIndex());
+    else AskToClosePage(PclParent->ActivePageIndex());
 }
 
 void TFrmMain::N1Click(TObject*) { CloseActivePage(); }

@@ -6,6 +6,7 @@
 #include "app/DownloadText.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrmMain.h"
+#include "app/TPlayerState.h"
 #include "gui/IMenuBarView.h"
 #include "gui/TMenuItem.h"
 #include "gui/TMenuTracker.h"
@@ -259,6 +260,7 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("messageBoxes", Boxes());
     root.Field("forms", Forms());
     root.Field("downloads", Downloads(form));
+    root.Field("player", TPlayerState::Json(form));
     return root.Object() + "\n";
 }
 

@@ -66,6 +66,23 @@ void MoveScriptEngineSignal() {
     JSConfigureSignalForGC(SIGRTMIN + 6);
 }
 
+// Keys on their way to a focused page: the window keeps its own (new tab,
+// close tab, the address box, ...) before the page sees them.
+void KeepWindowKeys(THost* host) {
+    auto* gtk = dynamic_cast<TGtkHost*>(host);
+    if (!gtk) return;
+    gtk->OnNativeViewKey = [](THostWindow, void*, const TKeyStroke& key) {
+        if (!FrmMain || (key.Msg != WM_KEYDOWN && key.Msg != WM_SYSKEYDOWN)) return false;
+        GdkModifierType state{};
+        if (!gtk_get_current_event_state(&state)) return false;
+        TShiftState shift = 0;
+        if (state & GDK_SHIFT_MASK) shift |= ssShift;
+        if (state & GDK_CONTROL_MASK) shift |= ssCtrl;
+        if (state & GDK_MOD1_MASK) shift |= ssAlt;
+        return FrmMain->NativeViewKey(key.VirtualKey, shift);
+    };
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -99,6 +116,7 @@ int main(int argc, char** argv) {
             auto* form = new TFrmMain(nullptr);
             TReadySignal::Install(*form);
             app.SetMainForm(form);
+            KeepWindowKeys(host.get());
             new TDataModuleMain(&app);
             form->Show();
             TOutsideAddresses::Install(instance, *form, line.Addresses());

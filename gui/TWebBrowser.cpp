@@ -93,6 +93,7 @@ platform::TBrowserEvents TWebBrowser::MakeEvents() {
             if (b.OnDownloadStart) b.OnDownloadStart(&b, url);
         });
     };
+    AddPlayerEvents(events);
     return events;
 }
 
@@ -347,6 +348,11 @@ void TWebBrowser::PlaceView() {
         host.AttachNativeView(window, view);
         FAttachedView = view;
         FAttachedWindow = window;
+    }
+    if (FCoverWindow && form) {
+        host.PlaceNativeView(view, TRect{0, 0, form->Width(), form->Height()}, true);
+        host.RaiseNativeView(view);
+        return;
     }
     host.PlaceNativeView(view, WindowRectInForm(), showing);
 }

@@ -68,6 +68,23 @@ struct TBrowserEvents {
     // A navigation of this view turned into a download of `url`: the view
     // keeps the page it had.
     std::function<void(const std::string& url)> DownloadStarted;
+
+    // The user asked for a link in a tab of its own that stays behind the
+    // current one (middle click, Ctrl+click, the context menu). False: the
+    // owner has no such tabs, and the link goes where it would have gone.
+    std::function<bool(const std::string& url)> OpenInNewTab;
+    // Ctrl+wheel over the page: one text size level up (+1) or down (-1).
+    // Without a handler the engine steps its own level.
+    std::function<void(int delta)> TextSizeStep;
+    // Ctrl+O in the page: the owner's open command.
+    std::function<void()> OpenRequest;
+    // The page agreed to close after TryClose (it may have asked the user).
+    std::function<void()> CloseAllowed;
+    // Loading started, went on or ended; percent 0..100.
+    std::function<void(bool loading, int percent)> LoadProgress;
+    // The page asked for fullscreen (true) or left it (false); the owner
+    // gives the view the whole screen and takes it back.
+    std::function<void(bool enter)> FullScreen;
 };
 
 class IBrowserEngine {
@@ -115,6 +132,12 @@ public:
     // A key the application's queue took for this view. Answers whether the
     // page has it (delivered now or already by the window system).
     virtual bool DeliverKey(const TBrowserKey& key) = 0;
+
+    // Asks the page whether it may go (its unload question). True: it may,
+    // now. False: CloseAllowed follows if and when it agrees.
+    virtual bool TryClose() { return true; }
+    // Ends a fullscreen the page asked for.
+    virtual void ExitFullScreen() {}
 };
 
 // What the browsing data clean-up removes; flags.

@@ -627,6 +627,10 @@ void TGtkWindow::DetachView(GtkWidget* view) {
         gtk_container_remove(GTK_CONTAINER(FOverlay), view);
 }
 
+void TGtkWindow::FocusArea() {
+    if (FKind == TWindowKind::TopLevel && !gtk_widget_has_focus(FArea)) gtk_widget_grab_focus(FArea);
+}
+
 void TGtkWindow::FocusView(GtkWidget* view) {
     if (FViews.count(view)) gtk_widget_grab_focus(view);
 }

@@ -59,6 +59,8 @@ public:
 
     void AttachView(GtkWidget* view);
     void PlaceView(GtkWidget* view, const TRect& rect, bool visible);
+    // Keys go to the form's own area again, away from a focused view.
+    void FocusArea();
     void DetachView(GtkWidget* view);
     void FocusView(GtkWidget* view);
     // The attached view that holds the keyboard focus, or nullptr.

@@ -157,6 +157,10 @@ void OnPrintFinished(WebKitPrintOperation* op, gpointer data) {
 
 } // namespace
 
+void TWebKitEngine::CallbackDepth(int delta) {
+    gCallbackDepth += delta;
+}
+
 bool TWebKitEngine::InsideCallback() {
     return gCallbackDepth > 0;
 }
@@ -236,6 +240,7 @@ void TWebKitEngine::ConnectView() {
     g_signal_connect(FView, "print", G_CALLBACK(OnPrintRequest), this);
     g_signal_connect(FView, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(FView, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+    ConnectGestures();
 }
 
 // WebKit loads the new window's request itself into the view returned from
@@ -569,6 +574,7 @@ gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision
             webkit_policy_decision_ignore(decision);
             return TRUE;
         });
+    if (OnLinkToNewTab(view, decision, type, data)) return TRUE;
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
     return Shield(view, FALSE, [&]() -> gboolean {
         auto* self = static_cast<TWebKitEngine*>(data);
@@ -733,6 +739,11 @@ void TWebKitEngine::OnMouseTarget(WebKitWebView* view, WebKitHitTestResult* hit,
 void TWebKitEngine::OnClose(WebKitWebView* view, gpointer data) {
     ShieldVoid(view, [&] {
         auto* self = static_cast<TWebKitEngine*>(data);
+        if (self->FClosePending && self->FEvents.CloseAllowed) {
+            self->FClosePending = false;
+            self->FEvents.CloseAllowed();
+            return;
+        }
         if (self->FEvents.CloseRequest) self->FEvents.CloseRequest();
     });
 }

@@ -1,0 +1,31 @@
+#pragma once
+// The browser's own keys on a page: what a key the page left unused asks of
+// the view. Only keys the page did not take come here, so a game that
+// handles F5 or Backspace itself keeps them.
+#include <gdk/gdk.h>
+
+namespace platform {
+
+enum class TPageKeyAction {
+    None,
+    Refresh,
+    RefreshBypassCache,
+    Stop,
+    Back,
+    Forward,
+    // Backspace: only outside an editable field.
+    BackUnlessEditing,
+    ForwardUnlessEditing,
+    NewWindow,
+    Print,
+    Open,
+    SelectAll,
+};
+
+class TWebKitPageKeys {
+public:
+    // `state` is the event's modifier state; lock keys do not count.
+    static TPageKeyAction Action(guint keyval, GdkModifierType state);
+};
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Loading feedback on a page that takes 20 seconds: the tab says "正在打开..."
+# and the status line the progress until the title comes; a load stopped
+# with Escape gives the tab its page's name back.
+source "$(dirname "$0")/lib.sh"
+source "$HERE/play/lib.sh"
+start_pages
+start_program
+
+type_address "$SITE/slow?secs=20&title=一个很慢的游戏页面名字"
+wait_for "d['tabs'][0]['caption'] == '正在打开...' and d['status'].startswith('正在打开网页... ') and d['status'].endswith('%')" 5
+sleep 8
+dump
+[ "$(q "d['tabs'][0]['caption']")" = "正在打开..." ] || fail "caption mid-load: $(q "d['tabs'][0]['caption']")"
+# The title obeys the ten-character rule when it comes.
+wait_for "d['tabs'][0]['caption'] == '一个很慢的游戏页面名...' and d['status'] == '完成'" 30
+
+# Escape in the page stops a slow load; the tab is named by its page again.
+type_address "$SITE/b.htm"
+wait_for "d['tabs'][0]['caption'] == 'page b' and d['status'] == '完成'" 30
+read -r PX PY <<< "$(q "'%d %d' % (d['controls']['PclParent']['x'] + 80, d['controls']['PclParent']['y'] + 60)")"
+click_at "$PX" "$PY"
+wait_for "d['tabs'][0]['caption'] == '正在打开...'" 10
+xdotool key Escape
+wait_for "d['tabs'][0]['caption'] == 'page b' and d['status'] == '完成' and d['tabs'][0]['url'] == '$SITE/b.htm'" 10
+quit_program
+echo "PASS"
