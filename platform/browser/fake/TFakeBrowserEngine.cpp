@@ -280,7 +280,7 @@ void TFakeBrowserEngine::ClickDownloadLink(const std::string& link) {
         if (alive.expired()) return;
         bool cancel = false;
         if (!Notify([&] {
-                if (FEvents.BeforeNavigate) cancel = FEvents.BeforeNavigate(url);
+                if (FEvents.BeforeNavigate) cancel = FEvents.BeforeNavigate(url, true);
             }))
             return;
         if (cancel || alive.expired()) return;
