@@ -86,11 +86,6 @@ bool TWebProcessSandbox::Apply(WebKitWebContext* context, const std::vector<std:
         std::fprintf(stderr, "星帆IE: 网页进程不在沙箱中运行：%s。\n", check.Reason.c_str());
         return false;
     }
-    // The web process's launcher binds the accessibility bus folder of the
-    // runtime folder (the cache folder when the session has none) and the
-    // web process dies at start when that folder does not exist yet.
-    TGCharPtr a11y(g_build_filename(g_get_user_runtime_dir(), "at-spi", nullptr));
-    g_mkdir_with_parents(a11y.Get(), 0700);
     webkit_web_context_set_sandbox_enabled(context, TRUE);
     for (std::string folder : readable) {
         while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
