@@ -56,7 +56,10 @@ void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
     }
 }
 
+// What comes while the page loads (a refused request, the link under the
+// mouse) is shown again when the load ends instead of the plain "done".
 void TFrameWebBrowser::WebActionStatusTextChange(TObject*, const std::string& text) {
+    if (FLoading) FLoadNotice = text;
     FrmMain->labText->SetCaption(text);
 }
 
@@ -87,7 +90,9 @@ void TFrameWebBrowser::ApplicationEventsWebCloseMessage(TMsg& msg, bool&) {
     try {
         if (msg.message != WM_CLOSE || !WebAction || msg.hwnd != WebAction->Handle()) return;
         if (WebAction->Tag() == 0) return; // the first tab is never closed
-        FrmMain->DownloadIE->ClosePage(FrmMain->PclParent->ActivePageIndex());
+        // The page's own tab: by the time the request arrives another tab
+        // (often the next window the page opened) may be in front.
+        FrmMain->ClosePageOf(WebAction); // may free this frame
     } catch (...) {
     }
 }

@@ -51,4 +51,5 @@ private:
 
     bool FLoading = false;
     bool FTitleSeen = false; // the page's title came during this load
+    std::string FLoadNotice; // what the page said on the status line while it loaded
 };

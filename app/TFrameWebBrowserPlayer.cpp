@@ -66,6 +66,7 @@ void TFrameWebBrowser::WebActionProgressChange(TObject*, bool loading, int perce
     if (!WebAction) return;
     if (loading && !FLoading) {
         FTitleSeen = false;
+        FLoadNotice.clear();
         if (WebAction->LocationURL() != "about:blank")
             FrmMain->DownloadIE->SetPageTitle(kLoadingCaption, WebAction->Tag());
     }
@@ -73,7 +74,10 @@ void TFrameWebBrowser::WebActionProgressChange(TObject*, bool loading, int perce
         FrmMain->DownloadIE->SetPageTitle(WebAction->LocationName(), WebAction->Tag());
     FLoading = loading;
     if (!IsActiveBrowser()) return;
-    FrmMain->labText->SetCaption(loading ? "正在打开网页... " + std::to_string(percent) + "%" : kDoneStatus);
+    if (loading)
+        FrmMain->labText->SetCaption("正在打开网页... " + std::to_string(percent) + "%");
+    else
+        FrmMain->labText->SetCaption(FLoadNotice.empty() ? std::string(kDoneStatus) : FLoadNotice);
 }
 
 void TFrameWebBrowser::WebActionFullScreen(TObject*, bool enter) {

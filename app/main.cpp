@@ -4,12 +4,14 @@
 // window is gone.
 #include <glib-unix.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/AppClasses.h"
@@ -22,6 +24,7 @@
 #include "gui/TApplication.h"
 #include "gui/host/gtk/TGtkHost.h"
 #include "platform/Resources.h"
+#include "platform/Text.h"
 #include "platform/TSingleInstance.h"
 #include "platform/browser/webkit/TWebKitFactory.h"
 
@@ -45,12 +48,22 @@ gboolean OnDumpSignal(gpointer) {
     return G_SOURCE_CONTINUE;
 }
 
-// The program's icon, painted at build time in several sizes.
+// The program's icon, painted at build time in several sizes. Resource
+// names are kept in capitals (they are looked up without regard to case).
+// The sizes go smallest first: GTK stops at the first one that no longer
+// fits in the window's icon property, and the desktop wants the small ones.
 void SetWindowIcon() {
+    const std::string prefix = "ICONS/XINGFAN-";
+    std::vector<std::pair<int, std::span<const unsigned char>>> sized;
+    for (const std::string& name : platform::ResourceNames()) {
+        std::string upper = platform::AsciiUpper(name);
+        if (!upper.starts_with(prefix)) continue;
+        if (auto image = platform::FindResource(name))
+            sized.emplace_back(std::atoi(upper.c_str() + prefix.size()), *image);
+    }
+    std::sort(sized.begin(), sized.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::span<const unsigned char>> images;
-    for (const std::string& name : platform::ResourceNames())
-        if (name.starts_with("icons/xingfan-"))
-            if (auto image = platform::FindResource(name)) images.push_back(*image);
+    for (const auto& [size, image] : sized) images.push_back(image);
     TGtkHost::SetDefaultIcon(images);
 }
 
