@@ -12,6 +12,8 @@ PACKAGES=(
   xvfb xdotool x11-utils x11-apps imagemagick
   fonts-wqy-zenhei fonts-dejavu-core
   python3 dbus-x11
+  # the test session like a player's desktop (scripts/desktop-session.sh)
+  openbox dbus locales
 )
 
 missing=()

@@ -114,7 +114,7 @@ int main(int argc, char** argv) {
     setenv("GSETTINGS_BACKEND", "memory", 0);
     setenv("NO_AT_BRIDGE", "1", 0);
     if (!gtk_init_check(&argc, &argv)) {
-        fprintf(stderr, "no display: run under scripts/with-xvfb.sh\n");
+        fprintf(stderr, "no display: run under scripts/desktop-session.sh\n");
         return 1;
     }
     ::testing::InitGoogleTest(&argc, argv);
