@@ -14,6 +14,8 @@ PACKAGES=(
   python3 dbus-x11
   desktop-file-utils
   bubblewrap xdg-dbus-proxy
+  # the test session like a player's desktop (scripts/desktop-session.sh)
+  openbox dbus locales
 )
 
 missing=()

@@ -44,6 +44,8 @@ public:
     void SetVisible(bool visible);
     bool Visible() const { return FVisible; }
     bool Mapped() const;
+    // A window manager runs on the window's screen.
+    bool WindowManaged() const;
     void SetTitle(const std::string& title);
     void SetDecorated(bool decorated);
     void SetRegion(const TRegion* region);

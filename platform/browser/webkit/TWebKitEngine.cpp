@@ -424,6 +424,12 @@ void TWebKitEngine::Print(bool prompt) {
     if (!alive.expired()) FFactory.SetPrintSettings(webkit_print_operation_get_print_settings(op));
 }
 
+// GTK names its file printer in the user's language ("打印到文件" under
+// zh_CN): a printer looked up by the English name is not found there.
+const char* TWebKitEngine::FilePrinterName() {
+    return g_dgettext("gtk30", "Print to File");
+}
+
 // GTK's print dialog offers no preview for WebKit pages: print into a PDF
 // file and show that.
 void TWebKitEngine::PrintPreview() {
@@ -431,7 +437,7 @@ void TWebKitEngine::PrintPreview() {
     std::string path = FFactory.NextPreviewPath();
     TGObjectPtr<GtkPrintSettings> settings(gtk_print_settings_copy(FFactory.PrintSettings()));
     TGCharPtr uri(g_filename_to_uri(path.c_str(), nullptr, nullptr));
-    gtk_print_settings_set_printer(settings.Get(), "Print to File");
+    gtk_print_settings_set_printer(settings.Get(), FilePrinterName());
     gtk_print_settings_set(settings.Get(), GTK_PRINT_SETTINGS_OUTPUT_URI, uri.Get());
     gtk_print_settings_set(settings.Get(), GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
     webkit_print_operation_set_print_settings(op, settings.Get());

@@ -23,6 +23,8 @@ struct TWebKitDataRequest;
 
 class TWebKitEngine : public IBrowserEngine {
 public:
+    // The name of GTK's print-to-file printer in the running locale.
+    static const char* FilePrinterName();
     TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events);
     ~TWebKitEngine() override;
 

@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     setenv("XDG_DATA_HOME", (std::string(folder) + "/data").c_str(), 1);
     setenv("XDG_CACHE_HOME", (std::string(folder) + "/cache").c_str(), 1);
     if (!gtk_init_check(&argc, &argv)) {
-        fprintf(stderr, "no display: run under scripts/with-xvfb.sh\n");
+        fprintf(stderr, "no display: run under scripts/desktop-session.sh\n");
         return 1;
     }
     ::testing::InitGoogleTest(&argc, argv);
