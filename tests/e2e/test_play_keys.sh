@@ -19,8 +19,13 @@ type_address "$SITE/keys.htm#lock"
 title_is keys 30
 # Into the field: Backspace there is the page's, also when the field is empty.
 read -r FX FY <<< "$(q "'%d %d' % (d['controls']['skTabSheet1']['x'] + 100, d['controls']['skTabSheet1']['y'] + 55)")"
-click_at "$FX" "$FY"
-sleep 0.3
+for _ in 1 2 3; do
+  click_at "$FX" "$FY"
+  sleep 0.5
+  dump
+  [ "$(active title)" = field ] && break
+done
+title_is field
 xdotool key --delay 60 BackSpace BackSpace
 title_is "Backspace=2"
 # The canvas below it takes the pointer (pointer lock): the game's keys.

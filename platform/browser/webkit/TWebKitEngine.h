@@ -103,6 +103,7 @@ private:
     void RunSoon(std::function<void(TWebKitEngine&)> fn);
     static gboolean OnLinkToNewTab(WebKitWebView* view, WebKitPolicyDecision* decision,
                                    WebKitPolicyDecisionType type, gpointer self);
+    static gboolean OnHistoryKey(GtkWidget* widget, GdkEventKey* event, gpointer self);
     static gboolean OnUnusedKey(GtkWidget* widget, GdkEventKey* event, gpointer self);
     static gboolean OnScroll(GtkWidget* widget, GdkEventScroll* event, gpointer self);
     static gboolean OnContextMenu(WebKitWebView* view, WebKitContextMenu* menu, GdkEvent* event,
