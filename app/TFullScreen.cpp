@@ -15,7 +15,7 @@ TFullScreen::TFullScreen(TCustomForm& form) : FForm(form) {}
 
 std::string TFullScreen::HintText() const {
     TskHintWindow* hint = FHint.Get();
-    return hint && hint->Visible() ? hint->Text() : std::string();
+    return hint && FActive ? hint->Text() : std::string();
 }
 
 void TFullScreen::Enter(TWebBrowser* browser, bool fromPage, const TskFileTheme* theme,

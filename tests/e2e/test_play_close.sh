@@ -19,7 +19,9 @@ open_leave_tab() {
 }
 still_open() { sleep 2; dump; [ "$(q "len(d['tabs'])")" = 2 ] || fail "$1: the tab went without asking"; }
 
-dump
+# The first tab in use, so that typed addresses go to the blank new tab.
+type_address "$SITE/b.htm"
+wait_for "d['tabs'][0]['title'] == 'page b'" 30
 open_leave_tab
 # The close button: the page asks; Escape answers "stay".
 click_at $(centre btnClosePage)

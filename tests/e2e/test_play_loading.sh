@@ -7,7 +7,7 @@ source "$HERE/play/lib.sh"
 start_pages
 start_program
 
-type_address "$SITE/slow?secs=20&title=一个很慢的游戏页面名字"
+type_address "$SITE/slow?secs=20&title=%E4%B8%80%E4%B8%AA%E5%BE%88%E6%85%A2%E7%9A%84%E6%B8%B8%E6%88%8F%E9%A1%B5%E9%9D%A2%E5%90%8D%E5%AD%97"
 wait_for "d['tabs'][0]['caption'] == '正在打开...' and d['status'].startswith('正在打开网页... ') and d['status'].endswith('%')" 5
 sleep 8
 dump
