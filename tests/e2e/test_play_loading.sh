@@ -17,11 +17,12 @@ wait_for "d['tabs'][0]['caption'] == '一个很慢的游戏页面名...' and d['
 
 # Escape in the page stops a slow load; the tab is named by its page again.
 type_address "$SITE/b.htm"
-wait_for "d['tabs'][0]['caption'] == 'page b' and d['status'] == '完成'" 30
+act() { echo "[t for t in d['tabs'] if t['active']][0]['$1']"; }
+wait_for "$(act caption) == 'page b' and d['status'] == '完成'" 30
 read -r PX PY <<< "$(q "'%d %d' % (d['controls']['PclParent']['x'] + 80, d['controls']['PclParent']['y'] + 60)")"
 click_at "$PX" "$PY"
-wait_for "d['tabs'][0]['caption'] == '正在打开...'" 10
+wait_for "$(act caption) == '正在打开...'" 10
 xdotool key Escape
-wait_for "d['tabs'][0]['caption'] == 'page b' and d['status'] == '完成' and d['tabs'][0]['url'] == '$SITE/b.htm'" 10
+wait_for "$(act caption) == 'page b' and d['status'] == '完成' and $(act url) == '$SITE/b.htm'" 10
 quit_program
 echo "PASS"

@@ -109,6 +109,7 @@ private:
     static gboolean OnContextMenu(WebKitWebView* view, WebKitContextMenu* menu, GdkEvent* event,
                                   WebKitHitTestResult* hit, gpointer self);
     static void OnProgress(GObject* view, GParamSpec* property, gpointer self);
+    static gboolean OnScriptDialog(WebKitWebView* view, WebKitScriptDialog* dialog, gpointer self);
     static gboolean OnEnterFullScreen(WebKitWebView* view, gpointer self);
     static gboolean OnLeaveFullScreen(WebKitWebView* view, gpointer self);
     void ReportProgress();

@@ -90,6 +90,7 @@ void TWebKitEngine::ConnectGestures() {
     g_signal_connect(FView, "notify::estimated-load-progress", G_CALLBACK(OnProgress), this);
     g_signal_connect(FView, "notify::is-loading", G_CALLBACK(OnProgress), this);
     g_signal_connect(FView, "enter-fullscreen", G_CALLBACK(OnEnterFullScreen), this);
+    g_signal_connect(FView, "script-dialog", G_CALLBACK(OnScriptDialog), this);
     g_signal_connect(FView, "leave-fullscreen", G_CALLBACK(OnLeaveFullScreen), this);
 }
 
