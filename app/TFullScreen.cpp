@@ -15,7 +15,7 @@ TFullScreen::TFullScreen(TCustomForm& form) : FForm(form) {}
 
 std::string TFullScreen::HintText() const {
     TskHintWindow* hint = FHint.Get();
-    return hint && hint->Visible() ? hint->Text() : std::string();
+    return hint && FActive ? hint->Text() : std::string();
 }
 
 void TFullScreen::Enter(TWebBrowser* browser, bool fromPage, const TskFileTheme* theme,
@@ -33,6 +33,7 @@ void TFullScreen::Enter(TWebBrowser* browser, bool fromPage, const TskFileTheme*
     FFocus = FForm.ActiveControl();
     FBounds = FForm.BoundsRect();
     TRect screen = host.ScreenArea();
+    FForm.SetFullScreenMode(true);
     if (FForm.HostWindow()) host.SetWindowFullScreen(FForm.HostWindow(), true);
     FForm.SetBoundsRect(screen);
     browser->SetCoverWindow(true);
@@ -54,6 +55,7 @@ void TFullScreen::Leave() {
         if (FFromPage) browser->ExitFullScreen();
     }
     if (FForm.HostWindow()) host.SetWindowFullScreen(FForm.HostWindow(), false);
+    FForm.SetFullScreenMode(false);
     FForm.SetBoundsRect(FBounds);
     FFromPage = false;
     FBrowser = nullptr;

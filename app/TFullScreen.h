@@ -23,7 +23,7 @@ public:
     // The page asked for it (it ends when the page leaves it).
     bool FromPage() const { return FFromPage; }
     TWebBrowser* Browser() const { return FBrowser.Get(); }
-    // The notice on how to leave, while it is shown.
+    // The notice on how to leave shown on entering; empty when not fullscreen.
     std::string HintText() const;
 
     void Enter(TWebBrowser* browser, bool fromPage, const TskFileTheme* theme, TskUIStyle style);

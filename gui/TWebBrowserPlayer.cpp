@@ -9,6 +9,11 @@
 #include "platform/browser/OleCommands.h"
 #include "platform/browser/TextZoom.h"
 
+namespace {
+constexpr const char* kLeaveQuestion = "这个网页问您：确实要离开吗？您在网页上所做的更改可能不会保存。";
+constexpr const char* kLeaveCaption = "离开此页";
+} // namespace
+
 void TWebBrowser::AddPlayerEvents(platform::TBrowserEvents& events) {
     events.OpenInNewTab = [this](const std::string& url) {
         if (!OnOpenInNewTab) return false;
@@ -28,6 +33,27 @@ void TWebBrowser::AddPlayerEvents(platform::TBrowserEvents& events) {
     events.CloseAllowed = [this] {
         Later([](TWebBrowser& b) {
             if (b.OnCloseAllowed) b.OnCloseAllowed(&b);
+        });
+    };
+    events.LeaveQuestion = [this](std::function<void(bool)> answer) {
+        // Whatever happens to this control, the page gets an answer.
+        auto once = std::make_shared<std::function<void(bool)>>(std::move(answer));
+        struct TStay {
+            explicit TStay(std::shared_ptr<std::function<void(bool)>> answer) : Answer(std::move(answer)) {}
+            TStay(const TStay&) = delete;
+            TStay& operator=(const TStay&) = delete;
+            std::shared_ptr<std::function<void(bool)>> Answer;
+            ~TStay() {
+                if (*Answer) (*Answer)(false);
+            }
+        };
+        auto stay = std::make_shared<TStay>(once);
+        Later([stay](TWebBrowser&) {
+            int reply = ::Application->MessageBox(kLeaveQuestion, kLeaveCaption,
+                                                  MB_YESNO | MB_ICONQUESTION);
+            auto answer = std::move(*stay->Answer);
+            *stay->Answer = nullptr;
+            answer(reply == IDYES);
         });
     };
     events.LoadProgress = [this](bool loading, int percent) {

@@ -34,6 +34,13 @@ void TskHintWindow::ShowHint(const std::string& text, const TRect& area, int ms,
     TskThemeLookup theme(fileTheme, style);
     FBack = theme.Color(ThemeItem::MenuBackgroundColor);
     FTextColor = theme.Color(ThemeItem::MenuFontColor);
+    // Some styles draw their menus from pictures and leave both colours
+    // alike: the text then takes black or white, whichever shows.
+    if (ColorToRGB(FTextColor) == ColorToRGB(FBack)) {
+        TColor rgb = ColorToRGB(FBack);
+        int light = (rgb & 0xFF) * 3 + ((rgb >> 8) & 0xFF) * 6 + ((rgb >> 16) & 0xFF);
+        FTextColor = light > 1275 ? clBlack : clWhite;
+    }
     FBorder = theme.Color(ThemeItem::FormBorderColor);
     FText = text;
     TBitmap measure(1, 1);

@@ -80,6 +80,10 @@ struct TBrowserEvents {
     std::function<void()> OpenRequest;
     // The page agreed to close after TryClose (it may have asked the user).
     std::function<void()> CloseAllowed;
+    // The page asks whether the user really leaves it (closing the tab or
+    // going elsewhere). The owner asks the user and calls `answer` once,
+    // later, with true to leave. Without a handler the engine asks itself.
+    std::function<void(std::function<void(bool leave)> answer)> LeaveQuestion;
     // Loading started, went on or ended; percent 0..100.
     std::function<void(bool loading, int percent)> LoadProgress;
     // The page asked for fullscreen (true) or left it (false); the owner

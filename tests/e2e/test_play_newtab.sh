@@ -10,9 +10,9 @@ start_program
 
 type_address "$SITE/links.htm"
 wait_for "d['tabs'][0]['title'] == 'links'" 30
-read -r PX PY <<< "$(q "'%d %d' % (d['controls']['PclParent']['x'], d['controls']['PclParent']['y'])")"
-ONE_X=$(( PX + 60 )); ONE_Y=$(( PY + 45 ))
-TWO_X=$(( PX + 60 )); TWO_Y=$(( PY + 130 ))
+read -r PX PY <<< "$(q "'%d %d' % (d['controls']['skTabSheet1']['x'], d['controls']['skTabSheet1']['y'])")"
+ONE_X=$(( PX + 60 )); ONE_Y=$(( PY + 50 ))
+TWO_X=$(( PX + 60 )); TWO_Y=$(( PY + 160 ))
 
 click_at "$ONE_X" "$ONE_Y" 2
 wait_for "len(d['tabs']) == 2 and d['tabs'][1]['url'] == '$SITE/a.htm'" 30

@@ -113,11 +113,13 @@ private:
     void RunSoon(std::function<void(TWebKitEngine&)> fn);
     static gboolean OnLinkToNewTab(WebKitWebView* view, WebKitPolicyDecision* decision,
                                    WebKitPolicyDecisionType type, gpointer self);
+    static gboolean OnHistoryKey(GtkWidget* widget, GdkEventKey* event, gpointer self);
     static gboolean OnUnusedKey(GtkWidget* widget, GdkEventKey* event, gpointer self);
     static gboolean OnScroll(GtkWidget* widget, GdkEventScroll* event, gpointer self);
     static gboolean OnContextMenu(WebKitWebView* view, WebKitContextMenu* menu, GdkEvent* event,
                                   WebKitHitTestResult* hit, gpointer self);
     static void OnProgress(GObject* view, GParamSpec* property, gpointer self);
+    static gboolean OnScriptDialog(WebKitWebView* view, WebKitScriptDialog* dialog, gpointer self);
     static gboolean OnEnterFullScreen(WebKitWebView* view, gpointer self);
     static gboolean OnLeaveFullScreen(WebKitWebView* view, gpointer self);
     void ReportProgress();

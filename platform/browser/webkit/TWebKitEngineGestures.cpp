@@ -80,13 +80,17 @@ void ReplaceNewWindowItem(WebKitContextMenu* menu, TMenuLink* link) {
 } // namespace
 
 void TWebKitEngine::ConnectGestures() {
-    // After WebKit's own handler: only keys the page did not use get here.
+    // History keys come before the page: WebKit would take Alt+arrows for
+    // scrolling. All other keys come after WebKit's own handler, and only
+    // those the page did not use get here.
+    g_signal_connect(FView, "key-press-event", G_CALLBACK(OnHistoryKey), this);
     g_signal_connect_after(FView, "key-press-event", G_CALLBACK(OnUnusedKey), this);
     g_signal_connect(FView, "scroll-event", G_CALLBACK(OnScroll), this);
     g_signal_connect(FView, "context-menu", G_CALLBACK(OnContextMenu), this);
     g_signal_connect(FView, "notify::estimated-load-progress", G_CALLBACK(OnProgress), this);
     g_signal_connect(FView, "notify::is-loading", G_CALLBACK(OnProgress), this);
     g_signal_connect(FView, "enter-fullscreen", G_CALLBACK(OnEnterFullScreen), this);
+    g_signal_connect(FView, "script-dialog", G_CALLBACK(OnScriptDialog), this);
     g_signal_connect(FView, "leave-fullscreen", G_CALLBACK(OnLeaveFullScreen), this);
 }
 
@@ -111,6 +115,16 @@ void TWebKitEngine::RunSoon(std::function<void(TWebKitEngine&)> fn) {
             return G_SOURCE_REMOVE;
         },
         new TSoon{FAlive, this, std::move(fn)}, [](gpointer data) { delete static_cast<TSoon*>(data); });
+}
+
+gboolean TWebKitEngine::OnHistoryKey(GtkWidget* widget, GdkEventKey* event, gpointer data) {
+    return Guard(widget, FALSE, [&]() -> gboolean {
+        TPageKeyAction action =
+            TWebKitPageKeys::Action(event->keyval, static_cast<GdkModifierType>(event->state));
+        if (action != TPageKeyAction::Back && action != TPageKeyAction::Forward) return FALSE;
+        static_cast<TWebKitEngine*>(data)->RunPageKey(static_cast<int>(action));
+        return TRUE;
+    });
 }
 
 gboolean TWebKitEngine::OnUnusedKey(GtkWidget* widget, GdkEventKey* event, gpointer data) {

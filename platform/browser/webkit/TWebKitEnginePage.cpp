@@ -67,6 +67,28 @@ void TWebKitEngine::ExitFullScreen() {
                                         nullptr, nullptr);
 }
 
+// The page's question before it goes is asked by the owner, in the
+// window's own message box; WebKit waits for the answer.
+gboolean TWebKitEngine::OnScriptDialog(WebKitWebView* view, WebKitScriptDialog* dialog,
+                                       gpointer data) {
+    return Guard(view, FALSE, [&]() -> gboolean {
+        auto* self = static_cast<TWebKitEngine*>(data);
+        if (webkit_script_dialog_get_dialog_type(dialog) != WEBKIT_SCRIPT_DIALOG_BEFORE_UNLOAD_CONFIRM ||
+            !self->FEvents.LeaveQuestion)
+            return FALSE;
+        webkit_script_dialog_ref(dialog);
+        auto answered = std::make_shared<bool>(false);
+        self->FEvents.LeaveQuestion([dialog, answered](bool leave) {
+            if (*answered) return;
+            *answered = true;
+            webkit_script_dialog_confirm_set_confirmed(dialog, leave);
+            webkit_script_dialog_close(dialog);
+            webkit_script_dialog_unref(dialog);
+        });
+        return TRUE;
+    });
+}
+
 // The page's unload question runs first; its "close" is the answer, and
 // may come at once when there is no page to ask.
 bool TWebKitEngine::TryClose() {

@@ -1,7 +1,8 @@
 #pragma once
-// The browser's own keys on a page: what a key the page left unused asks of
-// the view. Only keys the page did not take come here, so a game that
-// handles F5 or Backspace itself keeps them.
+// The browser's own keys on a page: what a key asks of the view. The view
+// acts on them only when the page left them unused, so a game that handles
+// F5 or Backspace itself keeps them; Alt+Left and Alt+Right (Back, Forward)
+// are the browser's before the page's.
 #include <gdk/gdk.h>
 
 namespace platform {
