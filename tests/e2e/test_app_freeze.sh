@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The program keeps answering while pages come and go: loads of a 2 MB
 # page, then tabs opened and closed by a page, with state dumps asked for
-# all along; every dump must come within a second. (The JavaScript engine
+# all along. The run reports the slowest dump (under a second on a quiet
+# machine) and fails past two seconds, which leaves room for a machine busy
+# with other work: a frozen program never answers at all. (The JavaScript engine
 # of the window process once paused its threads with the very signal that
 # asks for a dump, and the program froze for good after about 25 tab
 # cycles or a few large pages.) The suite runs 40 of each, well past that;
@@ -51,7 +53,7 @@ portal_copy
 [ "$(stat -c %s "$SITE_DIR/big.htm")" -ge 2000000 ] || fail "the big page is small"
 
 WORST=0
-# timed_dump: a dump that must come within a second.
+# timed_dump: a dump that must come in time.
 timed_dump() {
   local start ms
   start=$(date +%s%N)
@@ -59,7 +61,7 @@ timed_dump() {
   ms=$(( ($(date +%s%N) - start) / 1000000 ))
   [ "$ms" -gt "$WORST" ] && WORST=$ms
   [ "$ms" -le 500 ] || echo "slow dump: $ms ms at $(q "[t['title'] for t in d['tabs']]")"
-  [ "$ms" -le 1000 ] || fail "a state dump took $ms ms"
+  [ "$ms" -le "${FREEZE_DUMP_LIMIT_MS:-2000}" ] || fail "a state dump took $ms ms"
 }
 
 start_program "$WORK/bin"
