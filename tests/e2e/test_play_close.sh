@@ -26,7 +26,8 @@ open_leave_tab
 # answer KEY: the question is shown; the key chord answers it.
 answer() {
   local box=""
-  for _ in $(seq 1 50); do
+  local deadline=$(( $(date +%s) + 20 ))
+  while [ "$(date +%s)" -lt "$deadline" ]; do
     box=$(xdotool search --name '^离开此页$' 2>/dev/null | head -1 || true)
     [ -n "$box" ] && break
     sleep 0.1
