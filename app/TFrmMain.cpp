@@ -1,7 +1,9 @@
 #include "app/TFrmMain.h"
 
 #include "app/TDownloadIEInterface.h"
+#include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
+#include "app/TFullScreen.h"
 #include "gui/TImage.h"
 #include "gui/TImageList.h"
 #include "gui/TLabel.h"
@@ -61,6 +63,7 @@ TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
 }
 
 TFrmMain::~TFrmMain() {
+    StopWatchingDownloads();
     // The tabs die with the page control; the manager only keeps lists.
     DestroyComponents();
     DownloadIE.reset();
@@ -105,6 +108,7 @@ void TFrmMain::BindComponents() {
     Field("PclParent", PclParent);
     Field("skTabSheet1", skTabSheet1);
     Field("FrameWebBrowserDefault", FrameWebBrowserDefault);
+    Field("FrameDownloads", FrameDownloads);
     Field("palCenterLeft", palCenterLeft);
     Field("btnLeftHide", btnLeftHide);
     Field("btnNewPage", btnNewPage);
@@ -161,6 +165,7 @@ void TFrmMain::FormCreate(TObject*) {
     RestoreSkin(settings.Sky, settings.MenuName);
     cmbAddr->Items().Assign(settings.Items);
     P_ClearFavorites();
+    WatchDownloads();
 }
 
 
@@ -179,7 +184,7 @@ void TFrmMain::PclParentDblClick(TObject*) { CloseActivePage(); }
 
 void TFrmMain::CloseActivePage() {
     if (PclParent->ActivePageIndex() == 0) FrameWebBrowserDefault->WebAction->Navigate("about:blank");
-    else DownloadIE->ClosePage(PclParent->ActivePageIndex());
+    else AskToClosePage(PclParent->ActivePageIndex());
 }
 
 void TFrmMain::N1Click(TObject*) { CloseActivePage(); }

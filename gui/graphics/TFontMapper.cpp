@@ -6,8 +6,11 @@
 
 namespace {
 
-// The bitmap strikes of this face keep 12-16 px Chinese text crisp.
-constexpr const char* ChineseFamilies = "WenQuanYi Zen Hei Sharp,DejaVu Sans";
+// The bitmap strikes of this face keep 12-16 px Chinese text crisp; its
+// Latin strikes do not (letters touch, dots sit off centre), so ASCII text in
+// these faces is drawn by the outline face of the same design instead.
+constexpr const char* ChineseFamilies = "WenQuanYi Zen Hei Sharp,WenQuanYi Micro Hei,DejaVu Sans";
+constexpr const char* ChineseLatinFamily = "WenQuanYi Micro Hei,DejaVu Sans";
 constexpr const char* SansFamilies = "DejaVu Sans,WenQuanYi Zen Hei Sharp";
 constexpr const char* SerifFamilies = "DejaVu Serif,WenQuanYi Zen Hei Sharp";
 constexpr const char* MonoFamilies = "DejaVu Sans Mono,WenQuanYi Zen Hei Mono";
@@ -72,6 +75,10 @@ std::string TFontMapper::Families(std::string_view faceName) {
     // Commas would split the list, so such names are not passed on.
     if (name.empty() || name.find(',') != std::string::npos) return SansFamilies;
     return name + "," + SansFamilies;
+}
+
+std::string TFontMapper::LatinFamily(std::string_view faceName) {
+    return IsChineseFace(faceName) ? ChineseLatinFamily : "";
 }
 
 bool TFontMapper::IsChineseFace(std::string_view faceName) {

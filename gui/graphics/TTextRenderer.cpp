@@ -48,6 +48,7 @@ int PixelsRound(int units) {
 
 struct TFontEntry {
     TDescriptionPtr Description;
+    std::string LatinFamily; // for runs of ASCII, when the face wants one
     TFontMetrics Metrics;
 };
 
@@ -109,16 +110,36 @@ std::string FontKey(const TFont& font, int em) {
     return key;
 }
 
-TLayoutPtr MakeLayout(const PangoFontDescription* d, std::string_view text) {
+// Runs of ASCII in `latinFamily`, the rest in the description's families.
+void SetLatinRuns(PangoLayout* layout, std::string_view text, const std::string& latinFamily) {
+    if (latinFamily.empty()) return;
+    PangoAttrList* runs = pango_attr_list_new();
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && static_cast<unsigned char>(text[i]) >= 0x80) ++i;
+        const size_t start = i;
+        while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+        if (i == start) continue;
+        PangoAttribute* family = pango_attr_family_new(latinFamily.c_str());
+        family->start_index = static_cast<guint>(start);
+        family->end_index = static_cast<guint>(i);
+        pango_attr_list_insert(runs, family);
+    }
+    pango_layout_set_attributes(layout, runs);
+    pango_attr_list_unref(runs);
+}
+
+TLayoutPtr MakeLayout(const PangoFontDescription* d, const std::string& latinFamily, std::string_view text) {
     TLayoutPtr layout(pango_layout_new(State().Context()));
     pango_layout_set_font_description(layout.get(), d);
     pango_layout_set_single_paragraph_mode(layout.get(), TRUE);
     pango_layout_set_text(layout.get(), text.data(), static_cast<int>(text.size()));
+    SetLatinRuns(layout.get(), text, latinFamily);
     return layout;
 }
 
-TFontMetrics MeasureMetrics(const PangoFontDescription* d) {
-    TLayoutPtr layout = MakeLayout(d, CellSample);
+TFontMetrics MeasureMetrics(const PangoFontDescription* d, const std::string& latinFamily) {
+    TLayoutPtr layout = MakeLayout(d, latinFamily, CellSample);
     PangoRectangle logical;
     pango_layout_get_extents(layout.get(), nullptr, &logical);
     TFontMetrics m;
@@ -140,8 +161,8 @@ const TFontEntry& EntryFor(const TFont& font, std::string& key) {
     auto& fonts = State().Fonts;
     auto it = fonts.find(key);
     if (it == fonts.end()) {
-        TFontEntry entry{Describe(font, em), {}};
-        entry.Metrics = MeasureMetrics(entry.Description.get());
+        TFontEntry entry{Describe(font, em), TFontMapper::LatinFamily(font.Name()), {}};
+        entry.Metrics = MeasureMetrics(entry.Description.get(), entry.LatinFamily);
         it = fonts.emplace(key, std::move(entry)).first;
     }
     return it->second;
@@ -156,7 +177,7 @@ const TLine& LineFor(const TFont& font, std::string_view text) {
     auto& lines = State().Lines;
     if (auto it = lines.find(key); it != lines.end()) return it->second;
     if (lines.size() >= LayoutCacheLimit) lines.clear();
-    TLine line{MakeLayout(entry.Description.get(), text), 0, 0};
+    TLine line{MakeLayout(entry.Description.get(), entry.LatinFamily, text), 0, 0};
     PangoRectangle logical;
     pango_layout_get_extents(line.Layout.get(), nullptr, &logical);
     line.Width = PixelsCeil(logical.x + logical.width) - PixelsFloor(logical.x);
@@ -183,7 +204,10 @@ int TTextRenderer::EmPixels(const TFont& font) {
     auto& cache = State().CellAtReference;
     auto it = cache.find(key);
     if (it == cache.end())
-        it = cache.emplace(key, MeasureMetrics(Describe(font, ReferenceEm).get()).Height).first;
+        it = cache.emplace(key, MeasureMetrics(Describe(font, ReferenceEm).get(),
+                                               TFontMapper::LatinFamily(font.Name()))
+                                    .Height)
+                 .first;
     return std::max(1, static_cast<int>(std::lround(double(height) * ReferenceEm / it->second)));
 }
 

@@ -127,7 +127,7 @@ TEST_F(AppTest, CloseAllPagesLeavesOnlyTheFirstTabWhereverTheActiveOneWas) {
     EXPECT_EQ(TabBrowser(0)->LocationURL(), "about:blank");
 }
 
-TEST_F(AppTest, APageClosingItselfClosesTheActiveTabButNeverTheFirst) {
+TEST_F(AppTest, APageClosingItselfClosesItsOwnTabButNeverTheFirst) {
     FEngines->AddPage("http://closer.example/",
                       TFakePage{"Closer", {}, "text/html", {}, {TFakeAction{TFakeAction::TKind::CloseWindow, ""}}});
     TFrmMain& form = Start();
@@ -135,13 +135,13 @@ TEST_F(AppTest, APageClosingItselfClosesTheActiveTabButNeverTheFirst) {
     Settle();
     EXPECT_EQ(form.PclParent->PageCount(), 1);
 
-    // The page of tab 1 closes itself while tab 2 is active: tab 2 goes.
+    // The page of tab 1 closes itself while tab 2 is active: its own tab
+    // goes, the page the user is looking at stays.
     form.OpenTab("http://closer.example/");
     form.OpenTab("about:blank");
     Settle();
-    EXPECT_EQ(form.PclParent->PageCount(), 2);
-    EXPECT_EQ(form.PclParent->ActivePageIndex(), 1);
-    EXPECT_EQ(TabBrowser(1)->LocationURL(), "http://closer.example/");
+    ASSERT_EQ(form.PclParent->PageCount(), 2);
+    EXPECT_EQ(TabBrowser(1)->LocationURL(), "about:blank");
 }
 
 TEST_F(AppTest, ANewWindowRequestOpensANewActiveTab) {
@@ -222,4 +222,23 @@ TEST_F(AppTest, ADirectLinkTargetIsCutTo100Characters) {
     ASSERT_EQ(form.PclParent->PageCount(), 2);
     // The quote before the address counts towards the 100 characters.
     EXPECT_EQ(form.PendingURL, target.substr(0, 99));
+}
+
+// The real engine reports the directory's quotes percent-encoded.
+TEST_F(AppTest, EncodedQuotesOfADirectLinkAreQuotesToo) {
+    TFrmMain& form = Start();
+    EngineOf(form.webLeft).ClickLink("file:///opt/xf/go.htm?R_Left=%27http://game.example/xiangqi.htm%27");
+    Settle();
+    ASSERT_EQ(form.PclParent->PageCount(), 2);
+    EXPECT_EQ(TabBrowser(1)->LocationURL(), "http://game.example/xiangqi.htm");
+
+    // An encoded quote counts as the one character it stands for.
+    std::string target = "http://game.example/" + std::string(100, 'g');
+    EngineOf(form.webLeft).ClickLink("go.htm?R_Left=%27" + target + "%27");
+    Settle();
+    EXPECT_EQ(form.PendingURL, target.substr(0, 99));
+    // Other escapes stay as the engine wrote them.
+    EngineOf(form.webLeft).ClickLink("go.htm?R_Left=http://game.example/%E8%B1%A1.htm%2527");
+    Settle();
+    EXPECT_EQ(form.PendingURL, "http://game.example/%E8%B1%A1.htm%2527");
 }

@@ -135,7 +135,7 @@ TEST_F(SkinnedFrameTest, TheMenuBarDrawsItsEntriesInTheMenuColoursOfTheStyle) {
     menu->Items()->Add(file);
     file->Add(new TMenuItem(menu));
     auto* off = new TMenuItem(menu);
-    off->SetCaption("WWWW");
+    off->SetCaption("帮助");
     off->SetEnabled(false);
     menu->Items()->Add(off);
     frame->SetMenu(menu);
