@@ -85,6 +85,8 @@ private:
 
     // Handlers (the static thunks in the .cpp guard them).
     bool Draw(cairo_t* cr);
+    // Where shown native views lie over the drawing area.
+    std::vector<TRect> ShownViewRects() const;
     void Configure(const GdkEventConfigure* event);
     bool Key(GdkEventKey* event);
     void DeliverKey(GdkEventKey* event, bool press);
