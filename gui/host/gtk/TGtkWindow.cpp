@@ -107,8 +107,7 @@ void PaintBackgroundWhite(GtkWidget* window) {
         gtk_css_provider_load_from_data(provider, "window { background: #ffffff; }", -1, nullptr);
         return provider;
     }();
-    gtk_style_context_add_provider(gtk_widget_get_style_context(window),
-                                   GTK_STYLE_PROVIDER(white),
+    gtk_style_context_add_provider(gtk_widget_get_style_context(window), GTK_STYLE_PROVIDER(white),
                                    GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 

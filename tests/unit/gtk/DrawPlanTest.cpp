@@ -27,8 +27,7 @@ TEST(DrawPlan, ViewsAreCutOutOfWhatTheBufferPaints) {
     // A frame of the page alone: nothing to paint at all, also when the
     // damage spans two views side by side.
     std::vector<TRect> two{TRect::FromSize(0, 0, 100, 100), TRect::FromSize(100, 0, 100, 100)};
-    EXPECT_TRUE(
-        TDrawPlan::Make(TRegion({50, 20, 150, 80}), {200, 100}, {200, 100}, two).IsEmpty());
+    EXPECT_TRUE(TDrawPlan::Make(TRegion({50, 20, 150, 80}), {200, 100}, {200, 100}, two).IsEmpty());
     EXPECT_TRUE(TDrawPlan::Make(TRegion(), {200, 100}, {200, 100}, two).IsEmpty());
 }
 
@@ -49,8 +48,7 @@ TEST(DrawPlan, BeyondTheBufferIsWhiteExceptUnderViews) {
     std::vector<TRect> view{TRect::FromSize(250, 0, 50, 50)};
     TDrawPlan plan = TDrawPlan::Make(TRegion({0, 0, 300, 200}), {200, 100}, {300, 200}, view);
     EXPECT_EQ(plan.Buffer, TRegion({0, 0, 200, 100}));
-    EXPECT_EQ(plan.White,
-              Rects({{200, 0, 250, 50}, {200, 50, 300, 100}, {0, 100, 300, 200}}));
+    EXPECT_EQ(plan.White, Rects({{200, 0, 250, 50}, {200, 50, 300, 100}, {0, 100, 300, 200}}));
     // A buffer larger than the area never paints past it.
     TDrawPlan shrunk = TDrawPlan::Make(TRegion({0, 0, 500, 500}), {400, 400}, {100, 80}, {});
     EXPECT_EQ(shrunk.Buffer, TRegion({0, 0, 100, 80}));
