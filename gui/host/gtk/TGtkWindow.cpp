@@ -231,6 +231,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, THostWindow id, TWindowKind kind, IHostWi
 }
 
 TGtkWindow::~TGtkWindow() {
+    ReleaseFrames();
     FSignals.clear();
     FIme.OnCommit = nullptr;
     for (auto& [view, rect] : FViews)
@@ -307,7 +308,40 @@ void TGtkWindow::SetMinSize(int width, int height) {
 
 void TGtkWindow::Configure(const GdkEventConfigure* event) {
     TRect actual = TRect::FromSize(event->x, event->y, event->width, event->height);
-    if (FPending.Configured(actual, g_get_monotonic_time() / 1000)) NotifyBounds(actual);
+    if (!FPending.Configured(actual, g_get_monotonic_time() / 1000)) return;
+    NotifyBounds(actual);
+    const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
+    if (Application && buffer &&
+        (buffer->Width() != event->width || buffer->Height() != event->height))
+        HoldFramesForLayout();
+}
+
+// Resized by the user or the window manager, the window would show the
+// form's old picture (white beyond it) for a frame or more before the new
+// layout, laid out from the queue, arrives. Its updates wait for the
+// form's next present at the new size, or a moment at most.
+void TGtkWindow::HoldFramesForLayout() {
+    GdkWindow* window = gtk_widget_get_window(FWindow.Get());
+    if (FFramesHeld || !window) return;
+    FFramesHeld = true;
+    gdk_window_freeze_updates(window);
+    FHoldLimit = g_timeout_add(
+        100,
+        [](gpointer self) -> gboolean {
+            auto* held = static_cast<TGtkWindow*>(self);
+            held->FHoldLimit = 0;
+            held->ReleaseFrames();
+            return G_SOURCE_REMOVE;
+        },
+        this);
+}
+
+void TGtkWindow::ReleaseFrames() {
+    if (FHoldLimit) g_source_remove(FHoldLimit);
+    FHoldLimit = 0;
+    if (!FFramesHeld) return;
+    FFramesHeld = false;
+    if (GdkWindow* window = gtk_widget_get_window(FWindow.Get())) gdk_window_thaw_updates(window);
 }
 
 // The form hears about a move or resize from the queue, not from inside
@@ -364,6 +398,10 @@ void TGtkWindow::ApplyRegion() {
 void TGtkWindow::Present(const TRect& area) {
     if (area.IsEmpty()) return;
     gtk_widget_queue_draw_area(FArea, area.Left, area.Top, area.Width(), area.Height());
+    const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
+    if (FFramesHeld && buffer && buffer->Width() == FBounds.Width() &&
+        buffer->Height() == FBounds.Height())
+        ReleaseFrames();
 }
 
 namespace {

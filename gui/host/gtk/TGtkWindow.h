@@ -78,6 +78,8 @@ private:
     void ConnectSignals();
     void ApplyRegion();
     void NotifyBounds(const TRect& actual);
+    void HoldFramesForLayout();
+    void ReleaseFrames();
     TPoint WindowPoint(GdkWindow* eventWindow, double x, double y, double rootX,
                        double rootY) const;
     void ReleaseHeldModifiers();
@@ -116,6 +118,8 @@ private:
     bool FVisible = false;
     bool FActivateOnMap = false;
     bool FBoundsNotifyQueued = false;
+    bool FFramesHeld = false;
+    guint FHoldLimit = 0;
     uint64_t FDrawCount = 0;
     TClickTracker FClicks;
     double FScrollRemainder = 0;
