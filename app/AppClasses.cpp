@@ -1,6 +1,7 @@
 #include "app/AppClasses.h"
 
 #include "app/TDataModuleMain.h"
+#include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
 #include "app/Tfrmabout.h"
@@ -14,6 +15,7 @@ void RegisterAppClasses() {
     RegisterServiceClasses();
     RegisterClass(TFrmMain::StaticClass());
     RegisterClass(TFrameWebBrowser::StaticClass());
+    RegisterClass(TFrameDownloads::StaticClass());
     RegisterClass(TDataModuleMain::StaticClass());
     RegisterClass(Tfrmabout::StaticClass());
 }

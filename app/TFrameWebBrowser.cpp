@@ -23,6 +23,11 @@ TFrameWebBrowser::TFrameWebBrowser(TComponent* owner) : TFrame(owner) {
     Field("WebAction", WebAction);
     Field("ApplicationEventsWebClose", ApplicationEventsWebClose);
     LoadLayout("layouts/FrameWebBrowser.lay");
+    if (WebAction)
+        WebAction->OnDownloadStart = [this](TObject* sender, const std::string& url) {
+            WebActionDownloadStart(sender, url);
+        };
+    ConnectPlayerEvents();
 }
 
 // The browser may be freed before its frame (closing a tab does that).
@@ -44,13 +49,17 @@ void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp
 }
 
 void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
+    FTitleSeen = true;
     try {
         if (WebAction) FrmMain->DownloadIE->SetPageTitle(text, WebAction->Tag());
     } catch (...) {
     }
 }
 
+// What comes while the page loads (a refused request, the link under the
+// mouse) is shown again when the load ends instead of the plain "done".
 void TFrameWebBrowser::WebActionStatusTextChange(TObject*, const std::string& text) {
+    if (FLoading) FLoadNotice = text;
     FrmMain->labText->SetCaption(text);
 }
 
@@ -62,7 +71,17 @@ void TFrameWebBrowser::WebActionBeforeNavigate2(TObject*, const std::string& url
     if (url.find("file") != std::string::npos) return;
     if (url.find("Program") != std::string::npos) return;
     if (url.find("javascript") != std::string::npos) return;
+    if (FrmMain->cmbAddr->Text() != FAddressShown) FAddressBefore = FrmMain->cmbAddr->Text();
+    FAddressShown = url;
     FrmMain->cmbAddr->SetText(url);
+}
+
+// The page stays; so does the address the user saw, unless the box has
+// been changed since.
+void TFrameWebBrowser::WebActionDownloadStart(TObject*, const std::string& url) {
+    if (url != FAddressShown || FrmMain->cmbAddr->Text() != url) return;
+    FrmMain->cmbAddr->SetText(FAddressBefore);
+    FAddressShown.clear();
 }
 
 void TFrameWebBrowser::WebActionDocumentComplete(TObject*, IBrowserAutomation*, const std::string&) {}
@@ -71,7 +90,9 @@ void TFrameWebBrowser::ApplicationEventsWebCloseMessage(TMsg& msg, bool&) {
     try {
         if (msg.message != WM_CLOSE || !WebAction || msg.hwnd != WebAction->Handle()) return;
         if (WebAction->Tag() == 0) return; // the first tab is never closed
-        FrmMain->DownloadIE->ClosePage(FrmMain->PclParent->ActivePageIndex());
+        // The page's own tab: by the time the request arrives another tab
+        // (often the next window the page opened) may be in front.
+        FrmMain->ClosePageOf(WebAction); // may free this frame
     } catch (...) {
     }
 }

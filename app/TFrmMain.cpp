@@ -1,7 +1,9 @@
 #include "app/TFrmMain.h"
 
 #include "app/TDownloadIEInterface.h"
+#include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
+#include "app/TFullScreen.h"
 #include "gui/TImage.h"
 #include "gui/TImageList.h"
 #include "gui/TLabel.h"
@@ -11,6 +13,7 @@
 #include "gui/TSpeedButton.h"
 #include "gui/TWebBrowser.h"
 #include "platform/Kernel.h"
+#include "platform/RegistryStorage.h"
 #include "platform/TDataFolder.h"
 #include "services/TAddressHistory.h"
 #include "skin/TskComboBox.h"
@@ -60,6 +63,7 @@ TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
 }
 
 TFrmMain::~TFrmMain() {
+    StopWatchingDownloads();
     // The tabs die with the page control; the manager only keeps lists.
     DestroyComponents();
     DownloadIE.reset();
@@ -104,6 +108,7 @@ void TFrmMain::BindComponents() {
     Field("PclParent", PclParent);
     Field("skTabSheet1", skTabSheet1);
     Field("FrameWebBrowserDefault", FrameWebBrowserDefault);
+    Field("FrameDownloads", FrameDownloads);
     Field("palCenterLeft", palCenterLeft);
     Field("btnLeftHide", btnLeftHide);
     Field("btnNewPage", btnNewPage);
@@ -138,7 +143,17 @@ TWebBrowser* TFrmMain::RefreshTarget() {
     return ActiveBrowser();
 }
 
+// A damaged settings file was mended; the user hears of it once the window
+// is up, never in the middle of the settings work that found it.
+static void ReportRegistryDamage(const std::string& message) {
+    if (!Application) return;
+    Application->Queue([message] {
+        if (Application) Application->MessageBox(message, "系统提示", MB_OK | MB_ICONWARNING);
+    });
+}
+
 void TFrmMain::FormCreate(TObject*) {
+    platform::RegistryStorage::OnDamage = &ReportRegistryDamage;
     AppPath = platform::ExecutableDir();
     // The database is the one file updated in place; the rest are written whole.
     DataPath = platform::TDataFolder::Prepare(AppPath, {"ocn.js"});
@@ -150,6 +165,7 @@ void TFrmMain::FormCreate(TObject*) {
     RestoreSkin(settings.Sky, settings.MenuName);
     cmbAddr->Items().Assign(settings.Items);
     P_ClearFavorites();
+    WatchDownloads();
 }
 
 
@@ -168,7 +184,7 @@ void TFrmMain::PclParentDblClick(TObject*) { CloseActivePage(); }
 
 void TFrmMain::CloseActivePage() {
     if (PclParent->ActivePageIndex() == 0) FrameWebBrowserDefault->WebAction->Navigate("about:blank");
-    else DownloadIE->ClosePage(PclParent->ActivePageIndex());
+    else AskToClosePage(PclParent->ActivePageIndex());
 }
 
 void TFrmMain::N1Click(TObject*) { CloseActivePage(); }

@@ -11,6 +11,8 @@
 
 class TAddressHistory;
 class TDownloadIEInterface;
+class TFrameDownloads;
+class TFullScreen;
 class TFrameWebBrowser;
 class TImage;
 class TImageList;
@@ -90,6 +92,27 @@ public:
     void OpenTab(const std::string& url);
     void SearchGame();
 
+    // The window's own keys (TWindowKeys), whatever has the focus; true
+    // when the key was one of them.
+    bool RunWindowKey(int key, TShiftState shift);
+    // A key on its way to a focused page: true keeps it from the page, and
+    // the window runs it from the queue.
+    bool NativeViewKey(int key, TShiftState shift);
+    bool IsShortCut(int key, TShiftState shift) override;
+    // Chooses the menu item of that name, as a click would.
+    void RunMenuCommand(const std::string& name);
+    // A tab on the address that stays behind the active one.
+    void OpenBackgroundTab(const std::string& url);
+    // One text size level up or down for the active page, with the menu's marks.
+    void StepTextSize(int delta);
+    void FocusAddressBox();
+    void SelectNextTab(int delta);
+    // The page of this browser agreed to close: its tab goes.
+    void ClosePageOf(TWebBrowser* browser);
+    void ToggleFullScreen();
+    void PageFullScreen(TWebBrowser* browser, bool enter);
+    TFullScreen& FullScreen();
+
     // Fields besides the components.
     std::unique_ptr<TDownloadIEInterface> DownloadIE;
     std::string PendingURL;
@@ -132,6 +155,7 @@ public:
     TskPageControl* PclParent = nullptr;
     TskTabSheet* skTabSheet1 = nullptr;
     TFrameWebBrowser* FrameWebBrowserDefault = nullptr;
+    TFrameDownloads* FrameDownloads = nullptr;
     TskImagePanel* palCenterLeft = nullptr;
     TSpeedButton* btnLeftHide = nullptr;
     TSpeedButton* btnNewPage = nullptr;
@@ -152,8 +176,12 @@ public:
     TTimer* timUpdate = nullptr;
 
 private:
+    // The downloads bar follows every download of the program.
+    void WatchDownloads();
+    void StopWatchingDownloads();
     void BindComponents();
     void CloseActivePage();
+    void AskToClosePage(int index);
     void ToggleFavoritesArea();
     void ToggleLeftPane();
     void RestoreSkin(const std::string& sky, const std::string& menuName);
@@ -164,6 +192,7 @@ private:
     TAddressHistory& History();
 
     std::unique_ptr<TAddressHistory> FHistory;
+    std::unique_ptr<TFullScreen> FFullScreen;
 };
 
 // The program folder: the executable's folder with its trailing separator.

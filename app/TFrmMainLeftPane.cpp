@@ -6,9 +6,25 @@
 
 static const char* const kSearchHint = "在这里输入游戏名称";
 
+// The engine hands the pane's addresses with their quotes percent-encoded
+// ("R_Left=%27http://...%27"); a quote is a quote however it came.
+static std::string DecodeQuotes(const std::string& url) {
+    std::string out;
+    for (size_t i = 0; i < url.size(); ++i) {
+        if (url.compare(i, 3, "%27") == 0) {
+            out += '\'';
+            i += 2;
+        } else {
+            out += url[i];
+        }
+    }
+    return out;
+}
+
 // The target of a direct link: what follows the first "=", at most 100
 // characters of it, without single quotes.
-static std::string DirectLinkTarget(const std::string& url) {
+static std::string DirectLinkTarget(const std::string& address) {
+    const std::string url = DecodeQuotes(address);
     size_t eq = url.find('=');
     std::string target = platform::FirstUtf16Units(eq == std::string::npos ? url : url.substr(eq + 1), 100);
     std::string out;

@@ -3,16 +3,21 @@
 #include <cstdio>
 #include <fstream>
 
+#include "app/DownloadText.h"
+#include "app/TFrameDownloads.h"
 #include "app/TFrmMain.h"
+#include "app/TPlayerState.h"
 #include "gui/IMenuBarView.h"
 #include "gui/TMenuItem.h"
 #include "gui/TMenuTracker.h"
 #include "gui/TWebBrowser.h"
 #include "skin/SkinThemes.h"
+#include "skin/TskButton.h"
 #include "skin/TskComboBox.h"
 #include "skin/TskEdit.h"
 #include "skin/TskFileTheme.h"
 #include "skin/TskPageControl.h"
+#include "skin/TskTabControlTopPanel.h"
 #include "skin/TskTabSheet.h"
 #include "skin/TskThemeManager.h"
 #include "gui/TLabel.h"
@@ -185,6 +190,39 @@ std::string Forms() {
     return forms.Array();
 }
 
+// Every download with where its row's buttons are (while the row shows).
+std::string Downloads(TFrmMain& form) {
+    TJsonList downloads;
+    TFrameDownloads* bar = form.FrameDownloads;
+    if (!bar) return downloads.Array();
+    static const char* const kButtons[] = {"cancel", "open", "folder"};
+    for (const platform::TDownloadInfo& d : bar->Downloads()) {
+        TJsonList item;
+        item.Field("id", std::to_string(d.Id));
+        item.Field("url", Quote(d.URL));
+        item.Field("name", Quote(d.Name));
+        item.Field("path", Quote(d.Path));
+        item.Field("state", Quote(DownloadStateName(d.State)));
+        item.Field("received", std::to_string(d.Received));
+        item.Field("total", std::to_string(d.Total));
+        item.Field("error", Quote(d.Error));
+        item.Field("text", Quote(DownloadStatusText(d)));
+        TJsonList buttons;
+        for (int b = 0; b < 3; ++b) {
+            TskButton* button = bar->RowButton(d.Id, static_cast<TFrameDownloads::TRowButton>(b));
+            if (!button || !button->Showing()) continue;
+            TJsonList rect;
+            TPoint at = button->ClientToScreen({0, 0});
+            RectFields(rect, {at.X, at.Y, at.X + button->Width(), at.Y + button->Height()});
+            rect.Field("enabled", Bool(button->Enabled()));
+            buttons.Field(kButtons[b], rect.Object());
+        }
+        item.Field("buttons", buttons.Object());
+        downloads.Add(item.Object());
+    }
+    return downloads.Array();
+}
+
 } // namespace
 
 std::string TStateDump::Build(TFrmMain& form) {
@@ -192,6 +230,10 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("caption", Quote(form.Caption()));
     root.Field("tabs", Tabs(form));
     root.Field("activePageIndex", std::to_string(form.PclParent->ActivePageIndex()));
+    TJsonList strip;
+    strip.Field("firstShown", std::to_string(form.PclParent->Strip()->FirstShown()));
+    strip.Field("overflow", Bool(form.PclParent->Strip()->Overflow()));
+    root.Field("tabStrip", strip.Object());
     root.Field("address", Quote(form.cmbAddr->Text()));
     TJsonList items;
     for (const std::string& entry : form.cmbAddr->Items().Items()) items.Add(Quote(entry));
@@ -217,6 +259,8 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("registry", RegistryValues());
     root.Field("messageBoxes", Boxes());
     root.Field("forms", Forms());
+    root.Field("downloads", Downloads(form));
+    root.Field("player", TPlayerState::Json(form));
     return root.Object() + "\n";
 }
 

@@ -4,12 +4,14 @@
 // window is gone.
 #include <glib-unix.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/AppClasses.h"
@@ -22,8 +24,13 @@
 #include "gui/TApplication.h"
 #include "gui/host/gtk/TGtkHost.h"
 #include "platform/Resources.h"
+#include "platform/Text.h"
 #include "platform/TSingleInstance.h"
 #include "platform/browser/webkit/TWebKitFactory.h"
+
+// The JavaScript engine's own switch for the signal that pauses its threads;
+// exported by it, not in its public headers.
+extern "C" bool JSConfigureSignalForGC(int signal);
 
 namespace {
 
@@ -41,23 +48,52 @@ gboolean OnDumpSignal(gpointer) {
     return G_SOURCE_CONTINUE;
 }
 
-// The program's icon, painted at build time in several sizes.
+// The program's icon, painted at build time in several sizes. Resource
+// names are kept in capitals (they are looked up without regard to case).
+// The sizes go smallest first: GTK stops at the first one that no longer
+// fits in the window's icon property, and the desktop wants the small ones.
 void SetWindowIcon() {
+    const std::string prefix = "ICONS/XINGFAN-";
+    std::vector<std::pair<int, std::span<const unsigned char>>> sized;
+    for (const std::string& name : platform::ResourceNames()) {
+        std::string upper = platform::AsciiUpper(name);
+        if (!upper.starts_with(prefix)) continue;
+        if (auto image = platform::FindResource(name))
+            sized.emplace_back(std::atoi(upper.c_str() + prefix.size()), *image);
+    }
+    std::sort(sized.begin(), sized.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::span<const unsigned char>> images;
-    for (const std::string& name : platform::ResourceNames())
-        if (name.starts_with("icons/xingfan-"))
-            if (auto image = platform::FindResource(name)) images.push_back(*image);
+    for (const auto& [size, image] : sized) images.push_back(image);
     TGtkHost::SetDefaultIcon(images);
 }
 
 // The JavaScript engine in this process pauses its threads for garbage
 // collection with a signal, SIGUSR1 unless told otherwise; a handler of ours
 // on that signal would swallow the pause and freeze the program for good.
-// The engine reads its signal once, when it starts, so this goes first.
+// The engine takes its signal once, before its first use, so this goes
+// first. (Its environment variable JSC_SIGNAL_FOR_GC, when the user set one,
+// still wins; setting it ourselves would make every web process complain
+// about an option it does not know.)
 void MoveScriptEngineSignal() {
     if (std::getenv("JSC_SIGNAL_FOR_GC")) return;
-    std::string signal = std::to_string(SIGRTMIN + 6);
-    setenv("JSC_SIGNAL_FOR_GC", signal.c_str(), 0);
+    JSConfigureSignalForGC(SIGRTMIN + 6);
+}
+
+// Keys on their way to a focused page: the window keeps its own (new tab,
+// close tab, the address box, ...) before the page sees them.
+void KeepWindowKeys(THost* host) {
+    auto* gtk = dynamic_cast<TGtkHost*>(host);
+    if (!gtk) return;
+    gtk->OnNativeViewKey = [](THostWindow, void*, const TKeyStroke& key) {
+        if (!FrmMain || (key.Msg != WM_KEYDOWN && key.Msg != WM_SYSKEYDOWN)) return false;
+        GdkModifierType state{};
+        if (!gtk_get_current_event_state(&state)) return false;
+        TShiftState shift = 0;
+        if (state & GDK_SHIFT_MASK) shift |= ssShift;
+        if (state & GDK_CONTROL_MASK) shift |= ssCtrl;
+        if (state & GDK_MOD1_MASK) shift |= ssAlt;
+        return FrmMain->NativeViewKey(key.VirtualKey, shift);
+    };
 }
 
 } // namespace
@@ -93,6 +129,7 @@ int main(int argc, char** argv) {
             auto* form = new TFrmMain(nullptr);
             TReadySignal::Install(*form);
             app.SetMainForm(form);
+            KeepWindowKeys(host.get());
             new TDataModuleMain(&app);
             form->Show();
             TOutsideAddresses::Install(instance, *form, line.Addresses());

@@ -189,6 +189,10 @@ struct TMsg {
     // For key-down messages: the character the key produces, which
     // TranslateMessage turns into WM_CHAR (0 when none).
     char16_t Char = 0;
+    // Keyboard input of a form: its control that has the focus when the
+    // message is taken from the queue gets it, not the one that had it when
+    // the key came (a click queued before the key may move the focus).
+    HWND FocusOf = 0;
 };
 
 constexpr LPARAM MakeLParam(int lo, int hi) {

@@ -56,6 +56,8 @@ bool TApplication::ProcessMessage() {
         FTerminated = true;
         return true;
     }
+    if (msg.FocusOf) RouteToFocus(msg);
+    TakeModifierState(msg);
     if (MenuMessageFilter && MenuMessageFilter(msg)) return true;
     if (!RunHooks(msg)) {
         TranslateMessage(msg);
@@ -154,6 +156,24 @@ void TApplication::ReleaseHandle(HWND hwnd) {
     FTimers.erase(std::remove_if(FTimers.begin(), FTimers.end(),
                                  [hwnd](const TTimerEntry& t) { return t.Hwnd == hwnd; }),
                   FTimers.end());
+}
+
+// The modifiers held are those of the key being handled, as when it was
+// typed: the host may already have seen Ctrl go up again while the letter
+// typed with it still waits in the queue.
+void TApplication::TakeModifierState(const TMsg& msg) {
+    bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    bool up = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+    int key = static_cast<int>(msg.wParam);
+    if ((down || up) && (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU))
+        SetKeyboardKeyState(key, down);
+}
+
+void TApplication::RouteToFocus(TMsg& msg) const {
+    auto* form = dynamic_cast<TCustomForm*>(FindTarget(msg.FocusOf));
+    if (!form) return;
+    TWinControl* focused = form->ActiveControl();
+    msg.hwnd = focused ? focused->Handle() : form->Handle();
 }
 
 TMessageTarget* TApplication::FindTarget(HWND hwnd) const {

@@ -67,6 +67,8 @@ public:
     HWND AllocateHandle(TMessageTarget* target);
     void ReleaseHandle(HWND hwnd);
     TMessageTarget* FindTarget(HWND hwnd) const;
+    void RouteToFocus(TMsg& msg) const;
+    static void TakeModifierState(const TMsg& msg);
 
     // Timers post WM_TIMER (wParam = id) to their window when due; a timer
     // whose WM_TIMER is still queued is not posted again.

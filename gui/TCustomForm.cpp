@@ -323,6 +323,10 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
     if (control && !ContainsControl(control)) return;
     TSafeRef<TWinControl> old(FActiveControl);
     FActiveControl = control;
+    // A native view that had the keyboard gives it back; a control with a
+    // view of its own takes it again when it is entered.
+    if (control && !control->HasNativeView() && FHostWindow && Application)
+        Application->Host().FocusWindowArea(FHostWindow);
     if (old) old->Perform(WM_KILLFOCUS, control ? control->Handle() : 0);
     if (control && FActiveControl == control) control->Perform(WM_SETFOCUS);
 }
@@ -464,6 +468,7 @@ void TCustomForm::HostKey(uint32_t msg, int virtualKey, LPARAM keyData, char16_t
     if (!Enabled()) return;
     TMsg m;
     m.hwnd = FActiveControl ? FActiveControl->Handle() : Handle();
+    m.FocusOf = Handle();
     m.message = msg;
     m.wParam = static_cast<WPARAM>(virtualKey);
     m.lParam = keyData;
@@ -476,6 +481,7 @@ void TCustomForm::HostText(const std::u16string& text) {
     for (char16_t unit : text) {
         TMsg m;
         m.hwnd = FActiveControl ? FActiveControl->Handle() : Handle();
+        m.FocusOf = Handle();
         m.message = WM_CHAR;
         m.wParam = unit;
         Application->PostMsg(m);

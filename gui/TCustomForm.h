@@ -52,6 +52,10 @@ public:
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool v) { FKeyPreview = v; }
     TRect RestoredBounds() const { return FRestoredBounds; }
+    // One page covers the whole screen: the window keeps its state (a
+    // maximised window stays maximised underneath) but not its shape.
+    bool FullScreenMode() const { return FFullScreenMode; }
+    void SetFullScreenMode(bool on) { FFullScreenMode = on; }
     // A window without the window manager's caption keeps a frame of this
     // width around its client area, as a caption-less sizeable window does:
     // a press in it resizes the window. Whoever removed the caption paints it
@@ -147,6 +151,7 @@ private:
     TWindowState FWindowState = TWindowState::wsNormal;
     TPosition FPosition = TPosition::poDesigned;
     TRect FRestoredBounds;
+    bool FFullScreenMode = false;
     int FMinWidth = 0;
     int FMinHeight = 0;
     bool FKeyPreview = false;

@@ -94,4 +94,15 @@ public:
     virtual void PlaceNativeView(void* view, const TRect& rect, bool visible) = 0;
     virtual void DetachNativeView(void* view) = 0;
     virtual void FocusNativeView(void* view) = 0;
+    // The window's own controls take the keyboard from a native view.
+    virtual void FocusWindowArea(THostWindow window) { (void)window; }
+    // Above the window's other native views.
+    virtual void RaiseNativeView(void* view) { (void)view; }
+    // The whole screen the window is on, panels and docks included.
+    virtual TRect ScreenArea() const { return WorkArea(); }
+    // Asks the window system for a fullscreen window; without a window
+    // manager nothing happens and the caller places the window itself.
+    virtual void SetWindowFullScreen(THostWindow window, bool fullScreen) {
+        (void)window, (void)fullScreen;
+    }
 };

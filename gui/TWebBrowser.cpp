@@ -88,6 +88,12 @@ platform::TBrowserEvents TWebBrowser::MakeEvents() {
     events.Failure = [this](const std::string& message) {
         Later([message](TWebBrowser&) { throw Exception(message); });
     };
+    events.DownloadStarted = [this](const std::string& url) {
+        Later([url](TWebBrowser& b) {
+            if (b.OnDownloadStart) b.OnDownloadStart(&b, url);
+        });
+    };
+    AddPlayerEvents(events);
     return events;
 }
 
@@ -342,6 +348,11 @@ void TWebBrowser::PlaceView() {
         host.AttachNativeView(window, view);
         FAttachedView = view;
         FAttachedWindow = window;
+    }
+    if (FCoverWindow && form) {
+        host.PlaceNativeView(view, TRect{0, 0, form->Width(), form->Height()}, true);
+        host.RaiseNativeView(view);
+        return;
     }
     host.PlaceNativeView(view, WindowRectInForm(), showing);
 }

@@ -32,6 +32,10 @@ using TTitleChangeEvent = std::function<void(TObject* sender, const std::string&
 using TStatusTextChangeEvent = std::function<void(TObject* sender, const std::string& text)>;
 using TDocumentCompleteEvent =
     std::function<void(TObject* sender, IBrowserAutomation* pDisp, const std::string& url)>;
+using TOpenInNewTabEvent = std::function<void(TObject* sender, const std::string& url)>;
+using TTextSizeStepEvent = std::function<void(TObject* sender, int delta)>;
+using TProgressChangeEvent = std::function<void(TObject* sender, bool loading, int percent)>;
+using TFullScreenEvent = std::function<void(TObject* sender, bool enter)>;
 
 // The page's HTML document as far as callers read it.
 struct TBrowserDocument {
@@ -73,6 +77,16 @@ public:
     // IBrowserAutomation
     TWebBrowser* Browser() override { return this; }
     HRESULT TranslateAccelerator(const TMsg& msg) override;
+    bool HasNativeView() const override { return true; }
+
+    // Asks the page whether it may go. True: it may, now; false: the
+    // answer comes later, as OnCloseAllowed when the page agrees.
+    bool TryClose();
+    void ExitFullScreen();
+    // The view covers the whole window instead of this control's rectangle,
+    // above every other view (a fullscreen page).
+    void SetCoverWindow(bool cover);
+    bool CoverWindow() const { return FCoverWindow; }
 
     void WndProc(TMessage& message) override;
     void PlacementChanged() override;
@@ -82,6 +96,18 @@ public:
     TTitleChangeEvent OnTitleChange;
     TStatusTextChangeEvent OnStatusTextChange;
     TDocumentCompleteEvent OnDocumentComplete;
+    // A navigation of this browser became a download of `url` (the text is
+    // the address); the browser stays on its page.
+    std::function<void(TObject* sender, const std::string& url)> OnDownloadStart;
+    // The browser's own gestures and requests; all of them run from the
+    // queue. Without OnOpenInNewTab a link opens where it would have; without
+    // OnTextSizeStep the control steps its own text size.
+    TOpenInNewTabEvent OnOpenInNewTab;
+    TTextSizeStepEvent OnTextSizeStep;
+    TNotifyEvent OnOpenRequest;
+    TNotifyEvent OnCloseAllowed;
+    TProgressChangeEvent OnProgressChange;
+    TFullScreenEvent OnFullScreen;
 
 protected:
     void DoEnter() override;
@@ -105,7 +131,11 @@ private:
     bool IsFindKey(const TMessage& message) const;
 
     std::unique_ptr<platform::IBrowserEngine> FEngine;
+    void AddPlayerEvents(platform::TBrowserEvents& events);
+    void StepTextSize(int delta);
+
     void* FAttachedView = nullptr;
+    bool FCoverWindow = false;
     THostWindow FAttachedWindow = 0;
     bool FMainFrameNavigation = true;
 };

@@ -13,6 +13,8 @@ const TEnumTable& BorderStyleNames();
 class TWinControl : public TControl, public TMessageTarget {
     XF_CLASS(TWinControl)
 public:
+    // A native view of the window system takes this control's keys.
+    virtual bool HasNativeView() const { return false; }
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 

@@ -72,46 +72,87 @@ int HexDigit(char c) {
 
 const char kHexDigits[] = "0123456789abcdef";
 
-// Reads the text line by line (CR LF, CR or LF) and parses it.
+// Reads the text line by line (CR LF, CR or LF) and parses it. Strict, any
+// line that does not fit refuses the whole text; salvaging, such a line is
+// dropped with the values it held and the rest is kept.
 class TRegParser {
 public:
-    explicit TRegParser(std::string_view text) : FText(text) {}
+    TRegParser(std::string_view text, std::size_t* dropped) : FText(text), FDropped(dropped) {}
 
     RegistryFile Run() {
         if (!SkipToHeader()) return FFile;
         std::string_view line;
-        while (NextLine(line))
-            ParseLine(TrimView(line));
+        while (NextLineOrDrop(line))
+            ParseOrDrop(line);
         return std::move(FFile);
     }
 
 private:
     bool NextLine(std::string_view& line) {
         if (FPos >= FText.size()) return false;
-        std::size_t stop = std::min(FText.find_first_of("\r\n", FPos), FText.size());
+        // NULs end a line too when salvaging: the padding a crash leaves
+        // after the last complete line must not take that line with it.
+        std::string_view breaks = Salvaging() ? std::string_view("\r\n\0", 3) : "\r\n";
+        std::size_t stop = std::min(FText.find_first_of(breaks, FPos), FText.size());
         line = FText.substr(FPos, stop - FPos);
         FPos = stop;
         if (FPos < FText.size() && FText[FPos++] == '\r' && FPos < FText.size() &&
             FText[FPos] == '\n')
             ++FPos;
         ++FLineNumber;
-        // Decoding a damaged file some other way and writing it back would
-        // garble every other value in it, so such a file is refused whole.
+        // Decoding such a line some other way and writing it back would
+        // garble it, so it is never taken: a strict read refuses the file, a
+        // salvage drops the line.
         if (!IsValidUtf8(line)) Fail("the text is not UTF-8");
         return true;
+    }
+
+    bool Salvaging() const { return FDropped != nullptr; }
+
+    void Drop() {
+        ++*FDropped;
+        // Values below a key line that did not parse would land in the key
+        // before it; they go with it.
+        if (FInSection) FCurrentKey.clear();
+    }
+
+    bool NextLineOrDrop(std::string_view& line) {
+        for (;;) {
+            try {
+                return NextLine(line);
+            } catch (const RegistryFormatError&) {
+                if (!Salvaging()) throw;
+                std::string_view bad = TrimView(line);
+                FInSection = !bad.empty() && bad.front() == '[';
+                Drop();
+            }
+        }
+    }
+
+    void ParseOrDrop(std::string_view line) {
+        FInSection = false;
+        try {
+            ParseLine(TrimView(line));
+        } catch (const RegistryFormatError&) {
+            if (!Salvaging()) throw;
+            Drop();
+        }
     }
 
     [[noreturn]] void Fail(const std::string& what) const {
         throw RegistryFormatError("line " + std::to_string(FLineNumber) + ": " + what);
     }
 
-    // A file of blanks only holds nothing; anything else starts with the header.
+    // A file of blanks only holds nothing; anything else starts with the
+    // header. A salvaged file without it is read as if it were there.
     bool SkipToHeader() {
         std::string_view line;
-        while (NextLine(line)) {
+        while (NextLineOrDrop(line)) {
             line = TrimView(line);
             if (line.empty()) continue;
-            if (line != kHeader) Fail("the file does not start with \"REGEDIT4\"");
+            if (line == kHeader) return true;
+            if (!Salvaging()) Fail("the file does not start with \"REGEDIT4\"");
+            ParseOrDrop(line);
             return true;
         }
         return false;
@@ -125,6 +166,7 @@ private:
     }
 
     void ParseSection(std::string_view line) {
+        FInSection = true;
         if (line.back() != ']') Fail("a key line must end with ']'");
         std::string_view path = line.substr(1, line.size() - 2);
         if (!path.empty() && path.front() == '-') Fail("key deletions are not stored values");
@@ -250,6 +292,8 @@ private:
     }
 
     std::string_view FText;
+    std::size_t* FDropped;
+    bool FInSection = false;
     std::size_t FPos = 0;
     std::size_t FLineNumber = 0;
     std::string FCurrentKey;
@@ -309,7 +353,13 @@ void AppendData(std::string& out, const TRegistryValue& value) {
 
 RegistryFile RegistryFile::Parse(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    return TRegParser(bytes).Run();
+    return TRegParser(bytes, nullptr).Run();
+}
+
+RegistryFile RegistryFile::Salvage(std::string_view bytes, std::size_t& dropped) {
+    dropped = 0;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return TRegParser(bytes, &dropped).Run();
 }
 
 std::string RegistryFile::Serialize() const {

@@ -62,6 +62,10 @@ class RegistryFile {
 public:
     // Throws RegistryFormatError naming the line that does not fit.
     static RegistryFile Parse(std::string_view bytes);
+    // Every value that parses, from any bytes (a file cut short, padded with
+    // NULs, partly overwritten); `dropped` counts the lines that did not fit.
+    // Never throws a format error.
+    static RegistryFile Salvage(std::string_view bytes, std::size_t& dropped);
     std::string Serialize() const;
 
     // The canonical hive name ("HKEY_LOCAL_MACHINE"); throws for unknown roots.

@@ -23,6 +23,10 @@ std::string Quoted(const std::string& fileName) {
     return "\"" + fileName + "\"";
 }
 
+std::string Named(const std::string& fileName) {
+    return "“" + fileName + "”";
+}
+
 std::string ErrorText(int error) {
     return std::strerror(error);
 }
@@ -40,7 +44,7 @@ TReadResult ReadWhole(const std::string& fileName, std::size_t limit) {
     TUniqueFd fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.Valid()) {
         result.Missing = errno == ENOENT;
-        result.Problem = "cannot open it: " + ErrorText(errno);
+        result.Problem = "无法打开: " + ErrorText(errno);
         return result;
     }
     std::string bytes;
@@ -49,7 +53,7 @@ TReadResult ReadWhole(const std::string& fileName, std::size_t limit) {
         ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
-            result.Problem = "cannot read it: " + ErrorText(errno);
+            result.Problem = "无法读取: " + ErrorText(errno);
             return result;
         }
         if (got == 0) {
@@ -58,7 +62,7 @@ TReadResult ReadWhole(const std::string& fileName, std::size_t limit) {
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
-    result.Problem = "it is larger than " + std::to_string(limit >> 20) + " MiB";
+    result.Problem = "文件大于 " + std::to_string(limit >> 20) + " MiB";
     return result;
 }
 
@@ -161,8 +165,7 @@ RegistryFile RegistryStorage::Load() const {
     try {
         lock.emplace(LockFileName());
     } catch (const RegistryError&) {
-        throw RegistryError("The registry file " + Quoted(FFileName) +
-                            " cannot be used: " + problem);
+        throw RegistryError("设置文件" + Named(FFileName) + "无法使用: " + problem);
     }
     return LoadLocked();
 }
@@ -170,21 +173,38 @@ RegistryFile RegistryStorage::Load() const {
 RegistryFile RegistryStorage::LoadLocked() const {
     TReadResult read = ReadWhole(FFileName, MaxFileBytes);
     if (read.Missing) return {};
-    if (!read.Bytes) KeepAside(read.Problem);
+    if (!read.Bytes) return Mend(nullptr, read.Problem);
     try {
         return RegistryFile::Parse(*read.Bytes);
-    } catch (const RegistryFormatError& error) {
-        KeepAside(std::string("it is not a registry file (") + error.what() + ")");
+    } catch (const RegistryFormatError&) {
+        return Mend(&*read.Bytes, "");
     }
 }
 
-void RegistryStorage::KeepAside(const std::string& reason) const {
+RegistryFile RegistryStorage::Mend(const std::string* bytes, const std::string& reason) const {
+    std::size_t dropped = 0;
+    RegistryFile saved = bytes ? RegistryFile::Salvage(*bytes, dropped) : RegistryFile();
+    std::string aside = KeepAside();
+    WriteAtomically(saved.Serialize());
+    std::string message = "设置文件" + Named(FFileName);
+    if (!bytes)
+        message += "无法读取（" + reason + "），设置已重新开始。";
+    else if (dropped == 0)
+        message += "已损坏，所有设置都已保留。";
+    else
+        message +=
+            "已损坏，能读出的设置都已保留，无法读出的 " + std::to_string(dropped) + " 行已舍弃。";
+    message += "原文件已另存为" + Named(aside) + "。";
+    if (OnDamage) OnDamage(message);
+    return saved;
+}
+
+std::string RegistryStorage::KeepAside() const {
     std::string aside = FreeAsideName(FFileName);
-    std::string problem = "The registry file " + Quoted(FFileName) + " cannot be used: " + reason;
     if (::rename(FFileName.c_str(), aside.c_str()) != 0)
-        throw RegistryError(problem + "; moving it aside failed: " + ErrorText(errno));
-    throw RegistryError(problem + "; it was moved to " + Quoted(aside) +
-                        " and the settings start afresh");
+        throw RegistryError("设置文件" + Named(FFileName) +
+                            "已损坏，且无法另存: " + ErrorText(errno));
+    return aside;
 }
 
 void RegistryStorage::Update(const std::function<bool(RegistryFile&)>& change) {

@@ -4,9 +4,13 @@
 // Readers need no lock: the file is only ever replaced whole by a rename, so
 // a reader sees the old or the new content, never a mix. Writers hold an
 // advisory lock on "<file>.lock" for the whole read-modify-write, so two
-// processes never lose each other's values. A file that cannot be read or
-// parsed is moved aside as "<file>.corrupt-<timestamp>" and reported; it is
-// never overwritten.
+// processes never lose each other's values.
+//
+// A damaged file (cut short, padded with NULs, partly overwritten) loses only
+// what is damaged: it is moved aside as "<file>.corrupt-<timestamp>", never
+// overwritten, every value that still parses becomes the new file, and the
+// damage is told once through OnDamage. A file that cannot be read at all
+// is moved aside the same way and the settings start afresh.
 #include "platform/RegistryFile.h"
 
 #include <functional>
@@ -27,8 +31,12 @@ public:
 
     const std::string& FileName() const { return FFileName; }
 
+    // Told, in words for the user, when a damaged file was found and set
+    // aside; called on the thread that found it, after the file was mended.
+    static inline std::function<void(const std::string& message)> OnDamage;
+
     // The current content; a missing file is an empty registry. Throws
-    // RegistryError for an unreadable or corrupt file (after moving it aside).
+    // RegistryError only when a damaged file cannot be set aside or mended.
     RegistryFile Load() const;
     // Runs `change` on the current content under the writers' lock and
     // writes the result when `change` returns true.
@@ -36,7 +44,10 @@ public:
 
 private:
     RegistryFile LoadLocked() const;
-    [[noreturn]] void KeepAside(const std::string& reason) const;
+    // Sets the damaged file aside, writes what was saved of it as the new
+    // file and tells OnDamage.
+    RegistryFile Mend(const std::string* bytes, const std::string& reason) const;
+    std::string KeepAside() const;
     void WriteAtomically(const std::string& text) const;
     std::string LockFileName() const { return FFileName + ".lock"; }
 

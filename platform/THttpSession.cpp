@@ -101,7 +101,7 @@ struct THttpSession::TState {
             }
             int events = 0;
             curl_multi_poll(Multi, nullptr, 0, 10, &events);
-            if (pump) pump(events == 0);
+            if (pump && !pump(events == 0)) self->Aborted = true;
             // The pump may have destroyed the session: only `self` is alive then.
             if (self->Aborted) {
                 result = CURLE_ABORTED_BY_CALLBACK;

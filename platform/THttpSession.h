@@ -35,8 +35,9 @@ public:
     static constexpr std::chrono::milliseconds DefaultStallTime{60000};
 
     // The pump is told whether the transfer is idle (nothing arrived in this
-    // step); it may destroy the session, which then ends the request.
-    using TPump = std::function<void(bool idle)>;
+    // step); it may destroy the session, which then ends the request, and it
+    // returns false to end the request as aborted.
+    using TPump = std::function<bool(bool idle)>;
 
     THttpSession();
     ~THttpSession();

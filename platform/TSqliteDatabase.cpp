@@ -1,5 +1,7 @@
 #include "platform/TSqliteDatabase.h"
 
+#include <thread>
+
 namespace platform {
 
 TSqliteDatabase::TSqliteDatabase(const std::string& fileName, int busyTimeoutMs)
@@ -33,6 +35,34 @@ TSqliteDatabase::TSqliteDatabase(const std::string& fileName, int flags, int bus
 TSqliteDatabase::TSqliteDatabase(TSqliteDatabase&& other) noexcept
     : FFileName(std::move(other.FFileName)), FDb(other.FDb) {
     other.FDb = nullptr;
+    // The handlers point at the object they were set on.
+    if (other.FCancel) SetCancel(other.FCancel, other.FLockWait);
+}
+
+void TSqliteDatabase::SetCancel(const std::atomic<bool>* cancel,
+                                std::chrono::milliseconds lockWait) {
+    FCancel = cancel;
+    FLockWait = lockWait;
+    sqlite3_busy_handler(FDb, &TSqliteDatabase::OnBusy, this);
+    // Checked every few thousand engine steps: often enough to stop a long
+    // statement within milliseconds, rarely enough to cost nothing.
+    sqlite3_progress_handler(FDb, cancel ? 4000 : 0,
+                             cancel ? &TSqliteDatabase::OnProgress : nullptr, this);
+}
+
+int TSqliteDatabase::OnBusy(void* self, int attempt) {
+    auto* db = static_cast<TSqliteDatabase*>(self);
+    auto now = std::chrono::steady_clock::now();
+    if (attempt == 0) db->FBusySince = now;
+    if (db->FCancel && db->FCancel->load()) return 0;
+    if (now - db->FBusySince >= db->FLockWait) return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(attempt < 10 ? 1 : 10));
+    return 1;
+}
+
+int TSqliteDatabase::OnProgress(void* self) {
+    auto* db = static_cast<TSqliteDatabase*>(self);
+    return db->FCancel && db->FCancel->load() ? 1 : 0;
 }
 
 TSqliteDatabase::~TSqliteDatabase() {

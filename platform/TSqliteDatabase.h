@@ -3,6 +3,8 @@
 // the engine's own message, so the caller's error report can show it as is.
 #include <sqlite3.h>
 
+#include <atomic>
+#include <chrono>
 #include <stdexcept>
 #include <string>
 
@@ -30,13 +32,24 @@ public:
     void Execute(const std::string& sql);
     sqlite3* Handle() const { return FDb; }
     const std::string& FileName() const { return FFileName; }
+    // Lets another thread end this connection's work: once `cancel` is set, a
+    // running statement stops with an "interrupted" error and a wait for
+    // another process's lock gives up at once. Without a cancel the wait for
+    // a lock lasts up to `lockWait`. The flag must outlive the connection.
+    void SetCancel(const std::atomic<bool>* cancel, std::chrono::milliseconds lockWait);
     // The engine's message for the last failure, prefixed with the file name.
     [[noreturn]] void Fail(const std::string& what) const;
 
 private:
     TSqliteDatabase(const std::string& fileName, int flags, int busyTimeoutMs);
+    static int OnBusy(void* self, int attempt);
+    static int OnProgress(void* self);
+
     std::string FFileName;
     sqlite3* FDb = nullptr;
+    const std::atomic<bool>* FCancel = nullptr;
+    std::chrono::milliseconds FLockWait{0};
+    std::chrono::steady_clock::time_point FBusySince;
 };
 
 } // namespace platform

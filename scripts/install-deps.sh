@@ -13,6 +13,9 @@ PACKAGES=(
   fonts-wqy-zenhei fonts-dejavu-core
   python3 dbus-x11
   desktop-file-utils
+  bubblewrap xdg-dbus-proxy
+  # the test session like a player's desktop (scripts/desktop-session.sh)
+  openbox dbus locales
 )
 
 missing=()

@@ -6,6 +6,7 @@ Serves a folder (resources/server/ by default) over HTTP on 127.0.0.1:
 Port 0 picks a free port; --port-file receives the port once it listens.
 A few addresses misbehave on purpose, for the tests:
     /slow/<path>     sends <path> one byte every 0.2 s
+    /pace/<ms>/<path> sends <path> in ten pieces spread over <ms> milliseconds
     /endless...      a body that never ends
     /stall...        headers, then nothing, with the connection held open
     /drop...         half a body, then the connection is closed
@@ -31,6 +32,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
               flush=True)
         if self.path.startswith("/slow/"):
             return self.send_slowly(self.path[len("/slow"):])
+        if self.path.startswith("/pace/"):
+            ms, _, rest = self.path[len("/pace/"):].partition("/")
+            return self.send_paced("/" + rest, int(ms) / 1000.0)
         if self.path.startswith("/endless"):
             return self.send_endless()
         if self.path.startswith("/stall"):
@@ -71,6 +75,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             self.wfile.write(data[i:i + 1])
             self.wfile.flush()
             time.sleep(0.2)
+
+    def send_paced(self, path, seconds):
+        data = self.local_bytes(path)
+        if data is None:
+            return self.send_error(404)
+        self.send_response(200)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        step = (len(data) + 9) // 10 or 1
+        for start in range(0, max(len(data), 1), step):
+            time.sleep(seconds / 10)
+            self.wfile.write(data[start:start + step])
+            self.wfile.flush()
 
     def send_endless(self):
         self.send_response(200)

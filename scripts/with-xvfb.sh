@@ -17,6 +17,14 @@ if [ -z "${XF_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
     sleep 0.05
   done
 fi
+# A runtime folder of the run's own: the accessibility bus that the first
+# program starts keeps its socket there, and every later program (and its
+# sandboxed web processes, which bind that folder) finds it still in place.
+if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ]; then
+  XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/xf-runtime.XXXXXX")
+  export XDG_RUNTIME_DIR
+  trap 'kill ${XVFB_PID:-} 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 export GDK_BACKEND=x11
 export WEBKIT_DISABLE_COMPOSITING_MODE=1
 export GSETTINGS_BACKEND=memory

@@ -32,3 +32,8 @@ void THttpAntiFreeze::DoProcess(bool idle) {
     ++FProcessCount;
     Application->ProcessMessages();
 }
+
+bool THttpAntiFreeze::Pump(bool idle) {
+    if (THttpAntiFreeze* freeze = Current()) freeze->DoProcess(idle);
+    return !Application || !Application->Terminated();
+}

@@ -20,6 +20,10 @@ public:
     static THttpAntiFreeze* Current();
     // One step of a transfer: runs the message loop when this step calls for it.
     void DoProcess(bool idle);
+    // One step of any wait of the process (transfers, connection checks,
+    // background work): the anti-freeze in charge processes messages; false
+    // once the program is quitting, so that nothing keeps it alive.
+    static bool Pump(bool idle);
     int ProcessCount() const { return FProcessCount; }
 
 private:

@@ -16,11 +16,8 @@ THttpClient::~THttpClient() = default;
 
 std::string THttpClient::Get(const std::string& url) {
     ++FRequestCount;
-    auto pump = [](bool idle) {
-        if (THttpAntiFreeze* freeze = THttpAntiFreeze::Current()) freeze->DoProcess(idle);
-    };
     try {
-        return FSession->Get(url, pump);
+        return FSession->Get(url, &THttpAntiFreeze::Pump);
     } catch (const platform::HttpError& e) {
         throw EHttpError(e.what(), e.Kind() == platform::HttpError::TKind::Aborted, e.Status());
     }

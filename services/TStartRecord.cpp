@@ -1,42 +1,47 @@
 #include "services/TStartRecord.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 
-#include "platform/FileError.h"
+#include "gui/TApplication.h"
 #include "platform/Kernel.h"
-#include "platform/TProfile.h"
+#include "services/TBackgroundJob.h"
 #include "services/TDbConnection.h"
 #include "services/TDbQuery.h"
 #include "services/THttpClient.h"
-#include "services/TListImport.h"
+#include "services/TListFileImport.h"
 
 namespace {
 
 // The computer name is always bound, never pasted into the statement text.
+// A second instance starting at the same moment may have made the row just
+// now: its row stands, and this start is its first all the same.
 const char* const S1 = "select * from Stwh where C_disk=:P0";
-const char* const S2 = "insert into Stwh(C_disk,S_Datetime) values(:P0,:P1)";
-const char* const S3 = "insert into RT(R_Name,R_Class,R_URL) values (:P0,:P1,:P2)";
-const char* const S4 = "Update Stwh set R_count=R_count+1 where C_disk=:P0";
-const char* const S5 = "Delete from ListTR";
-const char* const S6 = "insert into ListTR(R_Name,R_Class,R_URL) values (:P0,:P1,:P2)";
-const char* const S7 = "Update Stwh set icount=icount+1 where C_disk=:P0";
-
-// A list file read with the profile rules; a file that cannot be read is
-// the framework's file-open error.
-platform::TProfile LoadList(const std::string& file) {
-    try {
-        return platform::TProfile::LoadFromFile(file);
-    } catch (const platform::FileError& e) {
-        throw EFOpenError(e.what());
-    }
-}
+const char* const S2 = "insert or ignore into Stwh(C_disk,S_Datetime) values(:P0,:P1)";
 
 TDbConnection* RequireConnection(TDbQuery& query) {
     TDbConnection* connection = query.Connection();
     if (!connection) throw EDatabaseError("查询没有连接");
     return connection;
 }
+
+// The local copy goes however its import ends: imported, refused, failed
+// or cut short by the program quitting.
+class TLocalCopy {
+public:
+    explicit TLocalCopy(std::string path) : FPath(std::move(path)) {}
+    ~TLocalCopy() { platform::DeleteFile(FPath); }
+    TLocalCopy(const TLocalCopy&) = delete;
+    TLocalCopy& operator=(const TLocalCopy&) = delete;
+    const std::string& Path() const { return FPath; }
+
+private:
+    std::string FPath;
+};
 
 } // namespace
 
@@ -68,12 +73,21 @@ TDbQuery& TStartRecord::Query() {
     return *query;
 }
 
-void TStartRecord::Execute(const std::string& sql, const std::string& p0) {
-    TDbQuery& query = Query();
-    query.ClearSQL();
-    query.AddSQL(sql);
-    query.SetParam(0, p0);
-    query.ExecSQL();
+bool TStartRecord::StillWanted() const {
+    return FQuery && FHttp && !(Application && Application->Terminated());
+}
+
+void TStartRecord::OffThread(const std::function<void(TListFileImport& db)>& work) {
+    TDbConnection* connection = RequireConnection(Query());
+    TListFileImport::TTarget target{connection->ConnectionString(), connection->BaseDir()};
+    std::string name = FName;
+    bool finished = TBackgroundJob::Run(
+        [&](const std::atomic<bool>& cancel) {
+            TListFileImport db(target, name, cancel);
+            work(db);
+        },
+        [this] { return StillWanted(); });
+    if (!finished) throw EStartRecordAborted("程序正在退出");
 }
 
 TStartRecord::TOutcome TStartRecord::Run(const std::optional<std::string>& computerName) {
@@ -97,7 +111,7 @@ TStartRecord::TOutcome TStartRecord::Run(const std::optional<std::string>& compu
     ImportGameLists(from > LastGameList ? LastGameList + 1
                                         : static_cast<int>(std::max<int64_t>(from, 0)));
     if (!RefreshSecondList()) return TOutcome::SecondListFailed;
-    Execute(S7, FName);
+    OffThread([](TListFileImport& db) { db.CountStart(); });
     return TOutcome::Counted;
 }
 
@@ -110,84 +124,50 @@ bool TStartRecord::Download(const std::string& url, std::string& body) {
         if (e.Aborted()) throw EStartRecordAborted(e.Message());
         return false;
     }
-    if (!FQuery) throw EStartRecordAborted("数据库查询已释放");
+    if (!StillWanted()) throw EStartRecordAborted("程序正在退出");
     return true;
 }
 
+// Written under a name of this process's own and renamed into place, so a
+// second instance saving the same list never hands this one half a file.
 std::string TStartRecord::SaveLocalCopy(const std::string& name, const std::string& body) {
     std::string path = FDataDir + name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::string part = path + ".part-" + std::to_string(::getpid());
+    std::ofstream out(part, std::ios::binary | std::ios::trunc);
     out.write(body.data(), static_cast<std::streamsize>(body.size()));
     out.close();
-    if (!out) throw EFOpenError("无法写入文件 " + path);
+    if (!out || std::rename(part.c_str(), path.c_str()) != 0) {
+        std::remove(part.c_str());
+        throw EFOpenError("无法写入文件 " + path);
+    }
     return path;
 }
 
 int TStartRecord::ImportGameLists(int from) {
     int imported = 0;
-    for (int n = from; n <= LastGameList; ++n) {
+    for (int n = from; n <= LastGameList;) {
         std::string body;
         if (!Download(GameListURL(FBaseURL, n), body)) break;
-        std::string file = SaveLocalCopy(std::to_string(n) + ".txt", body);
-        if (!platform::FileExists(file)) continue;
-        ImportGameList(file);
-        platform::DeleteFile(file);
-        ++imported;
+        TLocalCopy file(SaveLocalCopy(std::to_string(n) + ".txt", body));
+        TListFileImport::TResult result = TListFileImport::TResult::Missing;
+        int64_t count = n;
+        OffThread([&](TListFileImport& db) {
+            result = db.ImportGameList(file.Path(), n);
+            if (result == TListFileImport::TResult::AlreadyDone) count = db.RCount();
+        });
+        if (result == TListFileImport::TResult::Imported) ++imported;
+        // Another instance went past this file: go on from where it stands.
+        n = result == TListFileImport::TResult::AlreadyDone
+                ? static_cast<int>(std::min<int64_t>(count, LastGameList + 1))
+                : n + 1;
     }
     return imported;
-}
-
-void TStartRecord::ImportGameList(const std::string& file) {
-    platform::TProfile list = LoadList(file);
-    TDbQuery& query = Query();
-    TDbConnection* connection = RequireConnection(query);
-    connection->BeginTrans();
-    try {
-        query.ClearSQL();
-        query.AddSQL(S3);
-        TListImport::Run(list, TListImport::GameListFirst, TListImport::GameListLast,
-                         [&](const TListEntry& entry) {
-                             query.SetParam(0, entry.Name);
-                             query.SetParam(1, entry.Class);
-                             query.SetParam(2, entry.URL);
-                             query.ExecSQL();
-                         });
-        Execute(S4, FName);
-        connection->CommitTrans();
-    } catch (...) {
-        connection->RollbackTrans();
-        throw;
-    }
 }
 
 bool TStartRecord::RefreshSecondList() {
     std::string body;
     if (!Download(FBaseURL + "/Lib/tj.txt", body)) return false;
-    std::string file = SaveLocalCopy("tj.txt", body);
-    if (!platform::FileExists(file)) return true;
-    platform::TProfile list = LoadList(file);
-    TDbQuery& query = Query();
-    TDbConnection* connection = RequireConnection(query);
-    // Emptying and refilling is one step, so the list is never seen half made.
-    connection->BeginTrans();
-    try {
-        query.ClearSQL();
-        query.AddSQL(S5);
-        query.ExecSQL();
-        query.ClearSQL();
-        query.AddSQL(S6);
-        TListImport::Run(list, TListImport::SecondListFirst, TListImport::SecondListLast,
-                         [&](const TListEntry& entry) {
-                             query.SetParam(0, entry.Name);
-                             query.SetParam(1, entry.Class);
-                             query.SetParam(2, entry.URL);
-                             query.ExecSQL();
-                         });
-        connection->CommitTrans();
-    } catch (...) {
-        connection->RollbackTrans();
-        throw;
-    }
-    platform::DeleteFile(file);
+    TLocalCopy file(SaveLocalCopy("tj.txt", body));
+    OffThread([&](TListFileImport& db) { db.RefreshSecondList(file.Path()); });
     return true;
 }

@@ -6,7 +6,13 @@
 //
 // Each game-list file is imported in one transaction together with the step
 // of R_count it earns, so a crash or an error in the middle leaves either
-// the whole file with its count or neither, and no file is imported twice.
+// the whole file with its count or neither, and no file is imported twice,
+// not even by two instances of the program sharing the database.
+//
+// Parsing and importing run off the GUI thread (TListFileImport on a
+// connection of its own) while the window keeps handling messages. Quitting
+// the program ends a transfer at once and rolls back an import under way.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,6 +20,7 @@
 
 class TDbQuery;
 class THttpClient;
+class TListFileImport;
 
 class TStartRecord {
 public:
@@ -32,7 +39,8 @@ public:
 
     TOutcome Run(const std::optional<std::string>& computerName);
     // Imports files from..100, ending at the first failed download; returns
-    // how many files were imported.
+    // how many files this run imported. A file another process imported
+    // meanwhile is skipped, and the count goes on from where it left R_count.
     int ImportGameLists(int from);
     // False when the second list could not be downloaded.
     bool RefreshSecondList();
@@ -46,8 +54,10 @@ private:
     // throws, so nothing runs on components that no longer exist.
     bool Download(const std::string& url, std::string& body);
     std::string SaveLocalCopy(const std::string& name, const std::string& body);
-    void ImportGameList(const std::string& file);
-    void Execute(const std::string& sql, const std::string& p0);
+    // Runs database work on a worker thread while the window handles
+    // messages; throws EStartRecordAborted when the program quits meanwhile.
+    void OffThread(const std::function<void(TListFileImport& db)>& work);
+    bool StillWanted() const;
     TDbQuery& Query();
 
     TSafeRef<TDbQuery> FQuery;

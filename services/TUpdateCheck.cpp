@@ -13,10 +13,7 @@ TUpdateCheck::TOutcome TUpdateCheck::Run(TTimer& timerRef) {
     // The timer goes off before anything waits, so no second tick can start
     // a second check while this one runs.
     timer->SetEnabled(false);
-    auto pump = [](bool idle) {
-        if (THttpAntiFreeze* freeze = THttpAntiFreeze::Current()) freeze->DoProcess(idle);
-    };
-    if (!platform::InternetCheckConnection(FConfig.TestURL, FConnectLimit, pump))
+    if (!platform::InternetCheckConnection(FConfig.TestURL, FConnectLimit, &THttpAntiFreeze::Pump))
         return TOutcome::NoConnection;
     if (!timer) return TOutcome::Ended;
     try {

@@ -284,6 +284,10 @@ void TskForm::ContinueTitlePictures(TCanvas& canvas, int w) {
 
 void TskForm::ApplyRoundCorner() {
     if (!FHost || FDestroying || !Application) return;
+    if (FHost->FullScreenMode()) {
+        if (FHost->HostWindow()) Application->Host().SetWindowRegion(FHost->HostWindow(), nullptr);
+        return;
+    }
     const int w = FHost->Width(), h = FHost->Height(), r = RoundCorner();
     TRegion region = TRegion::RoundRect(0, 0, w + 1, h + 1, r, r);
     if (r > 0) {
@@ -363,7 +367,8 @@ void TskForm::Notification(TComponent* component, TOperation operation) {
 // A maximised window leaves the work area's bottom row free.
 void TskForm::Resize() {
     TCustomPanel::Resize();
-    if (FHost && FHost->WindowState() == TWindowState::wsMaximized && Application) {
+    if (FHost && FHost->WindowState() == TWindowState::wsMaximized && !FHost->FullScreenMode() &&
+        Application) {
         TRect work = Application->Host().WorkArea();
         work.Bottom -= 1;
         if (FHost->BoundsRect() != work) FHost->SetBoundsRect(work);

@@ -218,10 +218,20 @@ TskTabControlTopPanel::TTabLayout TskTabControlTopPanel::LayoutTabs(TCanvas& can
     return layout;
 }
 
+// Tabs that went away (or a strip that grew) leave room at the right: the
+// strip scrolls back while one more tab at the left still lets every tab
+// after it fit, so no room is wasted and the buttons go once all fits. A
+// forward click needs a row that does not fit, so this never undoes it.
+void TskTabControlTopPanel::ScrollBackIntoRoom(TCanvas& canvas, int inactiveHeight) {
+    while (FFirstShown > 0 && !LayoutTabs(canvas, FFirstShown - 1, inactiveHeight).Overflow)
+        --FFirstShown;
+}
+
 // With a tab to bring into view, scrolls one shown tab at a time until the
 // selected tab is drawn whole (or the strip has scrolled past it).
 TskTabControlTopPanel::TTabLayout TskTabControlTopPanel::ScrolledLayout(TCanvas& canvas,
                                                                         int inactiveHeight) {
+    ScrollBackIntoRoom(canvas, inactiveHeight);
     TTabLayout layout = LayoutTabs(canvas, FFirstShown, inactiveHeight);
     if (!FBringIntoView) return layout;
     const int shown = ShownCount();

@@ -104,6 +104,7 @@ private:
 
     TTabLayout LayoutTabs(TCanvas& canvas, int firstShown, int inactiveHeight);
     TTabLayout ScrolledLayout(TCanvas& canvas, int inactiveHeight);
+    void ScrollBackIntoRoom(TCanvas& canvas, int inactiveHeight);
     void Render();
     void PaintBar(TCanvas& canvas, const TPictures& pictures);
     void PaintTab(TCanvas& canvas, const TPictures& pictures, const TPlacedTab& tab);

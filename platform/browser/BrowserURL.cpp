@@ -12,6 +12,11 @@ namespace {
 constexpr std::array kOpaqueSchemes = {"about", "javascript",  "mailto", "data", "file",
                                        "blob",  "view-source", "tel",    "news"};
 
+// What the view loads itself: pages, local files, inline and script
+// addresses, and the view's own resources.
+constexpr std::array kEngineSchemes = {"http", "https",      "file",    "about", "data",
+                                       "blob", "javascript", "resource"};
+
 bool IsSchemeChar(char c, bool first) {
     bool alpha = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
     if (first) return alpha;
@@ -160,6 +165,14 @@ std::string SuggestedFileName(std::string_view title, std::string_view url) {
     std::string lower = AsciiLower(name);
     if (lower.ends_with(".htm") || lower.ends_with(".html")) return name;
     return name + ".htm";
+}
+
+bool IsExternalURL(std::string_view url) {
+    std::string scheme = URLScheme(url);
+    if (scheme.empty()) return false;
+    for (const char* known : kEngineSchemes)
+        if (scheme == known) return false;
+    return true;
 }
 
 } // namespace platform

@@ -19,6 +19,10 @@ std::string FilePathToURL(std::string_view path);
 // The scheme of an absolute URL in lower case ("http"), or "" when the text
 // does not start with one.
 std::string URLScheme(std::string_view url);
+// True for an absolute address whose scheme the embedded view cannot show
+// ("mailto:", "tencent://"): such links belong to the desktop's programs.
+// Relative addresses and the schemes of pages and their parts are false.
+bool IsExternalURL(std::string_view url);
 // HTML text with &, <, >, " and ' escaped.
 std::string HtmlEscape(std::string_view text);
 // A name for saving the page: its title with characters that file systems

@@ -65,6 +65,30 @@ struct TBrowserEvents {
     std::function<void()> FocusIn;
     // Something that ran on its own after the call that started it failed.
     std::function<void(const std::string& message)> Failure;
+    // A navigation of this view turned into a download of `url`: the view
+    // keeps the page it had.
+    std::function<void(const std::string& url)> DownloadStarted;
+
+    // The user asked for a link in a tab of its own that stays behind the
+    // current one (middle click, Ctrl+click, the context menu). False: the
+    // owner has no such tabs, and the link goes where it would have gone.
+    std::function<bool(const std::string& url)> OpenInNewTab;
+    // Ctrl+wheel over the page: one text size level up (+1) or down (-1).
+    // Without a handler the engine steps its own level.
+    std::function<void(int delta)> TextSizeStep;
+    // Ctrl+O in the page: the owner's open command.
+    std::function<void()> OpenRequest;
+    // The page agreed to close after TryClose (it may have asked the user).
+    std::function<void()> CloseAllowed;
+    // The page asks whether the user really leaves it (closing the tab or
+    // going elsewhere). The owner asks the user and calls `answer` once,
+    // later, with true to leave. Without a handler the engine asks itself.
+    std::function<void(std::function<void(bool leave)> answer)> LeaveQuestion;
+    // Loading started, went on or ended; percent 0..100.
+    std::function<void(bool loading, int percent)> LoadProgress;
+    // The page asked for fullscreen (true) or left it (false); the owner
+    // gives the view the whole screen and takes it back.
+    std::function<void(bool enter)> FullScreen;
 };
 
 class IBrowserEngine {
@@ -112,12 +136,33 @@ public:
     // A key the application's queue took for this view. Answers whether the
     // page has it (delivered now or already by the window system).
     virtual bool DeliverKey(const TBrowserKey& key) = 0;
+
+    // Asks the page whether it may go (its unload question). True: it may,
+    // now. False: CloseAllowed follows if and when it agrees.
+    virtual bool TryClose() { return true; }
+    // Ends a fullscreen the page asked for.
+    virtual void ExitFullScreen() {}
 };
 
 // What the browsing data clean-up removes; flags.
 enum TBrowsingData : unsigned {
     bdCache = 1,   // cached pages, pictures and scripts, in memory and on disk
     bdCookies = 2, // every site's cookies
+};
+
+enum class TDownloadState { Running, Finished, Failed, Cancelled };
+
+// One download as the user sees it.
+struct TDownloadInfo {
+    int Id = 0;
+    std::string URL;
+    std::string Name; // the file's name in its folder
+    std::string Path; // where the file is, or goes once complete
+    TDownloadState State = TDownloadState::Running;
+    int64_t Received = 0;
+    int64_t Total = -1; // -1 when the server did not say
+    double BytesPerSecond = 0;
+    std::string Error; // why it failed, for the user
 };
 
 class IBrowserEngineFactory {
@@ -130,6 +175,13 @@ public:
     // from the event loop, and is never called from inside this call.
     using TClearDone = std::function<void(const std::string& error)>;
     virtual void ClearBrowsingData(unsigned kinds, TClearDone done) = 0;
+
+    // Every change of every download is told here, from the event loop, a
+    // few times a second at most while data comes in. One observer.
+    using TDownloadObserver = std::function<void(const TDownloadInfo& download)>;
+    virtual void SetDownloadObserver(TDownloadObserver observer) { (void)observer; }
+    // Stops a running download; its part file goes.
+    virtual void CancelDownload(int id) { (void)id; }
 };
 
 // The factory every browser control takes its engine from: WebKit in the

@@ -9,7 +9,6 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 TOOL="python3 $HERE/e2e_tool.py"
 WORK=$(mktemp -d /tmp/xf-e2e.XXXXXX)
 export XF_STATE_DUMP=$WORK/state.json
-export GTK_IM_MODULE=gtk-im-context-simple
 export GDK_BACKEND=x11
 export NO_AT_BRIDGE=1
 DEMO=""
@@ -34,7 +33,7 @@ stop_demo() {
 }
 trap stop_demo EXIT
 
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under scripts/with-xvfb.sh"
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under scripts/desktop-session.sh"
 [ -x "$BIN/xf_demo" ] || fail "no $BIN/xf_demo"
 
 start_demo() {

@@ -6,6 +6,9 @@ of a screenshot (binary PPM as written by `import -window root ppm:FILE`).
   e2e_tool.py check FILE EXPR         exit 0 when EXPR holds (names = keys)
   e2e_tool.py pixel PPM X Y           print the pixel as RRGGBB
   e2e_tool.py size PPM                print WIDTHxHEIGHT
+  e2e_tool.py changed PPM1 PPM2 X Y W H
+                                      print the share (0..1) of the pixels
+                                      of that rectangle that differ
 """
 import json
 import sys
@@ -35,6 +38,24 @@ def read_ppm(path):
     return width, height, data[pos + 1:]
 
 
+def changed(first, second, x, y, w, h):
+    width, height, a = read_ppm(first)
+    if read_ppm(second)[:2] != (width, height):
+        raise SystemExit("screenshots of different sizes")
+    b = read_ppm(second)[2]
+    x0, y0 = max(x, 0), max(y, 0)
+    x1, y1 = min(x + w, width), min(y + h, height)
+    total = max((x1 - x0) * (y1 - y0), 0)
+    differ = 0
+    for row in range(y0, y1):
+        start, end = (row * width + x0) * 3, (row * width + x1) * 3
+        ra, rb = a[start:end], b[start:end]
+        if ra != rb:
+            differ += sum(1 for i in range(0, end - start, 3) if ra[i:i + 3] != rb[i:i + 3])
+    print("%.3f" % (differ / total if total else 0.0))
+    return 0
+
+
 def main(argv):
     if len(argv) < 3:
         raise SystemExit(__doc__)
@@ -47,6 +68,8 @@ def main(argv):
             print(json.dumps(value, ensure_ascii=False) if not isinstance(value, str) else value)
             return 0
         return 0 if eval(argv[3], {}, state) else 1
+    if command == "changed":
+        return changed(argv[2], argv[3], *map(int, argv[4:8]))
     width, height, pixels = read_ppm(argv[2])
     if command == "size":
         print("%dx%d" % (width, height))

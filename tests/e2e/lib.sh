@@ -165,3 +165,26 @@ quit_program() {
   kill -0 "$PID" 2>/dev/null && fail "the program did not end"
   PID=""
 }
+
+# screenshot FILE: the whole screen as a PPM.
+screenshot() { import -window root -depth 8 "ppm:$1" || fail "no screenshot"; }
+# changed_share BEFORE AFTER X Y W H: the share of the rectangle's pixels
+# that differ between two screenshots.
+changed_share() { python3 "$HERE/e2e_tool.py" changed "$@"; }
+# open_menu_rect: "X Y W H" of the innermost open menu's items.
+open_menu_rect() {
+  q "(lambda m: '%d %d %d %d' % (min(i['x'] for i in m), min(i['y'] for i in m), max(i['x'] + i['w'] for i in m) - min(i['x'] for i in m), max(i['y'] + i['h'] for i in m) - min(i['y'] for i in m)))([i for i in d['openMenus'][-1] if i['visible']])"
+}
+# expect_painted BEFORE X Y W H: screenshots until a fifth of the rectangle
+# differs from the BEFORE screenshot (a window was painted over it; a
+# window mapped but never painted leaves it as it was).
+expect_painted() {
+  local share=0
+  for _ in $(seq 1 20); do
+    screenshot "$WORK/after.ppm"
+    share=$(changed_share "$1" "$WORK/after.ppm" "$2" "$3" "$4" "$5")
+    python3 -c "import sys; sys.exit(0 if $share >= 0.2 else 1)" && return 0
+    sleep 0.2
+  done
+  fail "nothing painted at $2,$3 ${4}x$5: only $share of it changed"
+}

@@ -22,6 +22,7 @@ mkdir -p "$XINGFAN_FAVORITES"
 printf '[InternetShortcut]\r\nURL=%s/MyFav.htm\r\n' "$SITE" > "$XINGFAN_FAVORITES/框架收藏.url"
 
 start_program
+wait_for "d['tabs'][0]['title'] == 'about:blank' and d['address'] == 'about:blank'"
 type_address "$SITE/framed.htm"
 wait_for "d['tabs'][0]['title'] == '有框架的页'"
 # The frame trickles in for seconds; the box keeps the page's address.

@@ -13,6 +13,7 @@ wait_for "d['tabs'][0]['url'] == '$PAGE' and d['tabs'][0]['title'] == 'keys'" 30
 # Into the first field, which fills the top of the page.
 read -r PX PY PW PH <<< "$(q "'%d %d %d %d' % tuple(d['controls']['PclParent'][k] for k in ('x', 'y', 'w', 'h'))")"
 click_at $(( PX + PW / 2 )) $(( PY + PH * 3 / 10 ))
+wait_for "d['tabs'][0]['title'] == 'keys (a)'"
 sleep 0.3
 xdotool type --delay 20 "abc"
 wait_for "d['tabs'][0]['title'] == 'abc||'"

@@ -12,11 +12,7 @@ wait_for "len(d['tabs']) == 1 and d['tabs'][0]['caption'] == 'about:blank'"
 [ "$(q "d['controls']['palLeftMainClient']['visible']")" = "False" ] || fail "favourites area shown at start"
 
 # A page that opens a window on load: typed into the address box.
-read -r AX AY <<< "$(centre cmbAddr)"
-click_at "$AX" "$AY"
-xdotool key ctrl+a
-xdotool type --delay 5 "file://$HERE/app/opener.htm"
-xdotool key Return
+type_address "file://$HERE/app/opener.htm"
 wait_for "len(d['tabs']) == 2 and d['activePageIndex'] == 1" 30
 wait_for "d['tabs'][1]['caption'] == '弹出页面'" 30
 

@@ -2,6 +2,9 @@
 # Real X input into the demo: clicks and double clicks, the wheel, typing
 # into the edit, Chinese text through the input method, extended keys.
 source "$(dirname "$0")/e2e_lib.sh"
+# Ctrl+Shift+U and a code point is the entry of GTK's own simple input
+# method, not of the locale's X input method.
+export GTK_IM_MODULE=gtk-im-context-simple
 
 start_demo
 wait_pixel 125 135 008000

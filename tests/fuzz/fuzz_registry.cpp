@@ -1,5 +1,7 @@
 // Registry file parser: any bytes either fail with RegistryFormatError or
 // give a registry whose text form parses back to the same keys and values.
+// Salvaging any bytes never fails, and what it keeps is a sound registry:
+// its text form parses strictly to the same keys and values.
 #include "platform/RegistryFile.h"
 
 #include <cstddef>
@@ -28,8 +30,20 @@ static void CheckSame(const RegistryFile& a, const RegistryFile& b) {
     }
 }
 
+static void CheckSalvage(std::string_view bytes) {
+    std::size_t dropped = 0;
+    RegistryFile saved = RegistryFile::Salvage(bytes, dropped);
+    std::string text = saved.Serialize();
+    RegistryFile again = RegistryFile::Parse(text); // must not throw
+    CheckSame(saved, again);
+    std::size_t none = 1;
+    CheckSame(RegistryFile::Salvage(text, none), saved);
+    Check(none == 0);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    CheckSalvage(bytes);
     RegistryFile file;
     try {
         file = RegistryFile::Parse(bytes);

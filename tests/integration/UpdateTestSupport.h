@@ -11,6 +11,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -81,6 +82,17 @@ private:
     fs::path FLog;
     pid_t FPid = -1;
     int FPort = 0;
+};
+
+// The headless host with a look at every round of the message loop: what a
+// test does there happens while the code under test waits.
+class TProbeHost : public THeadlessHost {
+public:
+    bool PumpEvents(int timeoutMs) override {
+        if (OnPump) OnPump();
+        return THeadlessHost::PumpEvents(timeoutMs);
+    }
+    std::function<void()> OnPump;
 };
 
 class UpdateTest : public ::testing::Test {
@@ -162,7 +174,7 @@ protected:
     }
 
     fs::path FDir, FProgram, FRoot;
-    THeadlessHost FHost;
+    TProbeHost FHost;
     std::unique_ptr<TApplication> FApp;
     std::unique_ptr<TComponent> FOwner;
     std::unique_ptr<TLocalServer> FServer;

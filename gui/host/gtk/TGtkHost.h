@@ -70,6 +70,10 @@ public:
     void PlaceNativeView(void* view, const TRect& rect, bool visible) override;
     void DetachNativeView(void* view) override;
     void FocusNativeView(void* view) override;
+    void RaiseNativeView(void* view) override;
+    void FocusWindowArea(THostWindow window) override;
+    TRect ScreenArea() const override;
+    void SetWindowFullScreen(THostWindow window, bool fullScreen) override;
 
 private:
     struct TViewEntry {

@@ -7,6 +7,7 @@
 #include "gui/host/gtk/TCallbackGuard.h"
 #include "gui/host/gtk/TDrawPlan.h"
 #include "gui/host/gtk/TGtkHost.h"
+#include "gui/host/gtk/TWindowManager.h"
 
 namespace {
 
@@ -191,7 +192,13 @@ struct TGtkWindow::TThunks {
         return FALSE;
     }
     static void Realize(GtkWidget* area, gpointer self) {
-        static_cast<TGtkWindow*>(self)->FIme.SetClientWindow(gtk_widget_get_window(area));
+        // An input method bound to an override-redirect pop-up (the X one
+        // GTK picks for Chinese locales) keeps the pop-up from ever being
+        // painted. Pop-ups take plain keys; their key target, a control of
+        // a top-level window, is where text is typed.
+        auto* window = static_cast<TGtkWindow*>(self);
+        if (window->FKind == TWindowKind::Popup) return;
+        window->FIme.SetClientWindow(gtk_widget_get_window(area));
     }
     static void Unrealize(GtkWidget*, gpointer self) {
         static_cast<TGtkWindow*>(self)->FIme.SetClientWindow(nullptr);
@@ -285,6 +292,10 @@ void TGtkWindow::SetVisible(bool visible) {
         gtk_widget_hide(FWindow.Get());
 }
 
+bool TGtkWindow::WindowManaged() const {
+    return TWindowManager::Running(gtk_widget_get_screen(FWindow.Get()));
+}
+
 bool TGtkWindow::Mapped() const {
     return gtk_widget_get_mapped(FWindow.Get());
 }
@@ -308,6 +319,11 @@ void TGtkWindow::SetMinSize(int width, int height) {
 
 void TGtkWindow::Configure(const GdkEventConfigure* event) {
     TRect actual = TRect::FromSize(event->x, event->y, event->width, event->height);
+    // Inside a window manager's frame, the X server's own reports come
+    // while the frame is still being placed (the window shows at 0, 0 for
+    // a moment); where the window stands is what the manager reports.
+    if (!event->send_event && FKind == TWindowKind::TopLevel && WindowManaged())
+        actual = TRect::FromSize(FBounds.Left, FBounds.Top, event->width, event->height);
     if (!FPending.Configured(actual, g_get_monotonic_time() / 1000)) return;
     NotifyBounds(actual);
     const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
@@ -717,6 +733,10 @@ void TGtkWindow::DetachView(GtkWidget* view) {
     if (!FViews.erase(view)) return;
     if (gtk_widget_get_parent(view) == FOverlay)
         gtk_container_remove(GTK_CONTAINER(FOverlay), view);
+}
+
+void TGtkWindow::FocusArea() {
+    if (FKind == TWindowKind::TopLevel && !gtk_widget_has_focus(FArea)) gtk_widget_grab_focus(FArea);
 }
 
 void TGtkWindow::FocusView(GtkWidget* view) {

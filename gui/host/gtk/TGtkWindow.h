@@ -44,6 +44,8 @@ public:
     void SetVisible(bool visible);
     bool Visible() const { return FVisible; }
     bool Mapped() const;
+    // A window manager runs on the window's screen.
+    bool WindowManaged() const;
     void SetTitle(const std::string& title);
     void SetDecorated(bool decorated);
     void SetRegion(const TRegion* region);
@@ -59,6 +61,8 @@ public:
 
     void AttachView(GtkWidget* view);
     void PlaceView(GtkWidget* view, const TRect& rect, bool visible);
+    // Keys go to the form's own area again, away from a focused view.
+    void FocusArea();
     void DetachView(GtkWidget* view);
     void FocusView(GtkWidget* view);
     // The attached view that holds the keyboard focus, or nullptr.

@@ -272,6 +272,24 @@ void TFakeBrowserEngine::ClickLinkNewWindow(const std::string& url) {
     OpenWindow(NormalizeURL(url));
 }
 
+void TFakeBrowserEngine::ClickDownloadLink(const std::string& link) {
+    std::string url = NormalizeURL(link);
+    if (!FFactory) return;
+    std::weak_ptr<int> alive = FAlive;
+    FFactory->Post([this, alive, url] {
+        if (alive.expired()) return;
+        bool cancel = false;
+        if (!Notify([&] {
+                if (FEvents.BeforeNavigate) cancel = FEvents.BeforeNavigate(url, true);
+            }))
+            return;
+        if (cancel || alive.expired()) return;
+        Notify([&] {
+            if (FEvents.DownloadStarted) FEvents.DownloadStarted(url);
+        });
+    });
+}
+
 void TFakeBrowserEngine::HoverLink(const std::string& url) {
     if (FEvents.StatusTextChange) FEvents.StatusTextChange(url);
 }

@@ -51,6 +51,9 @@ public:
     void ClickLink(const std::string& url);          // a link that opens in this view
     void ClickLinkNewWindow(const std::string& url); // target="_blank"
     void HoverLink(const std::string& url);          // "" when the pointer leaves the link
+    // A link whose answer is a file: the navigation starts, then becomes a
+    // download and the view keeps its page.
+    void ClickDownloadLink(const std::string& url);
     void ClickIntoPage();                            // the view takes the focus itself
     void RunScript(const TFakeAction& action);
     void LoseFocus() { FFocused = false; }

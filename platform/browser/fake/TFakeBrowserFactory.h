@@ -40,6 +40,16 @@ public:
     std::vector<unsigned> ClearRequests;
     std::string ClearError;
 
+    // Scripted downloads: the observer gets what ReportDownload is given;
+    // every cancel is kept in `CancelRequests`.
+    void SetDownloadObserver(TDownloadObserver observer) override { FDownloadObserver = std::move(observer); }
+    void CancelDownload(int id) override { CancelRequests.push_back(id); }
+    void ReportDownload(const TDownloadInfo& download) const {
+        if (FDownloadObserver) FDownloadObserver(download);
+    }
+    bool HasDownloadObserver() const { return static_cast<bool>(FDownloadObserver); }
+    std::vector<int> CancelRequests;
+
     std::string& Clipboard() { return FClipboard; }
     void Post(std::function<void()> step) const { FPost(std::move(step)); }
 
@@ -51,6 +61,7 @@ private:
     std::map<std::string, TFakePage> FPages;
     std::vector<TFakeBrowserEngine*> FEngines;
     std::string FClipboard;
+    TDownloadObserver FDownloadObserver;
     int FCreated = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "platform/Shell.h"
+#include "platform/Text.h"
 #include "platform/browser/BrowserURL.h"
 #include "platform/browser/ErrorPage.h"
 #include "platform/browser/TextZoom.h"
@@ -155,6 +157,10 @@ void OnPrintFinished(WebKitPrintOperation* op, gpointer data) {
 
 } // namespace
 
+void TWebKitEngine::CallbackDepth(int delta) {
+    gCallbackDepth += delta;
+}
+
 bool TWebKitEngine::InsideCallback() {
     return gCallbackDepth > 0;
 }
@@ -186,10 +192,12 @@ TWebKitEngine::TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events)
     gtk_overlay_add_overlay(GTK_OVERLAY(FContainer), FFindBar->Widget());
     CreateView(nullptr);
     g_signal_connect(FContainer, "grab-focus", G_CALLBACK(OnContainerFocus), this);
+    g_signal_connect(FFactory.Context(), "download-started", G_CALLBACK(OnDownloadStarted), this);
     gtk_widget_show(FContainer);
 }
 
 TWebKitEngine::~TWebKitEngine() {
+    g_signal_handlers_disconnect_by_data(FFactory.Context(), this);
     FAlive.reset();
     FErrorPageSource.Remove();
     DestroyView();
@@ -232,6 +240,7 @@ void TWebKitEngine::ConnectView() {
     g_signal_connect(FView, "print", G_CALLBACK(OnPrintRequest), this);
     g_signal_connect(FView, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(FView, "focus-in-event", G_CALLBACK(OnFocusIn), this);
+    ConnectGestures();
 }
 
 // WebKit loads the new window's request itself into the view returned from
@@ -257,6 +266,10 @@ GtkWidget* TWebKitEngine::AcceptWindow(WebKitWebView* opener) {
 // --- operations -----------------------------------------------------------
 
 void TWebKitEngine::Navigate(const std::string& url) {
+    if (std::string target = NormalizeURL(url); IsExternalURL(target)) {
+        HandToDesktop(target);
+        return;
+    }
     FLoadedOnce = true;
     FInternalLoad.clear();
     FErrorURL.clear();
@@ -411,6 +424,12 @@ void TWebKitEngine::Print(bool prompt) {
     if (!alive.expired()) FFactory.SetPrintSettings(webkit_print_operation_get_print_settings(op));
 }
 
+// GTK names its file printer in the user's language ("打印到文件" under
+// zh_CN): a printer looked up by the English name is not found there.
+const char* TWebKitEngine::FilePrinterName() {
+    return g_dgettext("gtk30", "Print to File");
+}
+
 // GTK's print dialog offers no preview for WebKit pages: print into a PDF
 // file and show that.
 void TWebKitEngine::PrintPreview() {
@@ -418,7 +437,7 @@ void TWebKitEngine::PrintPreview() {
     std::string path = FFactory.NextPreviewPath();
     TGObjectPtr<GtkPrintSettings> settings(gtk_print_settings_copy(FFactory.PrintSettings()));
     TGCharPtr uri(g_filename_to_uri(path.c_str(), nullptr, nullptr));
-    gtk_print_settings_set_printer(settings.Get(), "Print to File");
+    gtk_print_settings_set_printer(settings.Get(), FilePrinterName());
     gtk_print_settings_set(settings.Get(), GTK_PRINT_SETTINGS_OUTPUT_URI, uri.Get());
     gtk_print_settings_set(settings.Get(), GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
     webkit_print_operation_set_print_settings(op, settings.Get());
@@ -504,6 +523,42 @@ void TWebKitEngine::ShowErrorPage(const std::string& url, const std::string& rea
     webkit_web_view_load_alternate_html(FView, html.c_str(), FInternalLoad.c_str(), nullptr);
 }
 
+// --- addresses for the desktop ---------------------------------------------
+
+void TWebKitEngine::ShowStatus(const std::string& text) {
+    FStatusText = text;
+    if (FEvents.StatusTextChange) FEvents.StatusTextChange(text);
+}
+
+// The page stays as it was; what became of the address shows on the status
+// line once the desktop answered.
+void TWebKitEngine::HandToDesktop(const std::string& uri) {
+    const std::string shown = FirstUtf16Units(uri, 200);
+    std::weak_ptr<int> alive = FAlive;
+    OpenDocumentAsync(uri, [this, alive, shown](bool noProgram, const std::string& reason) {
+        if (alive.expired()) return;
+        TCallbackScope scope;
+        if (reason.empty())
+            ShowStatus("已交给外部程序打开：" + shown);
+        else if (noProgram)
+            ShowStatus("没有可以打开这个链接的程序：" + shown);
+        else
+            ShowStatus("无法打开链接“" + shown + "”：" + reason);
+    });
+}
+
+// Links the view cannot show go to the desktop when the user clicked them;
+// a page (or a frame in it) that asks by itself is refused, so that no page
+// starts programs on its own.
+bool TWebKitEngine::TakeExternal(WebKitNavigationAction* action, const std::string& uri) {
+    if (!IsExternalURL(uri)) return false;
+    if (webkit_navigation_action_is_user_gesture(action))
+        HandToDesktop(uri);
+    else
+        ShowStatus("已阻止网页自行打开外部程序：" + FirstUtf16Units(uri, 200));
+    return true;
+}
+
 // WebKit does not say which frame a navigation is for when it asks. The
 // owner's own Navigate is the page's and is reported at once; any other
 // navigation is reported once it shows what it is: the page's when its load
@@ -516,12 +571,26 @@ gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision
             return static_cast<TWebKitEngine*>(data)->DecideResponse(
                 WEBKIT_RESPONSE_POLICY_DECISION(decision));
         });
+    if (type == WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION)
+        return Shield(view, FALSE, [&]() -> gboolean {
+            auto* self = static_cast<TWebKitEngine*>(data);
+            WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
+                WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+            if (!self->TakeExternal(action, RequestURI(action))) return FALSE;
+            webkit_policy_decision_ignore(decision);
+            return TRUE;
+        });
+    if (OnLinkToNewTab(view, decision, type, data)) return TRUE;
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
     return Shield(view, FALSE, [&]() -> gboolean {
         auto* self = static_cast<TWebKitEngine*>(data);
         auto* navigation = WEBKIT_NAVIGATION_POLICY_DECISION(decision);
         std::string uri =
             RequestURI(webkit_navigation_policy_decision_get_navigation_action(navigation));
+        if (self->TakeExternal(webkit_navigation_policy_decision_get_navigation_action(navigation), uri)) {
+            webkit_policy_decision_ignore(decision);
+            return TRUE;
+        }
         if (!self->FInternalLoad.empty() && uri == self->FInternalLoad) return FALSE;
         // load_uri shows its address in the view at once, so the owner's
         // request is the one that matches it.
@@ -676,6 +745,11 @@ void TWebKitEngine::OnMouseTarget(WebKitWebView* view, WebKitHitTestResult* hit,
 void TWebKitEngine::OnClose(WebKitWebView* view, gpointer data) {
     ShieldVoid(view, [&] {
         auto* self = static_cast<TWebKitEngine*>(data);
+        if (self->FClosePending && self->FEvents.CloseAllowed) {
+            self->FClosePending = false;
+            self->FEvents.CloseAllowed();
+            return;
+        }
         if (self->FEvents.CloseRequest) self->FEvents.CloseRequest();
     });
 }
@@ -701,6 +775,19 @@ gboolean TWebKitEngine::OnErrorPageIdle(gpointer data) {
     } catch (...) {
     }
     return G_SOURCE_REMOVE;
+}
+
+// A link that turned into a download leaves the view on its page; the
+// owner puts back what the navigation changed.
+void TWebKitEngine::OnDownloadStarted(WebKitWebContext* context, WebKitDownload* download,
+                                      gpointer data) {
+    ShieldVoid(context, [&] {
+        auto* self = static_cast<TWebKitEngine*>(data);
+        if (!self->FView || webkit_download_get_web_view(download) != self->FView) return;
+        WebKitURIRequest* request = webkit_download_get_request(download);
+        std::string url = request ? Str(webkit_uri_request_get_uri(request)) : std::string();
+        if (self->FEvents.DownloadStarted) self->FEvents.DownloadStarted(url);
+    });
 }
 
 // window.print() prints with the settings the print commands use.

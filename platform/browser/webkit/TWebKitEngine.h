@@ -23,6 +23,8 @@ struct TWebKitDataRequest;
 
 class TWebKitEngine : public IBrowserEngine {
 public:
+    // The name of GTK's print-to-file printer in the running locale.
+    static const char* FilePrinterName();
     TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events);
     ~TWebKitEngine() override;
 
@@ -51,6 +53,8 @@ public:
     void Focus() override;
     bool HasFocus() const override;
     bool DeliverKey(const TBrowserKey& key) override;
+    bool TryClose() override;
+    void ExitFullScreen() override;
 
     WebKitWebView* WebView() const { return FView; }
     TFindBar& FindBar() { return *FFindBar; }
@@ -74,6 +78,9 @@ private:
     gboolean DecideResponse(WebKitResponsePolicyDecision* decision);
     void PageLoadStarted();
     bool ReportPageStart(const std::string& uri);
+    void ShowStatus(const std::string& text);
+    void HandToDesktop(const std::string& uri);
+    bool TakeExternal(WebKitNavigationAction* action, const std::string& uri);
     GtkWindow* ParentWindow() const;
     WebKitPrintOperation* NewPrintOperation();
 
@@ -94,6 +101,32 @@ private:
     static gboolean OnFocusIn(GtkWidget* widget, GdkEvent* event, gpointer self);
     static void OnContainerFocus(GtkWidget* widget, gpointer self);
     static gboolean OnErrorPageIdle(gpointer self);
+    static void OnDownloadStarted(WebKitWebContext* context, WebKitDownload* download,
+                                  gpointer self);
+
+    // The user's gestures and what the page asks of the window
+    // (TWebKitEngineGestures.cpp, TWebKitEnginePage.cpp).
+    void ConnectGestures();
+    void RunPageKey(int action);
+    void MoveUnlessEditing(bool back);
+    void OpenNewWindow();
+    void RunSoon(std::function<void(TWebKitEngine&)> fn);
+    static gboolean OnLinkToNewTab(WebKitWebView* view, WebKitPolicyDecision* decision,
+                                   WebKitPolicyDecisionType type, gpointer self);
+    static gboolean OnHistoryKey(GtkWidget* widget, GdkEventKey* event, gpointer self);
+    static gboolean OnUnusedKey(GtkWidget* widget, GdkEventKey* event, gpointer self);
+    static gboolean OnScroll(GtkWidget* widget, GdkEventScroll* event, gpointer self);
+    static gboolean OnContextMenu(WebKitWebView* view, WebKitContextMenu* menu, GdkEvent* event,
+                                  WebKitHitTestResult* hit, gpointer self);
+    static void OnProgress(GObject* view, GParamSpec* property, gpointer self);
+    static gboolean OnScriptDialog(WebKitWebView* view, WebKitScriptDialog* dialog, gpointer self);
+    static gboolean OnEnterFullScreen(WebKitWebView* view, gpointer self);
+    static gboolean OnLeaveFullScreen(WebKitWebView* view, gpointer self);
+    void ReportProgress();
+    // Runs a handler of a signal the way every WebKit callback runs: the
+    // emitter kept alive, the callback depth counted, no exception out.
+    template <class R, class F> static R Guard(gpointer instance, R fallback, F&& fn);
+    static void CallbackDepth(int delta);
 
     TWebKitFactory& FFactory;
     TBrowserEvents FEvents;
@@ -114,6 +147,10 @@ private:
     std::string FErrorReason;
     TGSourceId FErrorPageSource;
     std::optional<std::string> FBody; // the last markup asked for, of the page shown
+    bool FClosePending = false; // TryClose asked; the page's "close" is the answer
+    bool FFullScreen = false;   // the page is in its own fullscreen
+    int FReportedPercent = -1;  // last progress told, -1 when not loading
+    double FWheelRest = 0;      // Ctrl+wheel movement not yet a whole level
 };
 
 } // namespace platform

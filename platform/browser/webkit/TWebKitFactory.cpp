@@ -10,6 +10,7 @@
 
 #include "platform/Kernel.h"
 #include "platform/browser/webkit/GObjectPtr.h"
+#include "platform/browser/webkit/TWebKitDownloads.h"
 #include "platform/browser/webkit/TWebKitEngine.h"
 #include "platform/browser/webkit/TWebProcessSandbox.h"
 
@@ -67,6 +68,7 @@ TWebKitFactory::TWebKitFactory(bool keepSpareView) : FShared(std::make_unique<TS
     FShared->Preview = OpenWithViewer;
     FShared->KeepSpare = keepSpareView;
     FShared->ShareWhileStarting = !keepSpareView;
+    TWebKitDownloads::Of(Context()); // downloads are kept safe from the first view on
     if (keepSpareView) PrepareSpare();
 }
 
@@ -144,10 +146,37 @@ std::unique_ptr<IBrowserEngine> TWebKitFactory::CreateEngine(TBrowserEvents even
     return std::make_unique<TWebKitEngine>(*this, std::move(events));
 }
 
-// One context for every view: one network process, one cache and cookie
-// store.
+namespace {
+
+std::string UserFolder(const gchar* base) {
+    TGCharPtr path(g_build_filename(base, "xingfan", nullptr));
+    g_mkdir_with_parents(path.Get(), 0700);
+    return path.Str();
+}
+
+// Cookies with an expiry date are kept in an SQLite file, so that logins
+// outlive the program; session cookies stay in memory and end with it.
+// The site data (local storage, databases) and the cache go to the user's
+// data and cache folders.
+WebKitWebContext* MakeContext() {
+    std::string data = UserFolder(g_get_user_data_dir());
+    std::string cache = UserFolder(g_get_user_cache_dir());
+    TGObjectPtr<WebKitWebsiteDataManager> manager(webkit_website_data_manager_new(
+        "base-data-directory", data.c_str(), "base-cache-directory", cache.c_str(), nullptr));
+    WebKitWebContext* context = webkit_web_context_new_with_website_data_manager(manager.Get());
+    TGCharPtr cookies(g_build_filename(data.c_str(), "cookies.sqlite", nullptr));
+    webkit_cookie_manager_set_persistent_storage(webkit_website_data_manager_get_cookie_manager(manager.Get()),
+                                                 cookies.Get(), WEBKIT_COOKIE_PERSISTENT_STORAGE_SQLITE);
+    return context;
+}
+
+} // namespace
+
+// One context for every view of the process, whichever factory made it:
+// one network process, one cache and one cookie store on disk.
 WebKitWebContext* TWebKitFactory::Context() const {
-    return webkit_web_context_get_default();
+    static WebKitWebContext* context = MakeContext();
+    return context;
 }
 
 namespace {
@@ -174,6 +203,14 @@ void TWebKitFactory::ClearBrowsingData(unsigned kinds, TClearDone done) {
     WebKitWebsiteDataManager* manager = webkit_web_context_get_website_data_manager(Context());
     webkit_website_data_manager_clear(manager, static_cast<WebKitWebsiteDataTypes>(types), 0, nullptr,
                                       ClearFinished, new TClearDone(std::move(done)));
+}
+
+void TWebKitFactory::SetDownloadObserver(TDownloadObserver observer) {
+    TWebKitDownloads::Of(Context()).SetObserver(std::move(observer));
+}
+
+void TWebKitFactory::CancelDownload(int id) {
+    TWebKitDownloads::Of(Context()).Cancel(id);
 }
 
 WebKitSettings* TWebKitFactory::Settings() const {

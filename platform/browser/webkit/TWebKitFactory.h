@@ -35,6 +35,8 @@ public:
     void KeepSpareViewAfter(unsigned delayMs);
     std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
     void ClearBrowsingData(unsigned kinds, TClearDone done) override;
+    void SetDownloadObserver(TDownloadObserver observer) override;
+    void CancelDownload(int id) override;
     // A web view with the shared context and settings that has loaded
     // nothing the caller could see. The caller owns the returned reference.
     GtkWidget* NewWebView();

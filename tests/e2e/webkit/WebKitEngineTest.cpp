@@ -319,7 +319,7 @@ TEST_F(WebKitEngineTest, PrintPreviewAndSilentPrintWriteAPdf) {
     std::remove(target.c_str());
     GtkPrintSettings* settings = gtk_print_settings_copy(gFactory->PrintSettings());
     gchar* uri = g_filename_to_uri(target.c_str(), nullptr, nullptr);
-    gtk_print_settings_set_printer(settings, "Print to File");
+    gtk_print_settings_set_printer(settings, TWebKitEngine::FilePrinterName());
     gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, uri);
     gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
     gFactory->SetPrintSettings(settings);

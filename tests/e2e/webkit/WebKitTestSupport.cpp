@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace e2e {
 
@@ -114,10 +116,18 @@ int main(int argc, char** argv) {
     setenv("WEBKIT_DISABLE_COMPOSITING_MODE", "1", 0);
     setenv("GSETTINGS_BACKEND", "memory", 0);
     setenv("NO_AT_BRIDGE", "1", 0);
+    // The views keep cookies and site data on disk: in a folder of the run.
+    char folder[] = "/tmp/xf-e2e-webkit-XXXXXX";
+    if (!mkdtemp(folder)) return 1;
+    setenv("XDG_DATA_HOME", (std::string(folder) + "/data").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (std::string(folder) + "/cache").c_str(), 1);
     if (!gtk_init_check(&argc, &argv)) {
-        fprintf(stderr, "no display: run under scripts/with-xvfb.sh\n");
+        fprintf(stderr, "no display: run under scripts/desktop-session.sh\n");
         return 1;
     }
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return result;
 }

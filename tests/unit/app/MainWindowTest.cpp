@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include "AppTestSupport.h"
 
 #include "gui/TLabel.h"
@@ -40,6 +42,33 @@ TEST_F(AppTest, HistoryFillsTheDropDownFromSlot19Down) {
     reg.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf", false);
     EXPECT_EQ(reg.ReadString("j"), "0");
     EXPECT_EQ(reg.ReadString("int"), "0");
+}
+
+// A settings file cut short inside its last value: the history before it
+// stays, and the user is told once the window is up, in Chinese.
+TEST_F(AppTest, CutSettingsFileKeepsTheHistoryAndSaysSo) {
+    {
+        platform::Registry reg(FRegistry);
+        reg.SetRootKey(platform::HKEY_LOCAL_MACHINE);
+        reg.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf", true);
+        reg.WriteString("0", "http://a.example/");
+        reg.WriteString("1", "http://b.example/");
+    }
+    std::string text;
+    {
+        std::ifstream in(FRegistry, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::ofstream(FRegistry, std::ios::binary | std::ios::trunc)
+        << text.substr(0, text.find("http://b.") + 4);
+    TFrmMain& form = Start();
+    EXPECT_EQ(form.cmbAddr->Items().Items(), (std::vector<std::string>{"http://a.example/"}));
+    ASSERT_EQ(FHost.MessageBoxes().size(), 1u);
+    EXPECT_EQ(FHost.MessageBoxes()[0].Caption, "系统提示");
+    EXPECT_EQ(FHost.MessageBoxes()[0].Text.rfind(
+                  "设置文件“" + FRegistry + "”已损坏，能读出的设置都已保留", 0),
+              0u)
+        << FHost.MessageBoxes()[0].Text;
 }
 
 TEST_F(AppTest, NewTabsAreAppendedActiveAndTakeTheirTitles) {
@@ -98,7 +127,7 @@ TEST_F(AppTest, CloseAllPagesLeavesOnlyTheFirstTabWhereverTheActiveOneWas) {
     EXPECT_EQ(TabBrowser(0)->LocationURL(), "about:blank");
 }
 
-TEST_F(AppTest, APageClosingItselfClosesTheActiveTabButNeverTheFirst) {
+TEST_F(AppTest, APageClosingItselfClosesItsOwnTabButNeverTheFirst) {
     FEngines->AddPage("http://closer.example/",
                       TFakePage{"Closer", {}, "text/html", {}, {TFakeAction{TFakeAction::TKind::CloseWindow, ""}}});
     TFrmMain& form = Start();
@@ -106,13 +135,13 @@ TEST_F(AppTest, APageClosingItselfClosesTheActiveTabButNeverTheFirst) {
     Settle();
     EXPECT_EQ(form.PclParent->PageCount(), 1);
 
-    // The page of tab 1 closes itself while tab 2 is active: tab 2 goes.
+    // The page of tab 1 closes itself while tab 2 is active: its own tab
+    // goes, the page the user is looking at stays.
     form.OpenTab("http://closer.example/");
     form.OpenTab("about:blank");
     Settle();
-    EXPECT_EQ(form.PclParent->PageCount(), 2);
-    EXPECT_EQ(form.PclParent->ActivePageIndex(), 1);
-    EXPECT_EQ(TabBrowser(1)->LocationURL(), "http://closer.example/");
+    ASSERT_EQ(form.PclParent->PageCount(), 2);
+    EXPECT_EQ(TabBrowser(1)->LocationURL(), "about:blank");
 }
 
 TEST_F(AppTest, ANewWindowRequestOpensANewActiveTab) {
@@ -193,4 +222,23 @@ TEST_F(AppTest, ADirectLinkTargetIsCutTo100Characters) {
     ASSERT_EQ(form.PclParent->PageCount(), 2);
     // The quote before the address counts towards the 100 characters.
     EXPECT_EQ(form.PendingURL, target.substr(0, 99));
+}
+
+// The real engine reports the directory's quotes percent-encoded.
+TEST_F(AppTest, EncodedQuotesOfADirectLinkAreQuotesToo) {
+    TFrmMain& form = Start();
+    EngineOf(form.webLeft).ClickLink("file:///opt/xf/go.htm?R_Left=%27http://game.example/xiangqi.htm%27");
+    Settle();
+    ASSERT_EQ(form.PclParent->PageCount(), 2);
+    EXPECT_EQ(TabBrowser(1)->LocationURL(), "http://game.example/xiangqi.htm");
+
+    // An encoded quote counts as the one character it stands for.
+    std::string target = "http://game.example/" + std::string(100, 'g');
+    EngineOf(form.webLeft).ClickLink("go.htm?R_Left=%27" + target + "%27");
+    Settle();
+    EXPECT_EQ(form.PendingURL, target.substr(0, 99));
+    // Other escapes stay as the engine wrote them.
+    EngineOf(form.webLeft).ClickLink("go.htm?R_Left=http://game.example/%E8%B1%A1.htm%2527");
+    Settle();
+    EXPECT_EQ(form.PendingURL, "http://game.example/%E8%B1%A1.htm%2527");
 }

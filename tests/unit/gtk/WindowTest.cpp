@@ -116,8 +116,10 @@ TEST_F(GtkTest, MovesNotAskedForReachTheFormAndMinimumSizesHold) {
     client.Bounds.clear();
     FHost.SetWindowMinSize(window, 300, 200);
     FHost.SetWindowBounds(window, TRect::FromSize(160, 130, 100, 50));
-    ASSERT_TRUE(WaitFor([&] { return !client.Bounds.empty(); }));
-    EXPECT_EQ(client.Bounds.back(), TRect::FromSize(160, 130, 300, 200));
+    // A window manager may still repeat its report of the move first.
+    const TRect held = TRect::FromSize(160, 130, 300, 200);
+    EXPECT_TRUE(WaitFor([&] { return !client.Bounds.empty() && client.Bounds.back() == held; }));
+    for (const TRect& r : client.Bounds) EXPECT_GE(r.Width(), 200) << "smaller than ever asked";
 }
 
 TEST_F(GtkTest, NativeViewsSitAtTheirRectanglesAndFollowShowHide) {

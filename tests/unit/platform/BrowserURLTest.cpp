@@ -43,6 +43,20 @@ TEST(BrowserURLTest, SchemeIsOnlyWhatPrecedesTheFirstColon) {
     EXPECT_EQ(URLScheme("a b:c"), "");
 }
 
+TEST(BrowserURLTest, OnlySchemesTheViewCannotShowAreExternal) {
+    EXPECT_TRUE(IsExternalURL("tencent://message/?uin=1"));
+    EXPECT_TRUE(IsExternalURL("mailto:service@xingfan.example"));
+    EXPECT_TRUE(IsExternalURL("MAILTO:a@b"));
+    EXPECT_TRUE(IsExternalURL("steam://run/1"));
+    for (const char* shown : {"http://a.example/", "HTTPS://a.example/", "file:///tmp/a.htm",
+                              "about:blank", "data:text/html,x", "blob:http://a/1",
+                              "javascript:void(0)", "resource:///x"})
+        EXPECT_FALSE(IsExternalURL(shown)) << shown;
+    // Relative addresses and text that only looks like a scheme.
+    for (const char* relative : {"go.htm?R_Left='http://x'", "/a:b", "", "a b:c", "1x:y"})
+        EXPECT_FALSE(IsExternalURL(relative)) << relative;
+}
+
 TEST(BrowserURLTest, SuggestedFileNames) {
     EXPECT_EQ(SuggestedFileName("星帆游戏", "http://a.example/"), "星帆游戏.htm");
     EXPECT_EQ(SuggestedFileName("a/b: c?", "http://a.example/"), "a_b_ c_.htm");

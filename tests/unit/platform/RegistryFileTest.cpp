@@ -183,3 +183,30 @@ TEST(RegistryFile, UnknownEscapesKeepTheirBackslash) {
     RegistryFile file = RegistryFile::Parse("REGEDIT4\n[HKEY_USERS]\n\"p\"=\"C:\\dir\\x\"\n");
     EXPECT_EQ(ValueData(file, "HKEY_USERS", "p"), "C:\\dir\\x");
 }
+
+// Salvaging keeps what parses and counts what it dropped; what it keeps is
+// what a strict read of the same lines would give.
+TEST(RegistryFile, SalvageDropsOnlyTheLinesThatDoNotFit) {
+    using namespace std::string_literals;
+    std::size_t dropped = 99;
+    RegistryFile file = RegistryFile::Salvage(
+        "\0\0REGEDIT4\r\n[HKEY_USERS\\A]\r\n\"gb\"=\"\xD0\xC7\xB7\xAB\"\r\n\"ok\"=\"1\"\r\n"
+        "\"bin\"=hex:01,02,\\\r\n  zz\r\n\"after\"=dword:0000000a\r\n[HKEY_USERS\\B]\r\n\"cut\"=\"ab"s,
+        dropped);
+    EXPECT_EQ(dropped, 3u); // the GB line, the hex value with its continuation, the cut value
+    EXPECT_EQ(ValueData(file, "HKEY_USERS\\A", "ok"), "1");
+    EXPECT_EQ(ValueData(file, "HKEY_USERS\\A", "gb"), "<absent>");
+    EXPECT_EQ(ValueData(file, "HKEY_USERS\\A", "bin"), "<absent>");
+    EXPECT_EQ(ValueData(file, "HKEY_USERS\\A", "after"), "\x0a\0\0\0"s);
+    EXPECT_TRUE(file.KeyExists("HKEY_USERS\\B"));
+    EXPECT_EQ(ValueData(file, "HKEY_USERS\\B", "cut"), "<absent>");
+
+    // A file without its header is still read; a sound file drops nothing.
+    file = RegistryFile::Salvage("[HKEY_USERS\\C]\n\"v\"=\"w\"\n", dropped);
+    EXPECT_EQ(ValueData(file, "HKEY_USERS\\C", "v"), "w");
+    EXPECT_EQ(dropped, 0u);
+    std::string sound = file.Serialize();
+    file = RegistryFile::Salvage(sound, dropped);
+    EXPECT_EQ(dropped, 0u);
+    EXPECT_EQ(file.Serialize(), sound);
+}

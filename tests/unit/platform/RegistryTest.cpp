@@ -172,41 +172,123 @@ TEST_F(RegistryTest, RootKeysAreSeparate) {
     EXPECT_FALSE(reg.OpenKey("Software\\X", false));
 }
 
-TEST_F(RegistryTest, CorruptFileIsKeptAsideAndReported) {
+namespace {
+
+// The settings as the program keeps them, written by the registry itself.
+std::string HealthyFile(const std::string& file) {
+    Registry reg(file);
+    reg.SetRootKey(HKEY_LOCAL_MACHINE);
+    reg.OpenKey(kOrbisurf, true);
+    reg.WriteString("sky", "msn.skn");
+    reg.WriteString("mnuame", "mnuMsn");
+    reg.WriteString("j", "3");
+    for (int i = 0; i < 3; ++i)
+        reg.WriteString(std::to_string(i), "http://site" + std::to_string(i) + "/");
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The reports the registry gives while a test runs.
+class TDamageReports {
+public:
+    TDamageReports() {
+        RegistryStorage::OnDamage = [this](const std::string& message) {
+            Messages.push_back(message);
+        };
+    }
+    ~TDamageReports() { RegistryStorage::OnDamage = nullptr; }
+    std::vector<std::string> Messages;
+};
+
+} // namespace
+
+// A file cut inside its last value, or padded with NULs as a crash may
+// leave it, keeps every value that parses; the original is set aside whole
+// and the user is told once, in Chinese.
+TEST_F(RegistryTest, DamagedFileKeepsEveryValueThatParses) {
+    std::string healthy = HealthyFile(FFile);
+    // The values are written in order, so slot "2" is last before the end.
+    size_t last = healthy.rfind("http://site2/");
+    ASSERT_NE(last, std::string::npos);
+    using namespace std::string_literals;
+    const std::pair<const char*, std::string> damages[] = {
+        {"cut inside the last value", healthy.substr(0, last + 6)},
+        {"cut, then NULs", healthy.substr(0, last + 6) + std::string(4096, '\0')},
+        {"NULs after the end", healthy + std::string(4096, '\0')},
+        {"NULs right after a value", healthy.substr(0, last + 14) + "\0\0\0\0"s},
+    };
+    for (const auto& [what, bytes] : damages) {
+        SCOPED_TRACE(what);
+        fs::remove_all(fs::path(FFile).parent_path());
+        WriteFile(bytes);
+        TDamageReports reports;
+        Registry reg = OpenOrbisurf();
+        EXPECT_EQ(reg.ReadString("sky"), "msn.skn");
+        EXPECT_EQ(reg.ReadString("mnuame"), "mnuMsn");
+        EXPECT_EQ(reg.ReadString("j"), "3");
+        EXPECT_EQ(reg.ReadString("0"), "http://site0/");
+        EXPECT_EQ(reg.ReadString("1"), "http://site1/");
+        bool lastIntact = std::string(what).find("cut") == std::string::npos;
+        EXPECT_EQ(reg.ReadString("2"), lastIntact ? "http://site2/" : "");
+        auto aside = AsideFiles();
+        ASSERT_EQ(aside.size(), 1u);
+        std::ifstream kept(aside[0], std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), bytes);
+        ASSERT_EQ(reports.Messages.size(), 1u);
+        const std::string& message = reports.Messages[0];
+        EXPECT_EQ(message.rfind("设置文件“" + FFile + "”已损坏，", 0), 0u) << message;
+        EXPECT_NE(message.find(lastIntact ? "所有设置都已保留" : "无法读出的 1 行已舍弃"),
+                  std::string::npos)
+            << message;
+        EXPECT_NE(message.find("原文件已另存为“" + aside[0] + "”。"), std::string::npos) << message;
+        // The mended file is whole again: later reads and writes neither
+        // report nor set anything aside.
+        reg.WriteString("new", "value");
+        EXPECT_NO_THROW(RegistryFile::Parse(FileText()));
+        EXPECT_EQ(OpenOrbisurf().ReadString("new"), "value");
+        EXPECT_EQ(reports.Messages.size(), 1u);
+        EXPECT_EQ(AsideFiles().size(), 1u);
+    }
+}
+
+// A damaged key line takes only its own values: they do not slip into the
+// key above it.
+TEST_F(RegistryTest, ValuesUnderADamagedKeyLineAreDroppedNotMoved) {
+    WriteFile(
+        "REGEDIT4\r\n\r\n[HKEY_LOCAL_"
+        "MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf]\r\n"
+        "\"sky\"=\"a.skn\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Other\r\n\"sky\"=\"b.skn\"\r\n");
+    TDamageReports reports;
+    Registry reg = OpenOrbisurf();
+    EXPECT_EQ(reg.ReadString("sky"), "a.skn");
+    EXPECT_FALSE(reg.KeyExists("\\Software\\Other"));
+    ASSERT_EQ(reports.Messages.size(), 1u);
+    EXPECT_NE(reports.Messages[0].find("无法读出的 2 行已舍弃"), std::string::npos)
+        << reports.Messages[0];
+}
+
+TEST_F(RegistryTest, UnreadableFileIsKeptAsideAndTheSettingsStartAfresh) {
     std::string garbage = "this is not a registry file\n\x01\x02";
     WriteFile(garbage);
-    Registry reg(FFile);
-    reg.SetRootKey(HKEY_LOCAL_MACHINE);
-    std::string error = ErrorOf([&] { reg.OpenKey(kOrbisurf, true); });
-    EXPECT_NE(error.find(FFile), std::string::npos) << error;
-    EXPECT_NE(error.find("line 1"), std::string::npos) << error;
+    TDamageReports reports;
+    Registry reg = OpenOrbisurf();
+    EXPECT_TRUE(reg.GetValueNames().empty());
     auto aside = AsideFiles();
     ASSERT_EQ(aside.size(), 1u);
-    EXPECT_NE(error.find(aside[0]), std::string::npos) << error;
     std::ifstream kept(aside[0], std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), garbage);
-    // The registry starts afresh and the old file stays untouched.
-    EXPECT_TRUE(reg.OpenKey(kOrbisurf, true));
     reg.WriteString("sky", "x.skn");
     EXPECT_EQ(AsideFiles().size(), 1u);
-}
+    EXPECT_EQ(reports.Messages.size(), 1u);
 
-TEST_F(RegistryTest, CorruptFileFoundDuringAWriteIsNotOverwritten) {
-    Registry reg = OpenOrbisurf();
-    reg.WriteString("keep", "me");
-    std::string text = FileText();
-    WriteFile(text + "garbage line\n");
-    std::string error = ErrorOf([&] { reg.WriteString("new", "value"); });
-    EXPECT_NE(error.find("Failed to set data for 'new'"), std::string::npos) << error;
-    ASSERT_EQ(AsideFiles().size(), 1u);
-    EXPECT_FALSE(fs::exists(FFile));
-}
-
-TEST_F(RegistryTest, OversizedFileIsKeptAside) {
+    fs::remove_all(fs::path(FFile).parent_path());
     WriteFile("REGEDIT4\n" + std::string(RegistryStorage::MaxFileBytes + 10, ';'));
-    Registry reg(FFile);
-    std::string error = ErrorOf([&] { reg.OpenKey("a", false); });
-    EXPECT_NE(error.find("larger than 4 MiB"), std::string::npos) << error;
+    TDamageReports large;
+    EXPECT_TRUE(OpenOrbisurf().GetValueNames().empty());
+    ASSERT_EQ(large.Messages.size(), 1u);
+    EXPECT_NE(large.Messages[0].find("无法读取（文件大于 4 MiB），设置已重新开始。"),
+              std::string::npos)
+        << large.Messages[0];
     EXPECT_EQ(AsideFiles().size(), 1u);
 }
 

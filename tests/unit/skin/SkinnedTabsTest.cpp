@@ -347,6 +347,66 @@ TEST_F(SkinnedTabsTest, SelectingATabBeyondTheLastWholeOneScrollsItIntoView) {
     EXPECT_EQ(Strip()->FirstShown(), 4);
 }
 
+// Three 80-pixel tabs fit the 300-pixel strip, a fourth is cut. Closing
+// tabs from the right (as "close all pages" does) must not leave the strip
+// scrolled with room to spare, nor the buttons shown once every tab fits.
+TEST_F(SkinnedTabsTest, RemovedTabsScrollTheStripBackSoThatNoRoomIsWasted) {
+    Show();
+    std::vector<TskTabSheet*> sheets;
+    for (int i = 0; i < 17; ++i)
+        sheets.push_back(AddSheet(""));
+    FApp->ProcessMessages();
+    ASSERT_EQ(Strip()->FirstShown(), 14);
+
+    delete sheets[16];
+    sheets.pop_back();
+    FApp->ProcessMessages();
+    EXPECT_EQ(FPages->ActivePageIndex(), 15);
+    EXPECT_EQ(Strip()->FirstShown(), 13); // tabs 13 to 15 fill the row again
+
+    while (sheets.size() > 1) {
+        delete sheets.back();
+        sheets.pop_back();
+        FApp->ProcessMessages();
+    }
+    EXPECT_EQ(Strip()->FirstShown(), 0);
+    for (int i = 0; i < 2; ++i)
+        sheets.push_back(AddSheet(""));
+    FApp->ProcessMessages();
+    EXPECT_EQ(Strip()->FirstShown(), 0);
+    EXPECT_FALSE(Strip()->Overflow());
+    EXPECT_EQ(At(12, 5), kInactive); // the first tab at the margin
+    EXPECT_NE(At(kCutEdge + 2, 3), kButtonFrame[2]); // no back button
+    EXPECT_NE(At(kWidth - 4, 3), kButtonFrame[0]);   // no forward button
+    EXPECT_EQ(Strip()->TabAtPos({20, 5}), 0);
+}
+
+TEST_F(SkinnedTabsTest, AWiderStripScrollsBackButAForwardClickIsKept) {
+    AddHidden(5);
+    FPages->SetActivePageIndex(0);
+    Show();
+    FPages->SetActivePageIndex(4);
+    ASSERT_EQ(Strip()->FirstShown(), 2);
+    FPages->SetWidth(kWidth + 80); // room for a fourth tab
+    FApp->ProcessMessages();
+    EXPECT_EQ(Strip()->FirstShown(), 1);
+    FPages->SetWidth(kWidth + 400);
+    FApp->ProcessMessages();
+    EXPECT_EQ(Strip()->FirstShown(), 0);
+    EXPECT_FALSE(Strip()->Overflow());
+
+    // Scrolled forward by hand until nothing is cut: the next paints keep it.
+    FPages->SetWidth(kWidth);
+    FPages->SetActivePageIndex(0);
+    FApp->ProcessMessages();
+    Press(kWidth - 4, 3);
+    Press(kWidth - 4, 3);
+    EXPECT_EQ(Strip()->FirstShown(), 2);
+    Strip()->Invalidate();
+    FApp->ProcessMessages();
+    EXPECT_EQ(Strip()->FirstShown(), 2);
+}
+
 TEST_F(SkinnedTabsTest, EveryTabCanBeClickedPastSixtyFour) {
     Show();
     for (int i = 0; i < 70; ++i)

@@ -1,0 +1,85 @@
+// A tab's frame and what a player does with its page: links into
+// background tabs, text size by wheel, the open key, the page's answer to
+// closing, loading feedback and fullscreen.
+#include <algorithm>
+
+#include "app/TDownloadIEInterface.h"
+#include "app/TFrameWebBrowser.h"
+#include "app/TFrmMain.h"
+#include "gui/TLabel.h"
+#include "platform/browser/OleCommands.h"
+
+namespace {
+constexpr const char* kLoadingCaption = "正在打开...";
+constexpr const char* kDoneStatus = "完成";
+} // namespace
+
+void TFrameWebBrowser::ConnectPlayerEvents() {
+    if (!WebAction) return;
+    WebAction->OnOpenInNewTab = [this](TObject* s, const std::string& url) { WebActionOpenInNewTab(s, url); };
+    WebAction->OnTextSizeStep = [this](TObject* s, int delta) { WebActionTextSizeStep(s, delta); };
+    WebAction->OnOpenRequest = [this](TObject* s) { WebActionOpenRequest(s); };
+    WebAction->OnCloseAllowed = [this](TObject* s) { WebActionCloseAllowed(s); };
+    WebAction->OnProgressChange = [this](TObject* s, bool loading, int percent) {
+        WebActionProgressChange(s, loading, percent);
+    };
+    WebAction->OnFullScreen = [this](TObject* s, bool enter) { WebActionFullScreen(s, enter); };
+}
+
+bool TFrameWebBrowser::IsActiveBrowser() const {
+    try {
+        return WebAction && FrmMain->ActiveBrowser() == WebAction;
+    } catch (...) {
+        return false;
+    }
+}
+
+void TFrameWebBrowser::WebActionOpenInNewTab(TObject*, const std::string& url) {
+    FrmMain->OpenBackgroundTab(url);
+}
+
+// The menu's marks follow the active page; a page behind it only changes size.
+void TFrameWebBrowser::WebActionTextSizeStep(TObject*, int delta) {
+    if (IsActiveBrowser()) {
+        FrmMain->StepTextSize(delta);
+        return;
+    }
+    TValue level;
+    WebAction->ExecWB(OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, {}, &level);
+    if (auto* now = std::get_if<int64_t>(&level)) {
+        int64_t next = std::clamp<int64_t>(*now + delta, 0, 4);
+        WebAction->ExecWB(OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, next, nullptr);
+    }
+}
+
+void TFrameWebBrowser::WebActionOpenRequest(TObject*) {
+    FrmMain->RunMenuCommand("mnuOpen");
+}
+
+void TFrameWebBrowser::WebActionCloseAllowed(TObject*) {
+    if (WebAction) FrmMain->ClosePageOf(WebAction); // may free this frame
+}
+
+// A tab shows that its page is coming until the page names itself; a blank
+// page is named at once and keeps its caption (the go command looks for it).
+void TFrameWebBrowser::WebActionProgressChange(TObject*, bool loading, int percent) {
+    if (!WebAction) return;
+    if (loading && !FLoading) {
+        FTitleSeen = false;
+        FLoadNotice.clear();
+        if (WebAction->LocationURL() != "about:blank")
+            FrmMain->DownloadIE->SetPageTitle(kLoadingCaption, WebAction->Tag());
+    }
+    if (!loading && FLoading && !FTitleSeen)
+        FrmMain->DownloadIE->SetPageTitle(WebAction->LocationName(), WebAction->Tag());
+    FLoading = loading;
+    if (!IsActiveBrowser()) return;
+    if (loading)
+        FrmMain->labText->SetCaption("正在打开网页... " + std::to_string(percent) + "%");
+    else
+        FrmMain->labText->SetCaption(FLoadNotice.empty() ? std::string(kDoneStatus) : FLoadNotice);
+}
+
+void TFrameWebBrowser::WebActionFullScreen(TObject*, bool enter) {
+    if (WebAction) FrmMain->PageFullScreen(WebAction, enter);
+}
