@@ -197,10 +197,11 @@ void TCustomForm::SetWindowState(TWindowState state) {
 
 void TCustomForm::SetBounds(int left, int top, int width, int height) {
     TWinControl::SetBounds(left, top, std::max(width, FMinWidth), std::max(height, FMinHeight));
-    if (FBuffer->Width() != Width() || FBuffer->Height() != Height()) {
-        FBuffer->SetSize(Width(), Height());
+    // The buffer takes the new size when it is next used (BackBuffer,
+    // PaintInvalid): loading a layout sizes the form many times over, and
+    // each size would be a window-sized allocation and copy.
+    if (FBuffer->Width() != Width() || FBuffer->Height() != Height())
         InvalidateWindowArea({0, 0, Width(), Height()});
-    }
     if (!FFromHost) SyncHostBounds();
 }
 
@@ -392,6 +393,16 @@ void TCustomForm::PaintInvalid() {
     if (FHostWindow) Application->Host().PresentWindow(FHostWindow, area);
 }
 
+TBitmap& TCustomForm::BackBuffer() {
+    if (FBuffer->Width() != Width() || FBuffer->Height() != Height()) {
+        FBuffer->SetSize(Width(), Height());
+        InvalidateWindowArea({0, 0, Width(), Height()});
+    }
+    return *FBuffer;
+}
+
+// As last painted: the host tells from its size whether the form has caught
+// up with a new window size.
 const TBitmap* TCustomForm::HostBackBuffer() { return FBuffer.get(); }
 
 // --- input from the host -----------------------------------------------

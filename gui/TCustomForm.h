@@ -92,7 +92,8 @@ public:
     void InvalidateWindowArea(const TRect& area);
     bool HasInvalidArea() const { return !FInvalid.IsEmpty(); }
     void PaintInvalid();
-    TBitmap& BackBuffer() { return *FBuffer; }
+    // The form's pixels at its current size.
+    TBitmap& BackBuffer();
 
     // Keyboard steps before and after the focused control.
     virtual bool PreviewKeyDown(int& key, TShiftState shift);

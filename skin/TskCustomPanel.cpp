@@ -119,9 +119,14 @@ void TskCustomPanel::PaintPanelCaption(TCanvas& canvas, const TRect& client) {
 
 void TskCustomPanel::Paint(TCanvas& canvas) {
     const TRect client = ClientRect();
-    if (client.IsEmpty()) return;
-    TBitmap buffer(client.Width(), client.Height());
+    // Only the part being repainted is composed: a status text or a hot
+    // button changes a sliver of a panel that may fill the window, and a
+    // transparent panel repaints its parents under that part only.
+    const TRect area = client.Intersect(canvas.ClipRect());
+    if (area.IsEmpty()) return;
+    TBitmap buffer(area.Width(), area.Height());
     TCanvas& work = buffer.Canvas();
+    work.MoveOrigin(-area.Left, -area.Top);
     if (FTransparent) {
         // The buffer's origin is the client area; the parent's coordinates
         // are those of the whole window.
@@ -134,5 +139,5 @@ void TskCustomPanel::Paint(TCanvas& canvas) {
     }
     if (!FPicture->Empty()) PaintPicture(work, client);
     PaintPanelCaption(work, client);
-    canvas.Draw(0, 0, buffer);
+    canvas.Draw(area.Left, area.Top, buffer);
 }

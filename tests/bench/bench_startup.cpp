@@ -3,7 +3,10 @@
 // complete (the program), or its one view on about:blank complete (the bare
 // window). Both write the moment into XINGFAN_READY_FILE; the runs alternate,
 // each in a fresh home and data folders, and each process group is killed
-// afterwards. Counters: both medians in milliseconds and their ratio.
+// afterwards. Counters: both medians in milliseconds and their ratio, and
+// the CPU the started process itself had used by then (its threads, not
+// WebKit's helper processes): less at the mercy of a loaded machine than
+// the wall time.
 // Needs a display: scripts/with-xvfb.sh build/bin/bench_startup
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -16,7 +19,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -72,8 +77,31 @@ void KillGroup(pid_t pid) {
         usleep(10000);
 }
 
-// Nanoseconds from the fork to the ready stamp; nothing on failure.
-std::optional<long long> TimeStart(const fs::path& program) {
+// User and system CPU of a live process, in milliseconds.
+std::optional<double> ProcessCpuMs(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // The command name may hold spaces; the fields after it are counted
+    // from its closing parenthesis: utime and stime are the 12th and 13th.
+    size_t close = stat.rfind(')');
+    if (close == std::string::npos) return std::nullopt;
+    std::istringstream fields(stat.substr(close + 2));
+    std::string skip;
+    for (int i = 0; i < 11; ++i)
+        fields >> skip;
+    long long utime = 0, stime = 0;
+    if (!(fields >> utime >> stime)) return std::nullopt;
+    return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+struct TStart {
+    long long Nanoseconds = 0;
+    double CpuMs = 0;
+};
+
+// From the fork to the ready stamp, and the process's CPU when it was seen;
+// nothing on failure.
+std::optional<TStart> TimeStart(const fs::path& program) {
     char pattern[] = "/tmp/xf-startup.XXXXXX";
     if (!mkdtemp(pattern)) return std::nullopt;
     fs::path home = pattern;
@@ -84,9 +112,13 @@ std::optional<long long> TimeStart(const fs::path& program) {
     if (pid == 0) ExecChild(program, home);
     setpgid(pid, pid); // also here, so the kill reaches the group even if the child is slow
     std::optional<long long> stamp;
+    std::optional<double> cpu;
     const long long deadline = started + 60LL * 1000000000LL;
     while (MonotonicNow() < deadline) {
-        if (fs::exists(ready) && (stamp = ReadStamp(ready))) break;
+        if (fs::exists(ready) && (stamp = ReadStamp(ready))) {
+            cpu = ProcessCpuMs(pid);
+            break;
+        }
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
             pid = 0;
             break;
@@ -96,15 +128,14 @@ std::optional<long long> TimeStart(const fs::path& program) {
     if (pid) KillGroup(pid);
     std::error_code ignored;
     fs::remove_all(home, ignored);
-    if (!stamp) return std::nullopt;
-    return *stamp - started;
+    if (!stamp || !cpu) return std::nullopt;
+    return TStart{*stamp - started, *cpu};
 }
 
-double MedianMs(std::vector<long long> values) {
+double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     size_t n = values.size();
-    long long mid = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-    return static_cast<double>(mid) / 1e6;
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void BM_StartUpAgainstBareWebView(benchmark::State& state) {
@@ -119,10 +150,10 @@ void BM_StartUpAgainstBareWebView(benchmark::State& state) {
         state.SkipWithError("a warm-up start never reported ready (is there a display?)");
         return;
     }
-    std::vector<long long> bareTimes, programTimes;
+    std::vector<double> bareTimes, programTimes, bareCpu, programCpu;
     bool bareFirst = true;
     for (auto _ : state) {
-        std::optional<long long> b, p;
+        std::optional<TStart> b, p;
         if (bareFirst) {
             b = TimeStart(bare);
             p = TimeStart(program);
@@ -135,15 +166,19 @@ void BM_StartUpAgainstBareWebView(benchmark::State& state) {
             state.SkipWithError("a start never reported ready");
             return;
         }
-        bareTimes.push_back(*b);
-        programTimes.push_back(*p);
-        state.SetIterationTime(static_cast<double>(*p) / 1e9);
+        bareTimes.push_back(static_cast<double>(b->Nanoseconds) / 1e6);
+        programTimes.push_back(static_cast<double>(p->Nanoseconds) / 1e6);
+        bareCpu.push_back(b->CpuMs);
+        programCpu.push_back(p->CpuMs);
+        state.SetIterationTime(static_cast<double>(p->Nanoseconds) / 1e9);
     }
-    double bareMs = MedianMs(bareTimes);
-    double programMs = MedianMs(programTimes);
+    double bareMs = Median(bareTimes);
+    double programMs = Median(programTimes);
     state.counters["bare_ms"] = bareMs;
     state.counters["xingfan_ms"] = programMs;
     state.counters["ratio"] = programMs / bareMs;
+    state.counters["bare_cpu_ms"] = Median(bareCpu);
+    state.counters["xingfan_cpu_ms"] = Median(programCpu);
 }
 
 } // namespace

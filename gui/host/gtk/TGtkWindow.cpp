@@ -5,6 +5,7 @@
 #include "gui/TApplication.h"
 #include "gui/graphics/TBitmap.h"
 #include "gui/host/gtk/TCallbackGuard.h"
+#include "gui/host/gtk/TDrawPlan.h"
 #include "gui/host/gtk/TGtkHost.h"
 #include "gui/host/gtk/TWindowManager.h"
 
@@ -96,6 +97,19 @@ bool EdgeFromHitTest(int hitTest, GdkWindowEdge& edge) {
     default:
         return false;
     }
+}
+
+// Where a shown web view leaves pixels unpainted (a blank page, one not
+// painted yet), the window's own background shows, since the drawing area
+// does not paint under views: white, like the browser control there.
+void PaintBackgroundWhite(GtkWidget* window) {
+    static GtkCssProvider* const white = [] {
+        GtkCssProvider* provider = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(provider, "window { background: #ffffff; }", -1, nullptr);
+        return provider;
+    }();
+    gtk_style_context_add_provider(gtk_widget_get_style_context(window), GTK_STYLE_PROVIDER(white),
+                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 }
 
 // The move and size loops of the window system only make sense while the
@@ -207,6 +221,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, THostWindow id, TWindowKind kind, IHostWi
     // window manager may add.
     gtk_window_set_gravity(GTK_WINDOW(window), GDK_GRAVITY_STATIC);
     gtk_window_set_resizable(GTK_WINDOW(window), TRUE);
+    PaintBackgroundWhite(window);
     FOverlay = gtk_overlay_new();
     FArea = gtk_drawing_area_new();
     gtk_widget_set_can_focus(FArea, TRUE);
@@ -223,6 +238,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, THostWindow id, TWindowKind kind, IHostWi
 }
 
 TGtkWindow::~TGtkWindow() {
+    ReleaseFrames();
     FSignals.clear();
     FIme.OnCommit = nullptr;
     for (auto& [view, rect] : FViews)
@@ -308,7 +324,40 @@ void TGtkWindow::Configure(const GdkEventConfigure* event) {
     // a moment); where the window stands is what the manager reports.
     if (!event->send_event && FKind == TWindowKind::TopLevel && WindowManaged())
         actual = TRect::FromSize(FBounds.Left, FBounds.Top, event->width, event->height);
-    if (FPending.Configured(actual, g_get_monotonic_time() / 1000)) NotifyBounds(actual);
+    if (!FPending.Configured(actual, g_get_monotonic_time() / 1000)) return;
+    NotifyBounds(actual);
+    const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
+    if (Application && buffer &&
+        (buffer->Width() != event->width || buffer->Height() != event->height))
+        HoldFramesForLayout();
+}
+
+// Resized by the user or the window manager, the window would show the
+// form's old picture (white beyond it) for a frame or more before the new
+// layout, laid out from the queue, arrives. Its updates wait for the
+// form's next present at the new size, or a moment at most.
+void TGtkWindow::HoldFramesForLayout() {
+    GdkWindow* window = gtk_widget_get_window(FWindow.Get());
+    if (FFramesHeld || !window) return;
+    FFramesHeld = true;
+    gdk_window_freeze_updates(window);
+    FHoldLimit = g_timeout_add(
+        100,
+        [](gpointer self) -> gboolean {
+            auto* held = static_cast<TGtkWindow*>(self);
+            held->FHoldLimit = 0;
+            held->ReleaseFrames();
+            return G_SOURCE_REMOVE;
+        },
+        this);
+}
+
+void TGtkWindow::ReleaseFrames() {
+    if (FHoldLimit) g_source_remove(FHoldLimit);
+    FHoldLimit = 0;
+    if (!FFramesHeld) return;
+    FFramesHeld = false;
+    if (GdkWindow* window = gtk_widget_get_window(FWindow.Get())) gdk_window_thaw_updates(window);
 }
 
 // The form hears about a move or resize from the queue, not from inside
@@ -365,6 +414,47 @@ void TGtkWindow::ApplyRegion() {
 void TGtkWindow::Present(const TRect& area) {
     if (area.IsEmpty()) return;
     gtk_widget_queue_draw_area(FArea, area.Left, area.Top, area.Width(), area.Height());
+    const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
+    if (FFramesHeld && buffer && buffer->Width() == FBounds.Width() &&
+        buffer->Height() == FBounds.Height())
+        ReleaseFrames();
+}
+
+namespace {
+
+// The area GTK asked to have drawn, to whole pixels.
+TRegion ClipRegion(cairo_t* cr) {
+    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr);
+    std::vector<TRect> rects;
+    if (list->status == CAIRO_STATUS_SUCCESS) {
+        rects.reserve(static_cast<size_t>(list->num_rectangles));
+        for (int i = 0; i < list->num_rectangles; ++i) {
+            const cairo_rectangle_t& r = list->rectangles[i];
+            rects.push_back({static_cast<int>(std::floor(r.x)), static_cast<int>(std::floor(r.y)),
+                             static_cast<int>(std::ceil(r.x + r.width)),
+                             static_cast<int>(std::ceil(r.y + r.height))});
+        }
+    } else if (GdkRectangle box; gdk_cairo_get_clip_rectangle(cr, &box)) {
+        // Not made of rectangles (a scaled window): its bounds, cairo still
+        // clips to the exact shape.
+        rects.push_back(TRect::FromSize(box.x, box.y, box.width, box.height));
+    }
+    cairo_rectangle_list_destroy(list);
+    return TRegion::FromRects(rects);
+}
+
+void AddRegion(cairo_t* cr, const TRegion& region) {
+    for (const TRect& r : region.Rects())
+        cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
+}
+
+} // namespace
+
+std::vector<TRect> TGtkWindow::ShownViewRects() const {
+    std::vector<TRect> rects;
+    for (const auto& [view, rect] : FViews)
+        if (gtk_widget_is_drawable(view) && !rect.IsEmpty()) rects.push_back(rect);
+    return rects;
 }
 
 bool TGtkWindow::Draw(cairo_t* cr) {
@@ -372,9 +462,14 @@ bool TGtkWindow::Draw(cairo_t* cr) {
     const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
     int width = buffer ? buffer->Width() : 0;
     int height = buffer ? buffer->Height() : 0;
+    TDrawPlan plan = TDrawPlan::Make(
+        ClipRegion(cr), {width, height},
+        {gtk_widget_get_allocated_width(FArea), gtk_widget_get_allocated_height(FArea)},
+        ShownViewRects());
+    if (plan.IsEmpty()) return true;
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    if (width > 0 && height > 0 &&
+    if (!plan.Buffer.IsEmpty() &&
         buffer->Stride() == cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width)) {
         // The pixels are B, G, R, X: cairo's RGB24 as it stands, no copy.
         auto* data = reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(buffer->Bits()));
@@ -384,17 +479,14 @@ bool TGtkWindow::Draw(cairo_t* cr) {
         // With a window scale the form's pixels stay sharp squares.
         if (gtk_widget_get_scale_factor(FArea) != 1)
             cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
-        cairo_rectangle(cr, 0, 0, width, height);
+        AddRegion(cr, plan.Buffer);
         cairo_fill(cr);
     }
-    // Beyond the buffer (the window grew before the form caught up): white.
-    int areaWidth = gtk_widget_get_allocated_width(FArea);
-    int areaHeight = gtk_widget_get_allocated_height(FArea);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    if (areaWidth > width) cairo_rectangle(cr, width, 0, areaWidth - width, areaHeight);
-    if (areaHeight > height)
-        cairo_rectangle(cr, 0, height, std::min(width, areaWidth), areaHeight - height);
-    cairo_fill(cr);
+    if (!plan.White.IsEmpty()) {
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        AddRegion(cr, plan.White);
+        cairo_fill(cr);
+    }
     cairo_restore(cr);
     return true;
 }

@@ -82,6 +82,8 @@ private:
     void ConnectSignals();
     void ApplyRegion();
     void NotifyBounds(const TRect& actual);
+    void HoldFramesForLayout();
+    void ReleaseFrames();
     TPoint WindowPoint(GdkWindow* eventWindow, double x, double y, double rootX,
                        double rootY) const;
     void ReleaseHeldModifiers();
@@ -89,6 +91,8 @@ private:
 
     // Handlers (the static thunks in the .cpp guard them).
     bool Draw(cairo_t* cr);
+    // Where shown native views lie over the drawing area.
+    std::vector<TRect> ShownViewRects() const;
     void Configure(const GdkEventConfigure* event);
     bool Key(GdkEventKey* event);
     void DeliverKey(GdkEventKey* event, bool press);
@@ -118,6 +122,8 @@ private:
     bool FVisible = false;
     bool FActivateOnMap = false;
     bool FBoundsNotifyQueued = false;
+    bool FFramesHeld = false;
+    guint FHoldLimit = 0;
     uint64_t FDrawCount = 0;
     TClickTracker FClicks;
     double FScrollRemainder = 0;

@@ -62,3 +62,49 @@ TEST_F(GtkFormTest, TheLoopWaitsForTimersOnTheRealClock) {
     EXPECT_GE(FHost.NowMs() - start, 80u);
     EXPECT_LT(FHost.NowMs() - start, 1000u) << "HandleMessage woke for the timer";
 }
+
+namespace {
+
+struct TFrameSizes {
+    TForm* Form;
+    TGtkWindow* Window;
+    int Stale = 0;
+    int Fresh = 0;
+};
+
+// Runs for every frame of the window, before the drawing area draws.
+gboolean CountFrame(GtkWidget*, cairo_t*, gpointer data) {
+    auto* sizes = static_cast<TFrameSizes*>(data);
+    GtkWidget* area = sizes->Window->DrawingArea();
+    bool same = sizes->Form->BackBuffer().Width() == gtk_widget_get_allocated_width(area) &&
+                sizes->Form->BackBuffer().Height() == gtk_widget_get_allocated_height(area);
+    ++(same ? sizes->Fresh : sizes->Stale);
+    return FALSE;
+}
+
+} // namespace
+
+// Resized from outside (by the user or the window manager), the window
+// shows the form's new layout in its first frame at the new size, never
+// the old picture with white beyond it.
+TEST_F(GtkFormTest, AResizeFromOutsideShowsTheNewLayoutInItsFirstFrame) {
+    TApplication app(&FHost);
+    auto* form = new TForm(&app);
+    form->SetCaptionBits(false);
+    form->SetBounds(100, 100, 200, 120);
+    form->SetColor(clYellow);
+    form->Show();
+    TGtkWindow* window = FHost.FindWindow(form->HostWindow());
+    ASSERT_TRUE(Run(app, [&] { return window->DrawCount() > 0; }));
+    Settle();
+    TFrameSizes sizes{form, window};
+    gulong handler = g_signal_connect(window->Window(), "draw", G_CALLBACK(CountFrame), &sizes);
+    for (auto [w, h] : {std::pair{320, 200}, std::pair{260, 150}, std::pair{400, 300}}) {
+        int before = sizes.Fresh;
+        gtk_window_resize(window->Window(), w, h);
+        ASSERT_TRUE(Run(app, [&] { return sizes.Fresh > before && form->Width() == w; }));
+        EXPECT_EQ(sizes.Stale, 0) << "a frame at " << w << "x" << h << " showed the old layout";
+    }
+    ASSERT_TRUE(Run(app, [&] { return ScreenPixel(100 + 398, 100 + 298) == clYellow; }));
+    g_signal_handler_disconnect(window->Window(), handler);
+}

@@ -192,3 +192,34 @@ end)",
     EXPECT_TRUE(panel->Picture().Empty());
     EXPECT_EQ(panel->PictureSource(), "");
 }
+
+// A repaint of part of the window composes only that part, and must show
+// exactly what a whole repaint shows there: nested transparent panels, a
+// stretched picture and a caption, cut by areas that cross their edges.
+TEST_F(SkinnedPanelTest, RepaintingPartOfNestedTransparentPanelsMatchesAWholeRepaint) {
+    FPanel->SetBounds(20, 10, 120, 90);
+    SetQuarters();
+    FPanel->SetDrawStyle(TskDrawStyle::skStretch);
+    FPanel->SetTransparent(true);
+    auto* inner = new TskImagePanel(FForm);
+    inner->SetParent(FPanel);
+    inner->SetBounds(15, 12, 70, 50);
+    inner->SetTransparent(true);
+    inner->SetCaption("标题 Caption");
+    ShowForm();
+    TBitmap whole;
+    whole.Assign(FForm->BackBuffer());
+    for (TRect part : {TRect{30, 18, 61, 47}, TRect{0, 0, 37, 25}, TRect{80, 60, 200, 150},
+                       TRect{52, 35, 53, 36}}) {
+        TCanvas& canvas = FForm->BackBuffer().Canvas();
+        canvas.Brush().SetColor(clFuchsia);
+        canvas.FillRect(part);
+        FForm->InvalidateWindowArea(part);
+        FForm->PaintInvalid();
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 200; ++x)
+                ASSERT_EQ(FForm->BackBuffer().GetPixel(x, y), whole.GetPixel(x, y))
+                    << "at " << x << ", " << y << " after repainting " << part.Left << ", "
+                    << part.Top;
+    }
+}
