@@ -241,6 +241,7 @@ void TWebKitEngine::ConnectView() {
     g_signal_connect(FView, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(FView, "focus-in-event", G_CALLBACK(OnFocusIn), this);
     ConnectGestures();
+    ConnectPermissions();
 }
 
 // WebKit loads the new window's request itself into the view returned from
@@ -657,7 +658,8 @@ GtkWidget* TWebKitEngine::OnCreate(WebKitWebView* view, WebKitNavigationAction* 
         auto* self = static_cast<TWebKitEngine*>(data);
         if (!self->FEvents.NewWindow) return nullptr;
         std::weak_ptr<int> alive = self->FAlive;
-        IBrowserEngine* target = self->FEvents.NewWindow(RequestURI(action));
+        IBrowserEngine* target = self->FEvents.NewWindow(
+            RequestURI(action), webkit_navigation_action_is_user_gesture(action));
         if (alive.expired()) return nullptr;
         auto* engine = dynamic_cast<TWebKitEngine*>(target);
         if (!engine || engine == self) return nullptr;
