@@ -35,6 +35,13 @@ void AddHostList(std::vector<std::string>& hosts, const std::string& list) {
     }
 }
 
+// The home page "www.xingfan.example" names the portal "xingfan.example":
+// its games live beside it (game.xingfan.example).
+std::string PortalDomain(const std::string& host) {
+    if (host.rfind("www.", 0) == 0 && host.find('.', 4) != std::string::npos) return host.substr(4);
+    return host;
+}
+
 } // namespace
 
 TPortalConfig TPortalConfig::Load(const std::string& programDir) {
@@ -44,7 +51,7 @@ TPortalConfig TPortalConfig::Load(const std::string& programDir) {
     config.Contact = platform::GetPrivateProfileString("Portal", "Contact", DefaultContact, 2048, file);
     if (config.HomePage.empty()) config.HomePage = DefaultHomePage;
     if (config.Contact.empty()) config.Contact = DefaultContact;
-    AddHost(config.Hosts, SiteOf(config.HomePage));
+    AddHost(config.Hosts, PortalDomain(SiteOf(config.HomePage)));
     AddHostList(config.Hosts, platform::GetPrivateProfileString("Portal", "Hosts", "", 4096, file));
     return config;
 }

@@ -10,8 +10,9 @@ struct TPortalConfig {
 
     std::string HomePage = DefaultHomePage;
     std::string Contact = DefaultContact;
-    // The portal's own hosts, in lower case: the home page's, then those
-    // listed in [Portal] Hosts (separated by commas, semicolons or spaces).
+    // The portal's own hosts, in lower case: the home page's (without a
+    // leading "www."), then those listed in [Portal] Hosts (separated by
+    // commas, semicolons or spaces).
     std::vector<std::string> Hosts;
 
     // True for a host of the portal or a subdomain of one.

@@ -145,7 +145,7 @@ TEST_F(AppTest, APageClosingItselfClosesItsOwnTabButNeverTheFirst) {
 }
 
 TEST_F(AppTest, ANewWindowRequestOpensANewActiveTab) {
-    // A page of the portal's own (a subdomain of its home page's host) opens
+    // A page of the portal's own (beside its home page's host) opens
     // windows on load without a click.
     FEngines->AddPage("http://opener.xingfan.example/",
                       TFakePage{"Opener", {}, "text/html", {},
