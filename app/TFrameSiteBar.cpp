@@ -18,11 +18,16 @@ constexpr int kButtonGap = 6;
 
 const char* PermissionWords(TSiteRight right) {
     switch (right) {
-    case TSiteRight::Notifications: return "请求向您显示通知。";
-    case TSiteRight::Geolocation: return "请求获取您的位置。";
-    case TSiteRight::Media: return "请求使用您的摄像头和麦克风。";
-    case TSiteRight::PointerLock: return "请求锁定并隐藏鼠标指针。";
-    case TSiteRight::Popups: break;
+    case TSiteRight::Notifications:
+        return "请求向您显示通知。";
+    case TSiteRight::Geolocation:
+        return "请求获取您的位置。";
+    case TSiteRight::Media:
+        return "请求使用您的摄像头和麦克风。";
+    case TSiteRight::PointerLock:
+        return "请求锁定并隐藏鼠标指针。";
+    case TSiteRight::Popups:
+        break;
     }
     return "";
 }
@@ -99,12 +104,17 @@ void TFrameSiteBar::Clear() {
     gone.swap(FQuestions);
     ShowCurrent();
     for (TQuestion& q : gone)
-        for (auto& answer : q.Answers) answer(false);
+        for (auto& answer : q.Answers)
+            answer(false);
 }
 
-void TFrameSiteBar::btnSiteAllowClick(TObject*) { Answer(true); }
+void TFrameSiteBar::btnSiteAllowClick(TObject*) {
+    Answer(true);
+}
 
-void TFrameSiteBar::btnSiteDenyClick(TObject*) { Answer(false); }
+void TFrameSiteBar::btnSiteDenyClick(TObject*) {
+    Answer(false);
+}
 
 // The question leaves the bar before anyone hears the answer: what they do
 // may add the next question or close the tab. The page hears it first, so
@@ -114,7 +124,8 @@ void TFrameSiteBar::Answer(bool allow) {
     TQuestion question = std::move(FQuestions.front());
     FQuestions.pop_front();
     ShowCurrent();
-    for (auto& answer : question.Answers) answer(allow);
+    for (auto& answer : question.Answers)
+        answer(allow);
     question.Answers.clear();
     if (OnAnswer) OnAnswer(question, allow);
 }
@@ -160,7 +171,8 @@ void TFrameSiteBar::ThemeChanged() {
         SetUIStyleProperty(button, FTheme.UIStyle());
     }
     const TColor font = theme.Color(ThemeItem::ControlFontColor);
-    if (labSiteBar && (font & 0xFF000000) == 0 && font < 0x1000000) labSiteBar->Font().SetColor(font);
+    if (labSiteBar && (font & 0xFF000000) == 0 && font < 0x1000000)
+        labSiteBar->Font().SetColor(font);
     Invalidate();
 }
 

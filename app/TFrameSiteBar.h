@@ -24,8 +24,8 @@ public:
     struct TQuestion {
         TSiteRight Right = TSiteRight::Popups; // Popups: windows refused
         std::string Site;
-        int Blocked = 0;          // windows refused so far
-        std::string LastURL;      // the address of the last one ("" for none)
+        int Blocked = 0;     // windows refused so far
+        std::string LastURL; // the address of the last one ("" for none)
         std::vector<std::function<void(bool allow)>> Answers; // the page's waiting requests
     };
 

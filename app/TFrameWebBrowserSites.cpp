@@ -44,8 +44,9 @@ void TFrameWebBrowser::BlockWindow(const std::string& url) {
     const std::string site = WebAction ? SiteOf(WebAction->LocationURL()) : std::string();
     Soon(this, [site, url](TFrameWebBrowser& frame) {
         const std::string shown = platform::FirstUtf16Units(url, 200);
-        frame.ShowNotice(shown.empty() || shown == "about:blank" ? std::string(kBlockedStatus)
-                                                                  : kBlockedStatus + std::string("：") + shown);
+        frame.ShowNotice(shown.empty() || shown == "about:blank"
+                             ? std::string(kBlockedStatus)
+                             : kBlockedStatus + std::string("：") + shown);
         frame.NeedSiteBar().AddBlockedWindow(site, url);
     });
 }
@@ -62,9 +63,12 @@ void TFrameWebBrowser::WebActionPermissionRequest(TObject*, platform::TPermissio
     const std::string site = SiteOf(WebAction->LocationURL());
     const TSiteRight right = TSitePermissions::RightOf(kind);
     switch (TSitePermissions().Read(right, site)) {
-    case TSiteAnswer::Allow: return answer(true);
-    case TSiteAnswer::Deny: return answer(false);
-    case TSiteAnswer::Ask: break;
+    case TSiteAnswer::Allow:
+        return answer(true);
+    case TSiteAnswer::Deny:
+        return answer(false);
+    case TSiteAnswer::Ask:
+        break;
     }
     NeedSiteBar().AddPermissionRequest(right, site, std::move(answer));
 }
@@ -95,7 +99,8 @@ void TFrameWebBrowser::SiteBarAnswered(const std::string& site, int rightCode, b
     const auto right = static_cast<TSiteRight>(rightCode);
     const bool popups = right == TSiteRight::Popups;
     if (popups && !allow) return;
-    if (!site.empty()) TSitePermissions().Write(right, site, allow ? TSiteAnswer::Allow : TSiteAnswer::Deny);
+    if (!site.empty())
+        TSitePermissions().Write(right, site, allow ? TSiteAnswer::Allow : TSiteAnswer::Deny);
     if (popups && !lastURL.empty() && lastURL != "about:blank") FrmMain->OpenTab(lastURL);
 }
 

@@ -1,6 +1,5 @@
 #include "services/SiteHost.h"
 
-
 #include "platform/browser/BrowserURL.h"
 
 namespace {
@@ -20,7 +19,8 @@ bool IsHostChar(char c) {
 // The authority's host: after any "user@", before any ":port"; an IPv6
 // address keeps its brackets.
 std::string HostOfAuthority(std::string_view authority) {
-    if (size_t at = authority.rfind('@'); at != std::string_view::npos) authority.remove_prefix(at + 1);
+    if (size_t at = authority.rfind('@'); at != std::string_view::npos)
+        authority.remove_prefix(at + 1);
     std::string_view host = authority;
     if (!host.empty() && host.front() == '[') {
         size_t close = host.find(']');
@@ -36,7 +36,8 @@ std::string HostOfAuthority(std::string_view authority) {
         if (!IsHostChar(l)) return {};
         out += l;
     }
-    while (!out.empty() && out.back() == '.') out.pop_back(); // "example.com." is example.com
+    while (!out.empty() && out.back() == '.')
+        out.pop_back(); // "example.com." is example.com
     return out;
 }
 

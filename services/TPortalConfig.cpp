@@ -26,7 +26,8 @@ void AddHostList(std::vector<std::string>& hosts, const std::string& list) {
             size_t skip = entry.find_first_not_of("*.");
             if (skip != std::string::npos) {
                 entry.erase(0, skip);
-                AddHost(hosts, SiteOf(entry.find("://") == std::string::npos ? "http://" + entry : entry));
+                AddHost(hosts,
+                        SiteOf(entry.find("://") == std::string::npos ? "http://" + entry : entry));
             }
             entry.clear();
         } else {
@@ -47,8 +48,10 @@ std::string PortalDomain(const std::string& host) {
 TPortalConfig TPortalConfig::Load(const std::string& programDir) {
     const std::string file = programDir + "xingfan.ini";
     TPortalConfig config;
-    config.HomePage = platform::GetPrivateProfileString("Portal", "HomePage", DefaultHomePage, 2048, file);
-    config.Contact = platform::GetPrivateProfileString("Portal", "Contact", DefaultContact, 2048, file);
+    config.HomePage =
+        platform::GetPrivateProfileString("Portal", "HomePage", DefaultHomePage, 2048, file);
+    config.Contact =
+        platform::GetPrivateProfileString("Portal", "Contact", DefaultContact, 2048, file);
     if (config.HomePage.empty()) config.HomePage = DefaultHomePage;
     if (config.Contact.empty()) config.Contact = DefaultContact;
     AddHost(config.Hosts, PortalDomain(SiteOf(config.HomePage)));

@@ -21,32 +21,43 @@ std::unique_ptr<platform::Registry> NewRegistry(const std::string& file) {
 }
 
 std::string SubKey(TSiteRight right) {
-    return std::string("\\") + TSitePermissions::KeyPath + "\\" + TSitePermissions::RightName(right);
+    return std::string("\\") + TSitePermissions::KeyPath + "\\" +
+           TSitePermissions::RightName(right);
 }
 
 } // namespace
 
 TSitePermissions::TSitePermissions() = default;
 
-TSitePermissions::TSitePermissions(std::string registryFile) : FRegistryFile(std::move(registryFile)) {}
+TSitePermissions::TSitePermissions(std::string registryFile)
+    : FRegistryFile(std::move(registryFile)) {}
 
 TSiteRight TSitePermissions::RightOf(platform::TPermissionKind kind) {
     switch (kind) {
-    case platform::TPermissionKind::Notifications: return TSiteRight::Notifications;
-    case platform::TPermissionKind::Geolocation: return TSiteRight::Geolocation;
-    case platform::TPermissionKind::Media: return TSiteRight::Media;
-    case platform::TPermissionKind::PointerLock: return TSiteRight::PointerLock;
+    case platform::TPermissionKind::Notifications:
+        return TSiteRight::Notifications;
+    case platform::TPermissionKind::Geolocation:
+        return TSiteRight::Geolocation;
+    case platform::TPermissionKind::Media:
+        return TSiteRight::Media;
+    case platform::TPermissionKind::PointerLock:
+        return TSiteRight::PointerLock;
     }
     return TSiteRight::Notifications;
 }
 
 const char* TSitePermissions::RightName(TSiteRight right) {
     switch (right) {
-    case TSiteRight::Popups: return "Popups";
-    case TSiteRight::Notifications: return "Notifications";
-    case TSiteRight::Geolocation: return "Geolocation";
-    case TSiteRight::Media: return "Media";
-    case TSiteRight::PointerLock: return "PointerLock";
+    case TSiteRight::Popups:
+        return "Popups";
+    case TSiteRight::Notifications:
+        return "Notifications";
+    case TSiteRight::Geolocation:
+        return "Geolocation";
+    case TSiteRight::Media:
+        return "Media";
+    case TSiteRight::PointerLock:
+        return "PointerLock";
     }
     return "Popups";
 }
@@ -71,7 +82,8 @@ void TSitePermissions::Write(TSiteRight right, const std::string& site, TSiteAns
     if (site.empty()) throw Exception("无法记住这个网站的设置：网页没有网站地址。");
     try {
         auto reg = NewRegistry(FRegistryFile);
-        if (!reg->OpenKey(SubKey(right), true)) throw Exception("无法打开注册表项 " + SubKey(right));
+        if (!reg->OpenKey(SubKey(right), true))
+            throw Exception("无法打开注册表项 " + SubKey(right));
         if (answer == TSiteAnswer::Ask)
             reg->DeleteValue(site);
         else

@@ -18,7 +18,8 @@ enum class TSiteAnswer { Ask, Allow, Deny };
 
 class TSitePermissions {
 public:
-    static constexpr const char* KeyPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf\\Sites";
+    static constexpr const char* KeyPath =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf\\Sites";
 
     // Uses the registry file of the process (or the given one, for tests).
     TSitePermissions();

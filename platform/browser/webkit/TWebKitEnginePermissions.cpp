@@ -78,7 +78,8 @@ gboolean TWebKitEngine::OnPermissionRequest(WebKitWebView* view, WebKitPermissio
         }
         auto pending = std::make_shared<TPendingPermission>(request);
         if (self->FEvents.PermissionRequest)
-            self->FEvents.PermissionRequest(*kind, [pending](bool allow) { pending->Answer(allow); });
+            self->FEvents.PermissionRequest(*kind,
+                                            [pending](bool allow) { pending->Answer(allow); });
         return TRUE;
     });
 }

@@ -22,8 +22,8 @@ namespace {
 // A page that asks for a right when it loads, or when the view is clicked
 // (the whole view is the button), and names the outcome in its title.
 std::string AskingPage(const std::string& ask, bool onClick) {
-    std::string run = onClick ? "document.getElementById('b').onclick = function () {" + ask + "};"
-                              : ask;
+    std::string run =
+        onClick ? "document.getElementById('b').onclick = function () {" + ask + "};" : ask;
     return "<!DOCTYPE html><html><head><meta charset='utf-8'><title>waiting</title></head>"
            "<body style='margin:0'><button id='b' style='width:400px;height:300px'>go</button>"
            "<script>function said(t) { document.title = t; }\n" +
@@ -75,10 +75,11 @@ protected:
 TWebKitFactory* WebKitPermissionsTest::gFactory = nullptr;
 
 TEST_F(WebKitPermissionsTest, WindowsTellWhetherTheUserAskedForThem) {
-    FServer.Add("/storm.htm", "<!DOCTYPE html><html><head><title>s</title></head><body style='margin:0'>"
-                              "<a href='pop.htm?click' target='_blank' style='display:block;height:300px'>x</a>"
-                              "<script>var w = window.open('pop.htm?load');"
-                              "document.title = w ? 'opened' : 'refused';</script></body></html>");
+    FServer.Add("/storm.htm",
+                "<!DOCTYPE html><html><head><title>s</title></head><body style='margin:0'>"
+                "<a href='pop.htm?click' target='_blank' style='display:block;height:300px'>x</a>"
+                "<script>var w = window.open('pop.htm?load');"
+                "document.title = w ? 'opened' : 'refused';</script></body></html>");
     FServer.Add("/pop.htm", "<html><body>pop</body></html>");
     TEventLog log;
     auto engine = MakeEngine(log);
@@ -100,7 +101,8 @@ TEST_F(WebKitPermissionsTest, RequestsWaitForTheOwnersAnswer) {
     TEventLog log;
     auto engine = MakeEngine(log);
     engine->Navigate(FServer.URL("/locate.htm"));
-    ASSERT_TRUE(RunUntil([&] { return FAnswers.size() == 1; })) << ::testing::PrintToString(log.Titles);
+    ASSERT_TRUE(RunUntil([&] { return FAnswers.size() == 1; }))
+        << ::testing::PrintToString(log.Titles);
     EXPECT_EQ(FKinds[0], TPermissionKind::Geolocation);
     RunFor(300);
     EXPECT_EQ(engine->LocationName(), "waiting"); // no answer yet, none given
@@ -108,9 +110,13 @@ TEST_F(WebKitPermissionsTest, RequestsWaitForTheOwnersAnswer) {
     ASSERT_TRUE(RunUntil([&] { return log.HasTitle("refused"); }));
 
     engine->Navigate(FServer.URL("/notify.htm"));
-    ASSERT_TRUE(RunUntil([&] { return engine->LocationURL() == FServer.URL("/notify.htm") && log.Titles.back() == "waiting"; }));
+    ASSERT_TRUE(RunUntil([&] {
+        return engine->LocationURL() == FServer.URL("/notify.htm") &&
+               log.Titles.back() == "waiting";
+    }));
     ClickView();
-    ASSERT_TRUE(RunUntil([&] { return FAnswers.size() == 2; })) << ::testing::PrintToString(log.Titles);
+    ASSERT_TRUE(RunUntil([&] { return FAnswers.size() == 2; }))
+        << ::testing::PrintToString(log.Titles);
     EXPECT_EQ(FKinds[1], TPermissionKind::Notifications);
     FAnswers[1](true);
     ASSERT_TRUE(RunUntil([&] { return log.HasTitle("granted"); }));
@@ -138,9 +144,12 @@ TEST_F(WebKitPermissionsTest, PointerLockFollowsTheUsersClickWithoutAQuestion) {
     engine->Navigate(FServer.URL("/lockload.htm"));
     ASSERT_TRUE(RunUntil([&] { return log.HasTitle("lock refused"); }));
     engine->Navigate(FServer.URL("/lock.htm"));
-    ASSERT_TRUE(RunUntil([&] { return engine->LocationURL() == FServer.URL("/lock.htm") && log.Titles.back() == "waiting"; }));
+    ASSERT_TRUE(RunUntil([&] {
+        return engine->LocationURL() == FServer.URL("/lock.htm") && log.Titles.back() == "waiting";
+    }));
     ClickView();
-    ASSERT_TRUE(RunUntil([&] { return log.HasTitle("locked"); })) << ::testing::PrintToString(log.Titles);
+    ASSERT_TRUE(RunUntil([&] { return log.HasTitle("locked"); }))
+        << ::testing::PrintToString(log.Titles);
     EXPECT_TRUE(FKinds.empty());
     Xdotool({"key", "Escape"}); // gives the pointer back
     ASSERT_TRUE(RunUntil([&] { return log.HasTitle("unlocked"); }));

@@ -21,12 +21,14 @@ protected:
     // A page of `url` that opens `count` windows as it loads.
     void AddStorm(const std::string& url, int count) {
         std::vector<TFakeAction> actions;
-        for (int i = 1; i <= count; ++i) actions.push_back({K::OpenWindow, "http://pop.example/" + std::to_string(i)});
+        for (int i = 1; i <= count; ++i)
+            actions.push_back({K::OpenWindow, "http://pop.example/" + std::to_string(i)});
         FEngines->AddPage(url, TFakePage{"storm", {}, "text/html", {}, actions});
     }
     TFrameSiteBar* Bar(int page = 0) {
-        TFrameWebBrowser* frame = page == 0 ? FForm->FrameWebBrowserDefault
-                                            : FForm->DownloadIE->Frames().at(static_cast<size_t>(page - 1));
+        TFrameWebBrowser* frame =
+            page == 0 ? FForm->FrameWebBrowserDefault
+                      : FForm->DownloadIE->Frames().at(static_cast<size_t>(page - 1));
         return frame->SiteBar();
     }
     const TFrameSiteBar::TQuestion* Question(int page = 0) {
@@ -35,7 +37,8 @@ protected:
     }
     int Refused(TWebBrowser* browser) {
         int n = 0;
-        for (const std::string& c : EngineOf(browser).Commands()) n += c.rfind("PopupRefused ", 0) == 0;
+        for (const std::string& c : EngineOf(browser).Commands())
+            n += c.rfind("PopupRefused ", 0) == 0;
         return n;
     }
     bool Logged(TWebBrowser* browser, const std::string& command) {
@@ -137,7 +140,8 @@ TEST_F(SiteBarTest, ARightIsAskedOnTheTabAndTheAnswerRemembered) {
     EXPECT_EQ(std::count(EngineOf(tab).Commands().begin(), EngineOf(tab).Commands().end(),
                          "PermissionGranted Notifications"),
               2);
-    EXPECT_EQ(TSitePermissions().Read(TSiteRight::Notifications, "game.example"), TSiteAnswer::Allow);
+    EXPECT_EQ(TSitePermissions().Read(TSiteRight::Notifications, "game.example"),
+              TSiteAnswer::Allow);
 
     EngineOf(tab).RequestPermission(TPermissionKind::Geolocation);
     Settle();

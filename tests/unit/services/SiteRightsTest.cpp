@@ -21,14 +21,17 @@ namespace {
 class SiteRightsTest : public ::testing::Test {
 protected:
     SiteRightsTest() {
-        FDir = fs::temp_directory_path() / ("xf-sites-" + std::to_string(::getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        FDir = fs::temp_directory_path() /
+               ("xf-sites-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(FDir);
         FRegistry = (FDir / "registry.reg").string();
     }
     ~SiteRightsTest() override { fs::remove_all(FDir); }
 
-    void WriteIni(const std::string& text) { std::ofstream(FDir / "xingfan.ini", std::ios::binary) << text; }
+    void WriteIni(const std::string& text) {
+        std::ofstream(FDir / "xingfan.ini", std::ios::binary) << text;
+    }
     std::string RegistryText() const {
         std::ifstream in(FRegistry, std::ios::binary);
         std::stringstream s;
@@ -38,7 +41,8 @@ protected:
     void SetRaw(const std::string& right, const std::string& name, const std::string& value) {
         platform::Registry reg(FRegistry);
         reg.SetRootKey(platform::HKEY_LOCAL_MACHINE);
-        ASSERT_TRUE(reg.OpenKey(std::string("\\") + TSitePermissions::KeyPath + "\\" + right, true));
+        ASSERT_TRUE(
+            reg.OpenKey(std::string("\\") + TSitePermissions::KeyPath + "\\" + right, true));
         reg.WriteString(name, value);
     }
 
@@ -79,12 +83,14 @@ TEST(SiteHostTest, SubdomainsAreWithinTheirDomainAndLookalikesAreNot) {
 }
 
 TEST_F(SiteRightsTest, ThePortalIsItsHomePagesHostAndTheListedHosts) {
-    WriteIni("[Portal]\r\nHomePage=http://WWW.Portal.example:8080/index.htm\r\n"
-             "Hosts=games.example.com; *.cdn.example.net,  127.0.0.1\thttp://other.example:81/x ,\r\n");
+    WriteIni(
+        "[Portal]\r\nHomePage=http://WWW.Portal.example:8080/index.htm\r\n"
+        "Hosts=games.example.com; *.cdn.example.net,  127.0.0.1\thttp://other.example:81/x ,\r\n");
     TPortalConfig portal = TPortalConfig::Load(FDir.string() + "/");
     // "www." names no host of its own: the games live beside it.
-    EXPECT_EQ(portal.Hosts, (std::vector<std::string>{"portal.example", "games.example.com",
-                                                      "cdn.example.net", "127.0.0.1", "other.example"}));
+    EXPECT_EQ(portal.Hosts,
+              (std::vector<std::string>{"portal.example", "games.example.com", "cdn.example.net",
+                                        "127.0.0.1", "other.example"}));
     EXPECT_TRUE(portal.IsPortalHost("www.portal.example"));
     EXPECT_TRUE(portal.IsPortalHost("game.portal.example"));
     EXPECT_TRUE(portal.IsPortalHost("portal.example"));
@@ -103,7 +109,8 @@ TEST_F(SiteRightsTest, WithoutAnIniFileThePortalIsTheDefaultHomePagesHost) {
     EXPECT_TRUE(portal.IsPortalHost("game.xingfan.example"));
     // "www.example" is a host of its own, not a whole domain.
     WriteIni("[Portal]\nHomePage=http://www.example/\n");
-    EXPECT_EQ(TPortalConfig::Load(FDir.string() + "/").Hosts, std::vector<std::string>{"www.example"});
+    EXPECT_EQ(TPortalConfig::Load(FDir.string() + "/").Hosts,
+              std::vector<std::string>{"www.example"});
     // A home page of no host (a local file) gives the portal no host.
     WriteIni("[Portal]\nHomePage=file:///opt/xingfan/Main.htm\n");
     EXPECT_TRUE(TPortalConfig::Load(FDir.string() + "/").Hosts.empty());
@@ -123,9 +130,12 @@ TEST_F(SiteRightsTest, DecisionsAreKeptPerRightAndSiteInOurSubkey) {
     EXPECT_EQ(again.Read(TSiteRight::Geolocation, "[::1]"), TSiteAnswer::Allow);
     EXPECT_EQ(again.Read(TSiteRight::Popups, "localhost"), TSiteAnswer::Ask);
     const std::string text = RegistryText();
-    EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf\\Sites\\Popups]\r\n"
-                        "\"127.0.0.1\"=\"allow\""),
-              std::string::npos)
+    EXPECT_NE(
+        text.find(
+            "[HKEY_LOCAL_"
+            "MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf\\Sites\\Popups]\r\n"
+            "\"127.0.0.1\"=\"allow\""),
+        std::string::npos)
         << text;
     EXPECT_EQ(again.Values().size(), 3u);
 
