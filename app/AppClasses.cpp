@@ -2,6 +2,7 @@
 
 #include "app/TDataModuleMain.h"
 #include "app/TFrameDownloads.h"
+#include "app/TFrameSiteBar.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
 #include "app/Tfrmabout.h"
@@ -16,6 +17,7 @@ void RegisterAppClasses() {
     RegisterClass(TFrmMain::StaticClass());
     RegisterClass(TFrameWebBrowser::StaticClass());
     RegisterClass(TFrameDownloads::StaticClass());
+    RegisterClass(TFrameSiteBar::StaticClass());
     RegisterClass(TDataModuleMain::StaticClass());
     RegisterClass(Tfrmabout::StaticClass());
 }

@@ -1,6 +1,7 @@
 #include "app/TFrameWebBrowser.h"
 
 #include "app/TDownloadIEInterface.h"
+#include "app/TFrameSiteBar.h"
 #include "app/TFrmMain.h"
 #include "gui/TLabel.h"
 #include "gui/TWebBrowser.h"
@@ -36,12 +37,19 @@ void TFrameWebBrowser::Notification(TComponent* component, TOperation operation)
     if (operation != TOperation::opRemove) return;
     if (component == WebAction) WebAction = nullptr;
     if (component == ApplicationEventsWebClose) ApplicationEventsWebClose = nullptr;
+    if (component == FSiteBar) FSiteBar = nullptr;
 }
 
-// A request for a new window always becomes a new tab, which then shows
-// the window the page asked for.
-void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp, bool&) {
+// A request for a new window becomes a new tab, which then shows the
+// window the page asked for; a page outside the portal opens windows only
+// when the user asked for them or allowed the site.
+void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp, bool& cancel) {
     try {
+        if (WebAction && !WindowAllowed(WebAction->NewWindowRequest())) {
+            BlockWindow(WebAction->NewWindowRequest().URL);
+            cancel = true;
+            return;
+        }
         FrmMain->DownloadIE->NewPage();
         FrmMain->DownloadIE->GetLastBrowser(ppDisp);
     } catch (...) {
@@ -68,6 +76,7 @@ void TFrameWebBrowser::WebActionStatusTextChange(TObject*, const std::string& te
 // frames inside a page never do: the box names the page.
 void TFrameWebBrowser::WebActionBeforeNavigate2(TObject*, const std::string& url, bool&) {
     if (WebAction && !WebAction->MainFrameNavigation()) return;
+    ForgetSiteQuestions();
     if (url.find("file") != std::string::npos) return;
     if (url.find("Program") != std::string::npos) return;
     if (url.find("javascript") != std::string::npos) return;

@@ -11,6 +11,8 @@
 // A private message that closes the active tab, from any sender.
 constexpr uint32_t WM_CLOSEPAGE = WM_USER + 6;
 
+class TFrameSiteBar;
+
 class TFrameWebBrowser : public TFrame {
     XF_CLASS(TFrameWebBrowser)
 public:
@@ -36,6 +38,15 @@ public:
     void WebActionProgressChange(TObject* sender, bool loading, int percent);
     void WebActionFullScreen(TObject* sender, bool enter);
 
+    // What the page may do on its own (TFrameWebBrowserSites.cpp): open
+    // windows without the user's click, and use the rights it asks for.
+    void WebActionPermissionRequest(TObject* sender, platform::TPermissionKind kind,
+                                    std::function<void(bool allow)> answer);
+    // The bar on this tab's page; nullptr until the page needed it.
+    TFrameSiteBar* SiteBar() const { return FSiteBar; }
+    // Takes the window's skin.
+    void RestyleSiteBar();
+
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -48,8 +59,15 @@ private:
 
     void ConnectPlayerEvents();
     bool IsActiveBrowser() const;
+    bool WindowAllowed(const TNewWindowRequest& request) const;
+    void BlockWindow(const std::string& url);
+    TFrameSiteBar& NeedSiteBar();
+    void SiteBarAnswered(const std::string& site, int right, bool allow, const std::string& lastURL);
+    void ForgetSiteQuestions();
+    void ShowNotice(const std::string& text);
 
     bool FLoading = false;
     bool FTitleSeen = false; // the page's title came during this load
     std::string FLoadNotice; // what the page said on the status line while it loaded
+    TFrameSiteBar* FSiteBar = nullptr; // owned
 };

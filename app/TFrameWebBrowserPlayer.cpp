@@ -24,6 +24,10 @@ void TFrameWebBrowser::ConnectPlayerEvents() {
         WebActionProgressChange(s, loading, percent);
     };
     WebAction->OnFullScreen = [this](TObject* s, bool enter) { WebActionFullScreen(s, enter); };
+    WebAction->OnPermissionRequest = [this](TObject* s, platform::TPermissionKind kind,
+                                            std::function<void(bool)> answer) {
+        WebActionPermissionRequest(s, kind, std::move(answer));
+    };
 }
 
 bool TFrameWebBrowser::IsActiveBrowser() const {

@@ -186,6 +186,7 @@ private:
     void ToggleLeftPane();
     void RestoreSkin(const std::string& sky, const std::string& menuName);
     void ApplySkin(size_t index);
+    void RestyleSiteBars();
     void ExitProgram();
     TMenuItem* MenuItem(const std::string& name) const;
     void CheckOnly(const std::string& name, const char* const* group, size_t count);

@@ -89,13 +89,22 @@ void TFrmMain::ApplySkin(size_t index) {
     const TSkinEntry& skin = kSkins[index];
     if (!*skin.File) {
         thmThemeManager->SetUIStyle(TskUIStyle::WinXP);
+        RestyleSiteBars();
         P_RecordReg("", "");
         return;
     }
     thmThemeManager->SetFileTheme(fthFileTheme);
     thmThemeManager->SetUIStyle(TskUIStyle::FromThemeFile);
     fthFileTheme->SetThemeFile(AppPath + platform::NativePath(std::string("Skins\\") + skin.File));
+    RestyleSiteBars();
     P_RecordReg(skin.File, skin.Item);
+}
+
+// The bars on the tabs are not the theme manager's: they follow here.
+void TFrmMain::RestyleSiteBars() {
+    if (FrameWebBrowserDefault) FrameWebBrowserDefault->RestyleSiteBar();
+    if (DownloadIE)
+        for (TFrameWebBrowser* frame : DownloadIE->Frames()) frame->RestyleSiteBar();
 }
 
 void TFrmMain::RestoreSkin(const std::string& sky, const std::string& menuName) {

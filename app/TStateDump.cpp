@@ -2,9 +2,12 @@
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 
 #include "app/DownloadText.h"
 #include "app/TFrameDownloads.h"
+#include "app/TFrameSiteBar.h"
+#include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
 #include "app/TPlayerState.h"
 #include "gui/IMenuBarView.h"
@@ -22,6 +25,7 @@
 #include "skin/TskThemeManager.h"
 #include "gui/TLabel.h"
 #include "services/TAddressHistory.h"
+#include "services/TSitePermissions.h"
 
 namespace {
 
@@ -63,23 +67,71 @@ private:
     std::string FText;
 };
 
+std::string ButtonRect(TControl* button) {
+    TJsonList rect;
+    TPoint at = button->ClientToScreen({0, 0});
+    rect.Field("x", std::to_string(at.X));
+    rect.Field("y", std::to_string(at.Y));
+    rect.Field("w", std::to_string(button->Width()));
+    rect.Field("h", std::to_string(button->Height()));
+    rect.Field("visible", Bool(button->Showing()));
+    return rect.Object();
+}
+
+// The bar on a tab's page while it asks one kind of question: windows
+// refused ("popupNotice") or a right the page wants ("permissionBar");
+// null otherwise.
+std::string SiteBarQuestion(TFrameWebBrowser* frame, bool popups) {
+    TFrameSiteBar* bar = frame ? frame->SiteBar() : nullptr;
+    const TFrameSiteBar::TQuestion* q = bar ? bar->Current() : nullptr;
+    if (!q || (q->Right == TSiteRight::Popups) != popups) return "null";
+    TJsonList item;
+    item.Field("site", Quote(q->Site));
+    item.Field("right", Quote(TSitePermissions::RightName(q->Right)));
+    item.Field("text", Quote(bar->QuestionShown()));
+    item.Field("blocked", std::to_string(q->Blocked));
+    item.Field("lastURL", Quote(q->LastURL));
+    item.Field("waiting", std::to_string(q->Answers.size()));
+    item.Field("shown", Bool(bar->Showing()));
+    item.Field("bar", ButtonRect(bar));
+    item.Field("allow", ButtonRect(bar->btnSiteAllow));
+    item.Field("deny", ButtonRect(bar->btnSiteDeny));
+    item.Field("allowCaption", Quote(bar->btnSiteAllow->Caption()));
+    item.Field("denyCaption", Quote(bar->btnSiteDeny->Caption()));
+    return item.Object();
+}
+
 std::string Tabs(TFrmMain& form) {
     TJsonList tabs;
     TskPageControl* pages = form.PclParent;
     for (int i = 0; i < pages->PageCount(); ++i) {
         TskTabSheet* sheet = pages->PageAt(i);
         TWebBrowser* browser = nullptr;
-        for (TControl* c : sheet->Controls())
+        TFrameWebBrowser* frame = nullptr;
+        for (TControl* c : sheet->Controls()) {
+            if (auto* f = dynamic_cast<TFrameWebBrowser*>(c)) frame = f;
             for (TComponent* inner : c->Components())
                 if (auto* web = dynamic_cast<TWebBrowser*>(inner)) browser = web;
+        }
         TJsonList tab;
         tab.Field("caption", Quote(sheet->Caption()));
         tab.Field("url", Quote(browser ? browser->LocationURL() : ""));
         tab.Field("title", Quote(browser ? browser->LocationName() : ""));
         tab.Field("active", Bool(pages->ActivePage() == sheet));
+        tab.Field("popupNotice", SiteBarQuestion(frame, true));
+        tab.Field("permissionBar", SiteBarQuestion(frame, false));
         tabs.Add(tab.Object());
     }
     return tabs.Array();
+}
+
+// What the user allowed or refused each site: {right: {site: value}}.
+std::string SiteRights() {
+    std::map<std::string, TJsonList> rights;
+    for (const auto& [right, site, value] : TSitePermissions().Values()) rights[right].Field(site, Quote(value));
+    TJsonList all;
+    for (const auto& [right, sites] : rights) all.Field(right, sites.Object());
+    return all.Object();
 }
 
 std::string Controls(TFrmMain& form) {
@@ -257,6 +309,7 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("openMenus", OpenMenus());
     root.Field("skin", Skin(form));
     root.Field("registry", RegistryValues());
+    root.Field("siteRights", SiteRights());
     root.Field("messageBoxes", Boxes());
     root.Field("forms", Forms());
     root.Field("downloads", Downloads(form));

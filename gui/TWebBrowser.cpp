@@ -60,7 +60,9 @@ platform::TBrowserEvents TWebBrowser::MakeEvents() {
     events.BeforeNavigate = [this](const std::string& url, bool mainFrame) {
         return BeforeNavigate(url, mainFrame);
     };
-    events.NewWindow = [this](const std::string&) { return NewWindow(); };
+    events.NewWindow = [this](const std::string& url, bool userGesture) {
+        return NewWindow(url, userGesture);
+    };
     events.TitleChange = [this](const std::string& title) {
         Later([title](TWebBrowser& b) {
             if (b.OnTitleChange) b.OnTitleChange(&b, title);
@@ -111,12 +113,16 @@ bool TWebBrowser::BeforeNavigate(const std::string& url, bool mainFrame) {
 
 // The handler names the control that takes the window by its automation
 // object; the engine then gives that control's engine the new page.
-platform::IBrowserEngine* TWebBrowser::NewWindow() {
+platform::IBrowserEngine* TWebBrowser::NewWindow(const std::string& url, bool userGesture) {
     IBrowserAutomation* disp = nullptr;
     bool cancel = false;
+    TSafeRef<TWebBrowser> ref(this);
+    FNewWindowRequest = {url, userGesture};
     Guarded([&] {
         if (OnNewWindow2) OnNewWindow2(this, disp, cancel);
     });
+    if (!ref.Get()) return nullptr;
+    FNewWindowRequest = {};
     if (cancel || !disp) return nullptr;
     TWebBrowser* target = disp->Browser();
     return target && target->FEngine ? target->FEngine.get() : nullptr;

@@ -36,6 +36,14 @@ using TOpenInNewTabEvent = std::function<void(TObject* sender, const std::string
 using TTextSizeStepEvent = std::function<void(TObject* sender, int delta)>;
 using TProgressChangeEvent = std::function<void(TObject* sender, bool loading, int percent)>;
 using TFullScreenEvent = std::function<void(TObject* sender, bool enter)>;
+using TPermissionRequestEvent = std::function<void(TObject* sender, platform::TPermissionKind kind,
+                                                   std::function<void(bool allow)> answer)>;
+
+// The window a page asks for, while OnNewWindow2 runs.
+struct TNewWindowRequest {
+    std::string URL; // may be empty (window.open() without an address)
+    bool UserGesture = true; // the user's click or key asked for it
+};
 
 // The page's HTML document as far as callers read it.
 struct TBrowserDocument {
@@ -71,6 +79,9 @@ public:
     // While OnBeforeNavigate2 runs: whether the navigation is the page's own
     // rather than one of a frame inside it.
     bool MainFrameNavigation() const { return FMainFrameNavigation; }
+    // While OnNewWindow2 runs: what the page asked for, and whether the
+    // user did.
+    const TNewWindowRequest& NewWindowRequest() const { return FNewWindowRequest; }
     TBrowserDocument Document();
     platform::IBrowserEngine& Engine() const { return *FEngine; }
 
@@ -108,6 +119,9 @@ public:
     TNotifyEvent OnCloseAllowed;
     TProgressChangeEvent OnProgressChange;
     TFullScreenEvent OnFullScreen;
+    // The page asks for one of the user's rights; the handler calls `answer`
+    // once, now or later (never: refused). Without a handler it is refused.
+    TPermissionRequestEvent OnPermissionRequest;
 
 protected:
     void DoEnter() override;
@@ -116,7 +130,7 @@ protected:
 private:
     platform::TBrowserEvents MakeEvents();
     bool BeforeNavigate(const std::string& url, bool mainFrame);
-    platform::IBrowserEngine* NewWindow();
+    platform::IBrowserEngine* NewWindow(const std::string& url, bool userGesture);
     void NativeViewChanged(void* oldView);
     // Runs `fn` from the queue if this control still exists then.
     void Later(std::function<void(TWebBrowser&)> fn);
@@ -138,4 +152,5 @@ private:
     bool FCoverWindow = false;
     THostWindow FAttachedWindow = 0;
     bool FMainFrameNavigation = true;
+    TNewWindowRequest FNewWindowRequest;
 };

@@ -61,6 +61,11 @@ void TWebBrowser::AddPlayerEvents(platform::TBrowserEvents& events) {
             if (b.OnProgressChange) b.OnProgressChange(&b, loading, percent);
         });
     };
+    events.PermissionRequest = [this](platform::TPermissionKind kind, std::function<void(bool)> answer) {
+        Later([kind, answer](TWebBrowser& b) {
+            if (b.OnPermissionRequest) b.OnPermissionRequest(&b, kind, answer);
+        });
+    };
     events.FullScreen = [this](bool enter) {
         Later([enter](TWebBrowser& b) {
             if (b.OnFullScreen) b.OnFullScreen(&b, enter);

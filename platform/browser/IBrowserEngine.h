@@ -37,6 +37,9 @@ struct TBrowserKey {
 
 class IBrowserEngine;
 
+// What a page may ask the user for.
+enum class TPermissionKind { Notifications, Geolocation, Media, PointerLock };
+
 // How an engine reports to its owner. Every callback may arrive inside the
 // engine's own window-system callbacks: BeforeNavigate and NewWindow must
 // answer there and then; the others should leave the callback before doing
@@ -50,8 +53,10 @@ struct TBrowserEvents {
     // anything of it is shown.
     std::function<bool(const std::string& url, bool mainFrame)> BeforeNavigate;
     // The page asks for a new window (url may be empty for window.open()).
-    // Answer the engine that shows it, or nullptr to refuse the window.
-    std::function<IBrowserEngine*(const std::string& url)> NewWindow;
+    // `userGesture`: the user's click or key asked for it, not a script on
+    // its own. Answer the engine that shows it, or nullptr to refuse the
+    // window.
+    std::function<IBrowserEngine*(const std::string& url, bool userGesture)> NewWindow;
     std::function<void(const std::string& title)> TitleChange;
     std::function<void(const std::string& text)> StatusTextChange;
     std::function<void(const std::string& url)> DocumentComplete;
@@ -89,6 +94,11 @@ struct TBrowserEvents {
     // The page asked for fullscreen (true) or left it (false); the owner
     // gives the view the whole screen and takes it back.
     std::function<void(bool enter)> FullScreen;
+    // The page asks for one of the user's rights. The owner calls `answer`
+    // once, now or later, with true to grant it; an answer never given
+    // refuses it. Pointer lock right after the user's click or key is the
+    // page's without asking. Without a handler every request is refused.
+    std::function<void(TPermissionKind kind, std::function<void(bool allow)> answer)> PermissionRequest;
 };
 
 class IBrowserEngine {

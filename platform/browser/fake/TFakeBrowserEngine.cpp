@@ -269,7 +269,44 @@ void TFakeBrowserEngine::ClickLink(const std::string& url) {
 }
 
 void TFakeBrowserEngine::ClickLinkNewWindow(const std::string& url) {
-    OpenWindow(NormalizeURL(url));
+    OpenWindow(NormalizeURL(url), true);
+}
+
+void TFakeBrowserEngine::RequestPermission(TPermissionKind kind) {
+    const std::string name = PermissionName(kind);
+    if (!FEvents.PermissionRequest) {
+        Log("PermissionDenied " + name);
+        return;
+    }
+    // As a real view does: an answer dropped without a word refuses.
+    struct TPending {
+        TPending(std::weak_ptr<int> alive, TFakeBrowserEngine* engine, std::string name)
+            : Alive(std::move(alive)), Engine(engine), Name(std::move(name)) {}
+        TPending(const TPending&) = delete;
+        TPending& operator=(const TPending&) = delete;
+        std::weak_ptr<int> Alive;
+        TFakeBrowserEngine* Engine;
+        std::string Name;
+        bool Answered = false;
+        void Answer(bool allow) {
+            if (Answered) return;
+            Answered = true;
+            if (!Alive.expired()) Engine->Log((allow ? "PermissionGranted " : "PermissionDenied ") + Name);
+        }
+        ~TPending() { Answer(false); }
+    };
+    auto pending = std::make_shared<TPending>(FAlive, this, name);
+    FEvents.PermissionRequest(kind, [pending](bool allow) { pending->Answer(allow); });
+}
+
+std::string TFakeBrowserEngine::PermissionName(TPermissionKind kind) {
+    switch (kind) {
+    case TPermissionKind::Notifications: return "Notifications";
+    case TPermissionKind::Geolocation: return "Geolocation";
+    case TPermissionKind::Media: return "Media";
+    case TPermissionKind::PointerLock: return "PointerLock";
+    }
+    return "?";
 }
 
 void TFakeBrowserEngine::ClickDownloadLink(const std::string& link) {
@@ -307,7 +344,7 @@ void TFakeBrowserEngine::RunScript(const TFakeAction& action) {
         if (FEvents.TitleChange) FEvents.TitleChange(EffectiveTitle());
         break;
     case K::OpenWindow:
-        OpenWindow(action.Arg.empty() ? std::string(kBlankURL) : NormalizeURL(action.Arg));
+        OpenWindow(action.Arg.empty() ? std::string(kBlankURL) : NormalizeURL(action.Arg), false);
         break;
     case K::CloseWindow:
         // As real views do: only a page opened by script, or one that has
@@ -336,10 +373,10 @@ void TFakeBrowserEngine::Crash() {
     });
 }
 
-void TFakeBrowserEngine::OpenWindow(const std::string& url) {
+void TFakeBrowserEngine::OpenWindow(const std::string& url, bool userGesture) {
     IBrowserEngine* target = nullptr;
     if (!Notify([&] {
-            if (FEvents.NewWindow) target = FEvents.NewWindow(url);
+            if (FEvents.NewWindow) target = FEvents.NewWindow(url, userGesture);
         }))
         return;
     auto* fake = dynamic_cast<TFakeBrowserEngine*>(target);

@@ -50,6 +50,10 @@ public:
     // The user and the page.
     void ClickLink(const std::string& url);          // a link that opens in this view
     void ClickLinkNewWindow(const std::string& url); // target="_blank"
+    // The page asks for a right; the answer shows in Commands as
+    // "PermissionGranted <kind>" or "PermissionDenied <kind>".
+    void RequestPermission(TPermissionKind kind);
+    static std::string PermissionName(TPermissionKind kind);
     void HoverLink(const std::string& url);          // "" when the pointer leaves the link
     // A link whose answer is a file: the navigation starts, then becomes a
     // download and the view keeps its page.
@@ -68,7 +72,8 @@ public:
     TFakeBrowserEngine* Opener() const;
     // "Print", "Print prompt", "PrintPreview", "PageSetup", "SaveAs <file>",
     // "Cut", "Copy", "Paste <text>", "SelectAll", "Refresh", "Refresh
-    // completely", "Stop", "FindBar", "PopupRefused <url>".
+    // completely", "Stop", "FindBar", "PopupRefused <url>",
+    // "PermissionGranted <kind>", "PermissionDenied <kind>".
     const std::vector<std::string>& Commands() const { return FCommands; }
     const std::vector<TBrowserKey>& Keys() const { return FKeys; }
     bool FindBarShown() const { return FFindBarShown; }
@@ -87,7 +92,7 @@ private:
     void FinishStep(int step);
     void Commit(const std::string& url, TMove move, int historyTarget);
     void RunOnLoad(const std::vector<TFakeAction>& actions);
-    void OpenWindow(const std::string& url);
+    void OpenWindow(const std::string& url, bool userGesture);
     void AcceptWindow(TFakeBrowserEngine* opener, const std::string& url);
     bool Notify(const std::function<void()>& call); // false once this engine is gone
     std::string EffectiveTitle() const;

@@ -241,6 +241,7 @@ void TWebKitEngine::ConnectView() {
     g_signal_connect(FView, "key-press-event", G_CALLBACK(OnKeyPress), this);
     g_signal_connect(FView, "focus-in-event", G_CALLBACK(OnFocusIn), this);
     ConnectGestures();
+    ConnectPermissions();
 }
 
 // WebKit loads the new window's request itself into the view returned from
@@ -571,8 +572,10 @@ gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision
             return static_cast<TWebKitEngine*>(data)->DecideResponse(
                 WEBKIT_RESPONSE_POLICY_DECISION(decision));
         });
-    if (type == WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION)
-        return Shield(view, FALSE, [&]() -> gboolean {
+    // A link for a new window that is not for the desktop may still be one
+    // the user wants behind the current tab (Ctrl+click, middle click).
+    if (type == WEBKIT_POLICY_DECISION_TYPE_NEW_WINDOW_ACTION) {
+        gboolean taken = Shield(view, FALSE, [&]() -> gboolean {
             auto* self = static_cast<TWebKitEngine*>(data);
             WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
                 WEBKIT_NAVIGATION_POLICY_DECISION(decision));
@@ -581,6 +584,8 @@ gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision
             webkit_policy_decision_ignore(decision);
             return TRUE;
         });
+        return taken || OnLinkToNewTab(view, decision, type, data);
+    }
     if (OnLinkToNewTab(view, decision, type, data)) return TRUE;
     if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION) return FALSE;
     return Shield(view, FALSE, [&]() -> gboolean {
@@ -658,7 +663,8 @@ GtkWidget* TWebKitEngine::OnCreate(WebKitWebView* view, WebKitNavigationAction* 
         auto* self = static_cast<TWebKitEngine*>(data);
         if (!self->FEvents.NewWindow) return nullptr;
         std::weak_ptr<int> alive = self->FAlive;
-        IBrowserEngine* target = self->FEvents.NewWindow(RequestURI(action));
+        IBrowserEngine* target = self->FEvents.NewWindow(
+            RequestURI(action), webkit_navigation_action_is_user_gesture(action));
         if (alive.expired()) return nullptr;
         auto* engine = dynamic_cast<TWebKitEngine*>(target);
         if (!engine || engine == self) return nullptr;

@@ -123,6 +123,12 @@ private:
     static gboolean OnEnterFullScreen(WebKitWebView* view, gpointer self);
     static gboolean OnLeaveFullScreen(WebKitWebView* view, gpointer self);
     void ReportProgress();
+    // What the page asks of the user (TWebKitEnginePermissions.cpp).
+    void ConnectPermissions();
+    bool RecentUserInput() const;
+    static gboolean OnPermissionRequest(WebKitWebView* view, WebKitPermissionRequest* request,
+                                        gpointer self);
+    static gboolean OnUserInput(GtkWidget* widget, GdkEvent* event, gpointer self);
     // Runs a handler of a signal the way every WebKit callback runs: the
     // emitter kept alive, the callback depth counted, no exception out.
     template <class R, class F> static R Guard(gpointer instance, R fallback, F&& fn);
@@ -151,6 +157,7 @@ private:
     bool FFullScreen = false;   // the page is in its own fullscreen
     int FReportedPercent = -1;  // last progress told, -1 when not loading
     double FWheelRest = 0;      // Ctrl+wheel movement not yet a whole level
+    gint64 FLastInputTime = 0;  // monotonic time of the user's last click or key in the page
 };
 
 } // namespace platform

@@ -210,7 +210,7 @@ void TWebKitEngine::MoveUnlessEditing(bool back) {
 void TWebKitEngine::OpenNewWindow() {
     if (!FEvents.NewWindow) return;
     std::string url = LocationURL();
-    IBrowserEngine* target = FEvents.NewWindow("");
+    IBrowserEngine* target = FEvents.NewWindow("", true);
     if (target && target != this) target->Navigate(url);
 }
 

@@ -80,8 +80,9 @@ platform::TBrowserEvents TEventLog::Events() {
         (mainFrame ? PageNavigations : FrameNavigations).push_back(url);
         return Cancel ? Cancel(url) : false;
     };
-    events.NewWindow = [this](const std::string& url) -> platform::IBrowserEngine* {
+    events.NewWindow = [this](const std::string& url, bool userGesture) -> platform::IBrowserEngine* {
         Lines.push_back("newwindow:" + url);
+        WindowGestures.push_back(userGesture);
         return NewWindow ? NewWindow(url) : nullptr;
     };
     events.TitleChange = [this](const std::string& title) {

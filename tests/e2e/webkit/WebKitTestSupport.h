@@ -39,6 +39,7 @@ private:
 // Everything an engine reports, in order, as "kind:value" lines.
 struct TEventLog {
     std::vector<std::string> Lines;
+    std::vector<bool> WindowGestures; // per new-window request: asked for by the user
     std::vector<std::string> Titles;
     std::vector<std::string> Navigations; // the page's and its frames', in order
     std::vector<std::string> PageNavigations;

@@ -145,12 +145,14 @@ TEST_F(AppTest, APageClosingItselfClosesItsOwnTabButNeverTheFirst) {
 }
 
 TEST_F(AppTest, ANewWindowRequestOpensANewActiveTab) {
-    FEngines->AddPage("http://opener.example/",
+    // A page of the portal's own (beside its home page's host) opens
+    // windows on load without a click.
+    FEngines->AddPage("http://opener.xingfan.example/",
                       TFakePage{"Opener", {}, "text/html", {},
                                 {TFakeAction{TFakeAction::TKind::OpenWindow, "http://popup.example/"}}});
     FEngines->AddPage("http://popup.example/", TFakePage{"Popup", {}, "text/html", {}, {}});
     TFrmMain& form = Start();
-    TabBrowser(0)->Navigate("http://opener.example/");
+    TabBrowser(0)->Navigate("http://opener.xingfan.example/");
     Settle();
     ASSERT_EQ(form.PclParent->PageCount(), 2);
     EXPECT_EQ(form.PclParent->ActivePageIndex(), 1);
