@@ -579,8 +579,7 @@ gboolean TWebKitEngine::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision
             auto* self = static_cast<TWebKitEngine*>(data);
             WebKitNavigationAction* action = webkit_navigation_policy_decision_get_navigation_action(
                 WEBKIT_NAVIGATION_POLICY_DECISION(decision));
-            if (!self->TakeExternal(action, RequestURI(action)))
-                return OnLinkToNewTab(view, decision, type, data);
+            if (!self->TakeExternal(action, RequestURI(action))) return FALSE;
             webkit_policy_decision_ignore(decision);
             return TRUE;
         });
