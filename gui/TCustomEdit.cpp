@@ -448,8 +448,8 @@ TRect TCustomEdit::TextArea() const {
 
 // Text still being composed shows at the caret, inside the text.
 std::u16string TCustomEdit::DisplayText() const {
-    std::u16string shown = FPasswordChar ? std::u16string(FBuffer.Text().size(), FPasswordChar)
-                                         : FBuffer.Text();
+    std::u16string shown =
+        FPasswordChar ? std::u16string(FBuffer.Text().size(), FPasswordChar) : FBuffer.Text();
     if (!FPreedit.empty())
         shown.insert(static_cast<size_t>(FBuffer.CaretPos()),
                      FPasswordChar ? std::u16string(FPreedit.size(), FPasswordChar) : FPreedit);

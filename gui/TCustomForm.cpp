@@ -199,7 +199,8 @@ void TCustomForm::SetWindowState(TWindowState state) {
         return;
     }
     FWindowState = state;
-    if (old == TWindowState::wsMinimized && FHostWindow) Application->Host().RestoreWindow(FHostWindow);
+    if (old == TWindowState::wsMinimized && FHostWindow)
+        Application->Host().RestoreWindow(FHostWindow);
     ApplyWindowState(old);
     TellStateChanged();
 }
@@ -231,7 +232,8 @@ void TCustomForm::HostStateChanged(bool minimized, bool maximized) {
     if (now == FWindowState) return;
     TWindowState old = FWindowState;
     FWindowState = now;
-    if (now != TWindowState::wsMinimized && (now == TWindowState::wsMaximized || old == TWindowState::wsMaximized))
+    if (now != TWindowState::wsMinimized &&
+        (now == TWindowState::wsMaximized || old == TWindowState::wsMaximized))
         ApplyWindowState(old);
     InvalidateWindowArea({0, 0, Width(), Height()});
     TellStateChanged();
@@ -292,7 +294,8 @@ void TCustomForm::VisibleChanged() {
         }
         InvalidateWindowArea({0, 0, Width(), Height()});
         Application->Host().SetWindowVisible(window, true);
-        if (FWindowState == TWindowState::wsMinimized && !Application->Host().MinimizeWindow(window))
+        if (FWindowState == TWindowState::wsMinimized &&
+            !Application->Host().MinimizeWindow(window))
             FWindowState = TWindowState::wsNormal;
         PaintInvalid();
         DoShow();

@@ -41,7 +41,9 @@ public:
     virtual void HostPreedit(const std::u16string& text, int cursor) { (void)text, (void)cursor; }
     // The window system minimised, restored or maximised the window itself
     // (the task list, the window manager's keys).
-    virtual void HostStateChanged(bool minimized, bool maximized) { (void)minimized, (void)maximized; }
+    virtual void HostStateChanged(bool minimized, bool maximized) {
+        (void)minimized, (void)maximized;
+    }
 };
 
 struct TFileDialogRequest {

@@ -353,8 +353,8 @@ void TGtkWindow::SetMaximized(bool maximized, const TRect& area) {
 void TGtkWindow::StateEvent(const GdkEventWindowState* event) {
     const auto watched = GdkWindowState(GDK_WINDOW_STATE_ICONIFIED | GDK_WINDOW_STATE_MAXIMIZED);
     FState = event->new_window_state;
-    if ((event->changed_mask & GDK_WINDOW_STATE_MAXIMIZED) && !(FState & GDK_WINDOW_STATE_MAXIMIZED) &&
-        !FMaximizedArea.IsEmpty()) {
+    if ((event->changed_mask & GDK_WINDOW_STATE_MAXIMIZED) &&
+        !(FState & GDK_WINDOW_STATE_MAXIMIZED) && !FMaximizedArea.IsEmpty()) {
         FMaximizedArea = TRect{};
         ApplyGeometry();
     }
