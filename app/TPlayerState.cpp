@@ -31,6 +31,8 @@ std::string TPlayerState::Json(TFrmMain& form) {
     json += "\"x\":" + std::to_string(bounds.Left) + ",\"y\":" + std::to_string(bounds.Top);
     json += ",\"w\":" + std::to_string(bounds.Width()) + ",\"h\":" + std::to_string(bounds.Height());
     json += ",\"maximized\":" + Bool(form.WindowState() == TWindowState::wsMaximized);
+    json += ",\"minimized\":" + Bool(form.WindowState() == TWindowState::wsMinimized);
+    json += ",\"active\":" + Bool(form.Active());
     json += ",\"screenW\":" + std::to_string(screen.Width());
     json += ",\"screenH\":" + std::to_string(screen.Height());
     json += ",\"fullScreen\":" + Bool(full.Active());

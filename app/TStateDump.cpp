@@ -14,11 +14,13 @@
 #include "gui/TMenuItem.h"
 #include "gui/TMenuTracker.h"
 #include "gui/TWebBrowser.h"
+#include "platform/Text.h"
 #include "skin/SkinThemes.h"
 #include "skin/TskButton.h"
 #include "skin/TskComboBox.h"
 #include "skin/TskEdit.h"
 #include "skin/TskFileTheme.h"
+#include "skin/TskForm.h"
 #include "skin/TskPageControl.h"
 #include "skin/TskTabControlTopPanel.h"
 #include "skin/TskTabSheet.h"
@@ -275,6 +277,52 @@ std::string Downloads(TFrmMain& form) {
     return downloads.Array();
 }
 
+// The title bar's right-hand buttons in screen coordinates.
+std::string TitleButtons(TFrmMain& form) {
+    TJsonList buttons;
+    TskTitleBar* bar = form.frmSkin ? form.frmSkin->TitleBar() : nullptr;
+    if (!bar) return buttons.Object();
+    static const std::pair<const char*, TskTitleBarBtnType> kTypes[] = {
+        {"min", TskTitleBarBtnType::skMin},
+        {"max", TskTitleBarBtnType::skMax},
+        {"close", TskTitleBarBtnType::skClose}};
+    for (const auto& [name, type] : kTypes) {
+        TRect r = bar->RightButtonRect(type);
+        if (r.IsEmpty()) continue;
+        TPoint at = bar->ClientToScreen({r.Left, r.Top});
+        TJsonList rect;
+        RectFields(rect, {at.X, at.Y, at.X + r.Width(), at.Y + r.Height()});
+        buttons.Field(name, rect.Object());
+    }
+    return buttons.Object();
+}
+
+// The focused edit's composition and where the input method was told the
+// caret is (screen coordinates).
+std::string InputMethod(TFrmMain& form) {
+    TJsonList ime;
+    auto* edit = dynamic_cast<TCustomEdit*>(form.ActiveControl());
+    ime.Field("preedit", Quote(edit ? platform::Utf16ToUtf8(edit->Preedit()) : ""));
+    TRect r = Application->Host().ImeCursorRect();
+    TJsonList caret;
+    RectFields(caret, {form.Left() + r.Left, form.Top() + r.Top, form.Left() + r.Right,
+                       form.Top() + r.Bottom});
+    ime.Field("cursor", caret.Object());
+    if (edit) {
+        TRect c = edit->CaretRect();
+        TPoint at = edit->ClientToScreen({c.Left, c.Top});
+        TJsonList rect;
+        RectFields(rect, {at.X, at.Y, at.X + c.Width(), at.Y + c.Height()});
+        ime.Field("caret", rect.Object());
+    }
+    return ime.Object();
+}
+
+bool MenuBarKeyboardMode() {
+    TMenuTracker* tracker = TMenuTracker::Current();
+    return tracker && tracker->Bar() && tracker->Levels().empty();
+}
+
 } // namespace
 
 std::string TStateDump::Build(TFrmMain& form) {
@@ -307,6 +355,9 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("checked", Checked(form));
     root.Field("menuBar", MenuBar(form));
     root.Field("openMenus", OpenMenus());
+    root.Field("menuBarKeyboard", Bool(MenuBarKeyboardMode()));
+    root.Field("titleButtons", TitleButtons(form));
+    root.Field("inputMethod", InputMethod(form));
     root.Field("skin", Skin(form));
     root.Field("registry", RegistryValues());
     root.Field("siteRights", SiteRights());

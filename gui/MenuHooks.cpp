@@ -40,6 +40,7 @@ static void ShowPopupMenu(TComponent* menu, TControl* sender, TPoint screen) {
 
 void InstallMenuHooks() {
     if (!TCustomForm::ShortCutHandler) TCustomForm::ShortCutHandler = DispatchShortCut;
+    if (!TCustomForm::DeactivateHandler) TCustomForm::DeactivateHandler = TMenuTracker::FormDeactivated;
     if (!TControl::PopupMenuHandler) TControl::PopupMenuHandler = ShowPopupMenu;
     if (!TApplication::MenuMessageFilter)
         TApplication::MenuMessageFilter = TMenuTracker::FilterMessage;

@@ -2,6 +2,7 @@
 // Window messages with the numbers of the platform the program was written
 // for, so that hooks and handlers compare against the same constants.
 #include <cstdint>
+#include <string>
 
 #include "gui/Types.h"
 
@@ -52,6 +53,8 @@ constexpr uint32_t WM_SYSCHAR = 0x0106;
 constexpr uint32_t WM_SYSDEADCHAR = 0x0107;
 constexpr uint32_t WM_KEYLAST = 0x0108;
 constexpr uint32_t WM_IME_CHAR = 0x0286;
+// LParam: a TImePreedit* valid while the message is handled.
+constexpr uint32_t WM_IME_COMPOSITION = 0x010F;
 constexpr uint32_t WM_COMMAND = 0x0111;
 constexpr uint32_t WM_SYSCOMMAND = 0x0112;
 constexpr uint32_t WM_TIMER = 0x0113;
@@ -169,6 +172,13 @@ constexpr int VK_F12 = 0x7B;
 // Bit 24 of a key message's lParam: the key is one of the extended keys
 // (the separate arrow and editing block, right Ctrl/Alt, keypad Enter/Divide).
 constexpr LPARAM KF_EXTENDED_BIT = 1 << 24;
+
+// What WM_IME_COMPOSITION carries: the text being composed (empty when the
+// composition ended) and the input method's cursor in it.
+struct TImePreedit {
+    std::u16string Text;
+    int Cursor = 0;
+};
 
 // What a window procedure receives.
 struct TMessage {

@@ -5,6 +5,7 @@
 
 #include "gui/ControlDraw.h"
 #include "gui/TApplication.h"
+#include "gui/TCustomForm.h"
 #include "gui/graphics/TCanvas.h"
 #include "gui/graphics/TTextRenderer.h"
 #include "platform/Text.h"
@@ -136,6 +137,21 @@ void TCustomEdit::SelectAll() {
     FBuffer.SelectAll();
     ScrollCaretIntoView();
     Invalidate();
+    ClaimPrimary();
+}
+
+// As in every text field of the desktop, what is selected is offered to a
+// middle click anywhere (a masked text never is).
+void TCustomEdit::ClaimPrimary() {
+    if (!FBuffer.HasSelection() || FPasswordChar || !Application) return;
+    Application->Host().SetPrimaryText(SelText());
+}
+
+void TCustomEdit::PastePrimary(int pos) {
+    if (!Editable()) return;
+    std::u16string text = FilterPaste(platform::Utf8ToUtf16(Application->Host().PrimaryText()));
+    MoveCaret(pos, false);
+    if (!text.empty()) InsertTyped(text);
 }
 
 void TCustomEdit::ClearSelection() {
@@ -205,6 +221,8 @@ void TCustomEdit::MoveCaret(int pos, bool extend) {
     ScrollCaretIntoView();
     RestartCaretBlink();
     Invalidate();
+    // A drag offers its selection once the button is up.
+    if (extend && !FSelecting) ClaimPrimary();
 }
 
 // --- keyboard --------------------------------------------------------------
@@ -334,8 +352,13 @@ void TCustomEdit::WndProc(TMessage& message) {
     case WM_PASTE:
         PasteFromClipboard();
         return;
+    case WM_IME_COMPOSITION:
+        if (auto* preedit = reinterpret_cast<const TImePreedit*>(message.LParam))
+            SetPreedit(preedit->Text, preedit->Cursor);
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
         // Focus that comes from a click does not select everything.
         FMouseEntering = true;
         try {
@@ -361,10 +384,14 @@ void TCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y
             FBuffer.Select(start, end - start);
             ScrollCaretIntoView();
             Invalidate();
+            ClaimPrimary();
         } else {
             MoveCaret(pos, shift & ssShift);
             FSelecting = true;
         }
+    } else if (button == TMouseButton::mbMiddle) {
+        if (!Focused() && CanFocus()) SetFocus();
+        PastePrimary(PosAtPoint({x, y}));
     }
     TWinControl::MouseDown(button, shift, x, y);
 }
@@ -375,12 +402,18 @@ void TCustomEdit::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == TMouseButton::mbLeft) FSelecting = false;
+    if (button == TMouseButton::mbLeft && FSelecting) {
+        FSelecting = false;
+        ClaimPrimary();
+    }
     TWinControl::MouseUp(button, shift, x, y);
 }
 
 void TCustomEdit::DoEnter() {
-    if (FAutoSelect && !FMouseEntering) FBuffer.SelectAll();
+    if (FAutoSelect && !FMouseEntering) {
+        FBuffer.SelectAll();
+        ClaimPrimary();
+    }
     RestartCaretBlink();
     TWinControl::DoEnter();
 }
@@ -389,6 +422,8 @@ void TCustomEdit::DoExit() {
     Application->KillTimer(Handle(), CaretTimer);
     FCaretOn = false;
     FSelecting = false;
+    FPreedit.clear();
+    FImeRect = TRect{};
     TWinControl::DoExit();
 }
 
@@ -411,17 +446,44 @@ TRect TCustomEdit::TextArea() const {
     return {1, 0, std::max(1, ClientWidth() - 1), ClientHeight()};
 }
 
+// Text still being composed shows at the caret, inside the text.
 std::u16string TCustomEdit::DisplayText() const {
-    if (!FPasswordChar) return FBuffer.Text();
-    return std::u16string(FBuffer.Text().size(), FPasswordChar);
+    std::u16string shown =
+        FPasswordChar ? std::u16string(FBuffer.Text().size(), FPasswordChar) : FBuffer.Text();
+    if (!FPreedit.empty())
+        shown.insert(static_cast<size_t>(FBuffer.CaretPos()),
+                     FPasswordChar ? std::u16string(FPreedit.size(), FPasswordChar) : FPreedit);
+    return shown;
+}
+
+int TCustomEdit::ShownPos(int pos) const {
+    return !FPreedit.empty() && pos > FBuffer.CaretPos() ? pos + static_cast<int>(FPreedit.size())
+                                                         : pos;
+}
+
+int TCustomEdit::ShownCaret() const {
+    return FBuffer.CaretPos() + (FPreedit.empty() ? 0 : FPreeditCursor);
 }
 
 int TCustomEdit::MeasureTo(int pos) const {
+    return MeasureShown(ShownPos(pos));
+}
+
+int TCustomEdit::MeasureShown(int pos) const {
     std::u16string shown = DisplayText();
     pos = std::clamp(pos, 0, static_cast<int>(shown.size()));
     if (pos == 0) return 0;
     return TTextRenderer::TextWidth(
         Font(), platform::Utf16ToUtf8(shown.substr(0, static_cast<size_t>(pos))));
+}
+
+void TCustomEdit::SetPreedit(const std::u16string& text, int cursor) {
+    if (text == FPreedit && cursor == FPreeditCursor) return;
+    FPreedit = Editable() && Focused() ? text : std::u16string();
+    FPreeditCursor = std::clamp(cursor, 0, static_cast<int>(FPreedit.size()));
+    ScrollCaretIntoView();
+    RestartCaretBlink();
+    Invalidate();
 }
 
 int TCustomEdit::PosToX(int pos) const {
@@ -455,7 +517,7 @@ int TCustomEdit::XToPos(int x) const {
 
 void TCustomEdit::ScrollCaretIntoView() {
     const int width = TextArea().Width();
-    const int caret = MeasureTo(FBuffer.CaretPos());
+    const int caret = MeasureShown(ShownCaret());
     const int total = MeasureTo(FBuffer.Length());
     if (caret - FScrollX < 0)
         FScrollX = caret;
@@ -508,7 +570,8 @@ void TCustomEdit::PaintText(TCanvas& canvas) {
     if (!EnabledInTree()) canvas.Font().SetColor(clGrayText);
     canvas.Brush().SetStyle(bsClear);
     const int top = TextTop();
-    const bool showSel = FBuffer.HasSelection() && (Focused() || !FHideSelection);
+    const bool showSel =
+        FBuffer.HasSelection() && (Focused() || !FHideSelection) && FPreedit.empty();
     const int selStart = showSel ? FBuffer.SelStart() : 0;
     const int selEnd = showSel ? selStart + FBuffer.SelLength() : 0;
     auto part = [&](int from, int to) {
@@ -517,6 +580,7 @@ void TCustomEdit::PaintText(TCanvas& canvas) {
     };
     if (!showSel) {
         canvas.TextOut(PosToX(0), top, part(0, static_cast<int>(shown.size())));
+        PaintPreeditLine(canvas, top);
         return;
     }
     canvas.TextOut(PosToX(0), top, part(0, selStart));
@@ -530,16 +594,46 @@ void TCustomEdit::PaintText(TCanvas& canvas) {
     canvas.TextOut(PosToX(selEnd), top, part(selEnd, static_cast<int>(shown.size())));
 }
 
-void TCustomEdit::PaintCaret(TCanvas& canvas) {
-    if (!CaretShown()) return;
-    const int x = PosToX(FBuffer.CaretPos());
+// The text being composed is underlined, as input methods expect.
+void TCustomEdit::PaintPreeditLine(TCanvas& canvas, int top) {
+    if (FPreedit.empty()) return;
+    const int caret = FBuffer.CaretPos();
+    const int left = TextArea().Left - FScrollX;
+    const int from = left + MeasureShown(caret);
+    const int to = left + MeasureShown(caret + static_cast<int>(FPreedit.size()));
+    const int y = std::min(top + TTextRenderer::Metrics(Font()).Height, ClientHeight()) - 1;
+    FillSolid(canvas, {from, y, to, y + 1}, Font().Color());
+}
+
+TRect TCustomEdit::CaretRect() const {
+    const int x = TextArea().Left + MeasureShown(ShownCaret()) - FScrollX;
     const int top = TextTop();
     const int cell = TTextRenderer::Metrics(Font()).Height;
-    FillSolid(canvas, {x, top, x + 1, std::min(top + cell, ClientHeight())}, clWindowText);
+    return {x, top, x + 1, std::min(top + cell, ClientHeight())};
+}
+
+void TCustomEdit::PaintCaret(TCanvas& canvas) {
+    if (!CaretShown()) return;
+    FillSolid(canvas, CaretRect(), clWindowText);
+}
+
+// An input method opens its candidates beside the caret; it hears where
+// the caret is whenever that changes.
+void TCustomEdit::UpdateImeCursor() {
+    TCustomForm* form = ParentForm();
+    if (!form || !Focused() || !Editable() || !Application) return;
+    const TRect caret = CaretRect();
+    const TPoint screen = ClientToScreen({caret.Left, caret.Top});
+    const TRect rect = TRect::FromSize(screen.X - form->Left(), screen.Y - form->Top(),
+                                       caret.Width(), caret.Height());
+    if (rect == FImeRect) return;
+    FImeRect = rect;
+    Application->Host().SetImeCursorRect(form->HostWindow(), rect);
 }
 
 void TCustomEdit::Paint(TCanvas& canvas) {
     PaintBackground(canvas);
     PaintText(canvas);
     PaintCaret(canvas);
+    UpdateImeCursor();
 }

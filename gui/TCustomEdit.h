@@ -55,6 +55,15 @@ public:
     // The caret position in UTF-16 units.
     int CaretPos() const { return FBuffer.CaretPos(); }
     bool CaretShown() const { return FCaretOn && Focused(); }
+    // Text an input method is composing: shown at the caret, underlined,
+    // not yet part of Text().
+    const std::u16string& Preedit() const { return FPreedit; }
+    void SetPreedit(const std::u16string& text, int cursor);
+    // The caret's rectangle in client coordinates (inside the pre-edit text
+    // while there is one).
+    TRect CaretRect() const;
+    // Pastes the PRIMARY selection at a position (a middle click).
+    void PastePrimary(int pos);
     const TEditBuffer& Buffer() const { return FBuffer; }
 
     // Geometry, in client coordinates.
@@ -111,10 +120,17 @@ protected:
     virtual std::u16string ToInternal(const std::string& text) const;
     void RestartCaretBlink();
     void TextEdited();
+    void ClaimPrimary();
     TEditBuffer& MutableBuffer() { return FBuffer; }
 
 private:
     int MeasureTo(int pos) const;
+    // Widths and positions in the text as shown (pre-edit text included).
+    int MeasureShown(int shownPos) const;
+    int ShownPos(int pos) const;
+    int ShownCaret() const;
+    void PaintPreeditLine(TCanvas& canvas, int top);
+    void UpdateImeCursor();
     std::u16string ApplyCharCase(std::u16string text) const;
 
     TEditBuffer FBuffer;
@@ -133,4 +149,7 @@ private:
     bool FSettingText = false;
     bool FDropLowSurrogate = false;
     bool FSysChar = false;
+    std::u16string FPreedit;
+    int FPreeditCursor = 0;
+    TRect FImeRect;
 };

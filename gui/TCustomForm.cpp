@@ -176,8 +176,15 @@ void TCustomForm::SetMinHeight(int v) {
     if (FHostWindow) Application->Host().SetWindowMinSize(FHostWindow, FMinWidth, FMinHeight);
 }
 
+TRect TCustomForm::MaximizedBounds() const {
+    TRect work = Application->Host().WorkArea();
+    return MaximizedArea ? MaximizedArea(work) : work;
+}
+
 // Maximising does not rely on a window manager: the form takes the work area
-// itself and remembers where it was.
+// itself and remembers where it was; a window manager is told as well, so
+// the desktop knows. Minimising needs one (only it can give the window
+// back): without, the window stays as it is.
 void TCustomForm::SetWindowState(TWindowState state) {
     if (state == FWindowState) return;
     if (IsLoading() || !FShownOnce) {
@@ -185,14 +192,51 @@ void TCustomForm::SetWindowState(TWindowState state) {
         return;
     }
     TWindowState old = FWindowState;
-    FWindowState = state;
-    if (state == TWindowState::wsMaximized) {
-        if (old == TWindowState::wsNormal) FRestoredBounds = BoundsRect();
-        SetBoundsRect(Application->Host().WorkArea());
-    } else if (state == TWindowState::wsNormal && !FRestoredBounds.IsEmpty()) {
-        SetBoundsRect(FRestoredBounds);
+    if (state == TWindowState::wsMinimized) {
+        if (!FHostWindow || !Application->Host().MinimizeWindow(FHostWindow)) return;
+        FWindowState = state;
+        TellStateChanged();
+        return;
     }
-    if (FHostWindow) Application->Host().SetWindowVisible(FHostWindow, Visible() && state != TWindowState::wsMinimized);
+    FWindowState = state;
+    if (old == TWindowState::wsMinimized && FHostWindow)
+        Application->Host().RestoreWindow(FHostWindow);
+    ApplyWindowState(old);
+    TellStateChanged();
+}
+
+void TCustomForm::ApplyWindowState(TWindowState old) {
+    if (FWindowState == TWindowState::wsMaximized) {
+        if (old == TWindowState::wsNormal) FRestoredBounds = BoundsRect();
+        TRect area = MaximizedBounds();
+        if (FHostWindow) Application->Host().SetWindowMaximized(FHostWindow, true, area);
+        SetBoundsRect(area);
+    } else if (FWindowState == TWindowState::wsNormal) {
+        if (FHostWindow) Application->Host().SetWindowMaximized(FHostWindow, false, {});
+        if (!FRestoredBounds.IsEmpty()) SetBoundsRect(FRestoredBounds);
+    }
+}
+
+void TCustomForm::TellStateChanged() {
+    if (FrameStateChanged) FrameStateChanged();
+}
+
+// The task list gave a minimised window back, or the window manager
+// maximised or restored it on its own: the form follows and lays itself
+// out again.
+void TCustomForm::HostStateChanged(bool minimized, bool maximized) {
+    if (!FShownOnce || IsDestroying()) return;
+    TWindowState now = minimized ? TWindowState::wsMinimized
+                       : maximized ? TWindowState::wsMaximized
+                                   : TWindowState::wsNormal;
+    if (now == FWindowState) return;
+    TWindowState old = FWindowState;
+    FWindowState = now;
+    if (now != TWindowState::wsMinimized &&
+        (now == TWindowState::wsMaximized || old == TWindowState::wsMaximized))
+        ApplyWindowState(old);
+    InvalidateWindowArea({0, 0, Width(), Height()});
+    TellStateChanged();
 }
 
 void TCustomForm::SetBounds(int left, int top, int width, int height) {
@@ -223,7 +267,11 @@ void TCustomForm::ApplyFirstShowPlacement() {
         SetBounds(std::max(left, work.Left), std::max(top, work.Top), Width(), Height());
     }
     FRestoredBounds = BoundsRect();
-    if (FWindowState == TWindowState::wsMaximized) SetBoundsRect(work);
+    if (FWindowState == TWindowState::wsMaximized) {
+        TRect area = MaximizedBounds();
+        Application->Host().SetWindowMaximized(HostWindow(), true, area);
+        SetBoundsRect(area);
+    }
 }
 
 void TCustomForm::Show() {
@@ -246,7 +294,10 @@ void TCustomForm::VisibleChanged() {
             ApplyFirstShowPlacement();
         }
         InvalidateWindowArea({0, 0, Width(), Height()});
-        Application->Host().SetWindowVisible(window, FWindowState != TWindowState::wsMinimized);
+        Application->Host().SetWindowVisible(window, true);
+        if (FWindowState == TWindowState::wsMinimized &&
+            !Application->Host().MinimizeWindow(window))
+            FWindowState = TWindowState::wsNormal;
         PaintInvalid();
         DoShow();
     } else {
@@ -419,6 +470,7 @@ void TCustomForm::HostActivated(bool active) {
     if (active == FActive) return;
     FActive = active;
     if (FrameActivated) FrameActivated(active);
+    if (!active && DeactivateHandler) DeactivateHandler(this);
     TSafeRef<TCustomForm> self(this);
     Application->Queue([self, active] {
         TCustomForm* form = self.Get();
@@ -497,6 +549,19 @@ void TCustomForm::HostText(const std::u16string& text) {
         m.wParam = unit;
         Application->PostMsg(m);
     }
+}
+
+// The control with the keyboard shows what is being composed; it hears it
+// from the queue, in order with the text committed around it.
+void TCustomForm::HostPreedit(const std::u16string& text, int cursor) {
+    TSafeRef<TCustomForm> self(this);
+    Application->Queue([self, text, cursor] {
+        TCustomForm* form = self.Get();
+        TWinControl* target = form ? form->FActiveControl : nullptr;
+        if (!target) return;
+        TImePreedit preedit{text, cursor};
+        target->Perform(WM_IME_COMPOSITION, 0, reinterpret_cast<LPARAM>(&preedit));
+    });
 }
 
 // --- keyboard ------------------------------------------------------------

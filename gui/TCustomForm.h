@@ -65,6 +65,12 @@ public:
     std::function<void(TCanvas& windowCanvas)> FramePainter;
     // Told whenever the window becomes active or inactive, before OnActivate.
     std::function<void(bool active)> FrameActivated;
+    // Told when the window was minimised, maximised or restored.
+    std::function<void()> FrameStateChanged;
+    // The part of the work area a maximised window takes (all of it unless
+    // a frame says otherwise).
+    std::function<TRect(const TRect& workArea)> MaximizedArea;
+    TRect MaximizedBounds() const;
     TRect NonClientInsets() const override;
 
     void Show();
@@ -104,6 +110,9 @@ public:
     // Menu shortcuts; the menu module installs a handler.
     virtual bool IsShortCut(int key, TShiftState shift);
     static inline std::function<bool(TCustomForm* form, int key, TShiftState shift)> ShortCutHandler;
+    // Told when a form loses the keyboard to another window; the menu module
+    // installs a handler.
+    static inline std::function<void(TCustomForm* form)> DeactivateHandler;
     void SelectNext(TWinControl* from, bool forward);
 
     void SetBounds(int left, int top, int width, int height) override;
@@ -128,6 +137,8 @@ public:
     void HostMouseLeave() override;
     void HostKey(uint32_t msg, int virtualKey, LPARAM keyData, char16_t ch) override;
     void HostText(const std::u16string& text) override;
+    void HostPreedit(const std::u16string& text, int cursor) override;
+    void HostStateChanged(bool minimized, bool maximized) override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -143,6 +154,8 @@ private:
     void ApplyFirstShowPlacement();
     void UpdateMouseControl(TControl* now);
     void SyncHostBounds();
+    void ApplyWindowState(TWindowState old);
+    void TellStateChanged();
 
     THostWindow FHostWindow = 0;
     std::unique_ptr<TBitmap> FBuffer;

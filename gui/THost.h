@@ -36,6 +36,14 @@ public:
     virtual void HostKey(uint32_t msg, int virtualKey, LPARAM keyData, char16_t ch) = 0;
     // Text committed by an input method: one WM_CHAR per UTF-16 unit.
     virtual void HostText(const std::u16string& text) = 0;
+    // Text an input method is still composing, with its cursor (UTF-16
+    // units into it); empty when the composition ended.
+    virtual void HostPreedit(const std::u16string& text, int cursor) { (void)text, (void)cursor; }
+    // The window system minimised, restored or maximised the window itself
+    // (the task list, the window manager's keys).
+    virtual void HostStateChanged(bool minimized, bool maximized) {
+        (void)minimized, (void)maximized;
+    }
 };
 
 struct TFileDialogRequest {
@@ -87,6 +95,10 @@ public:
                             std::string& fileName) = 0;
     virtual std::string ClipboardText() = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
+    // The selection that a middle click pastes (X11's PRIMARY); hosts
+    // without one keep it to the program.
+    virtual std::string PrimaryText() { return FPrimary; }
+    virtual void SetPrimaryText(const std::string& text) { FPrimary = text; }
 
     // Native child views (the web views) placed over a control's rectangle
     // in window coordinates. `view` is the host's own widget.
@@ -105,4 +117,31 @@ public:
     virtual void SetWindowFullScreen(THostWindow window, bool fullScreen) {
         (void)window, (void)fullScreen;
     }
+    // Asks the window system to minimise the window: it stays in the task
+    // list and comes back from there (HostStateChanged). False when nothing
+    // on the screen can (no window manager): the window then stays as it is.
+    virtual bool MinimizeWindow(THostWindow window) {
+        (void)window;
+        return false;
+    }
+    // Gives a minimised window back.
+    virtual void RestoreWindow(THostWindow window) { (void)window; }
+    // Tells the window system that the window is (no longer) maximised over
+    // `area`; the form still places the window itself, so without a window
+    // manager nothing more happens.
+    virtual void SetWindowMaximized(THostWindow window, bool maximized, const TRect& area) {
+        (void)window, (void)maximized, (void)area;
+    }
+    // Where the caret of the focused edit is, in window coordinates, so an
+    // input method opens its candidates beside it.
+    virtual void SetImeCursorRect(THostWindow window, const TRect& rect) {
+        (void)window;
+        FImeCursor = rect;
+    }
+    // What the input method was told last.
+    TRect ImeCursorRect() const { return FImeCursor; }
+
+private:
+    std::string FPrimary;
+    TRect FImeCursor;
 };

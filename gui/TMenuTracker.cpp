@@ -177,6 +177,7 @@ void TMenuTracker::OpenBarItem(IMenuBarView* bar, int index, bool byKeyboard) {
     CloseLevels();
     if (FBar && FBar != bar) SetBarState(-1, false);
     TMenuItem* item = bar->BarItem(index);
+    if (FBar != bar) FBarFromMouse = !byKeyboard;
     FBar = bar;
     FBarIndex = index;
     FBarDropped = true;
@@ -198,6 +199,7 @@ void TMenuTracker::EnterBar(IMenuBarView* bar) {
         if (TMenuItem* item = bar->BarItem(i)) {
             FBar = bar;
             FBarIndex = i;
+            FBarFromMouse = false;
             FMenu = item->GetParentMenu();
             SetBarState(i, false);
             return;
@@ -217,6 +219,16 @@ void TMenuTracker::CloseLevelsAfter(int level) {
 
 void TMenuTracker::CloseLevels() {
     CloseLevelsAfter(-1);
+}
+
+// A window that loses the keyboard leaves keyboard mode on its bar, and
+// an Alt that went down in it no longer enters the bar.
+void TMenuTracker::FormDeactivated(TCustomForm* form) {
+    if (AltArmed().Get() == form) AltArmed() = {};
+    TMenuTracker* tracker = Current();
+    if (!tracker || !tracker->FBar || !tracker->FLevels.empty()) return;
+    TControl* bar = tracker->FBar->BarControl();
+    if (bar && bar->ParentForm() == form) tracker->CloseAll();
 }
 
 void TMenuTracker::CloseAll() {
@@ -307,7 +319,9 @@ bool TMenuTracker::FilterInactive(const TMsg& msg) {
     if (!form || dynamic_cast<TMenuWindow*>(form)) return false;
     if (IsKeyUp(m)) {
         if (key != VK_MENU) return false;
-        bool armed = AltArmed().Get() == form;
+        // An Alt let go while the window was away (Alt+Tab) is not Alt
+        // pressed on its own.
+        bool armed = AltArmed().Get() == form && form->Active();
         AltArmed() = {};
         IMenuBarView* bar = armed ? BarOf(form) : nullptr;
         if (!bar) return false;
@@ -385,7 +399,7 @@ void TMenuTracker::KeyDown(int key, char16_t ch) {
     case VK_ESCAPE:
         if (level > 0) {
             CloseLevelsAfter(level - 1);
-        } else if (FBar) {
+        } else if (FBar && !FBarFromMouse) {
             // Back to the bar, its entry still highlighted.
             CloseLevels();
             FBarDropped = false;

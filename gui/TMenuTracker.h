@@ -18,6 +18,7 @@
 
 class IMenuBarView;
 class TControl;
+class TCustomForm;
 class TMenu;
 class TMenuWindow;
 class TTimer;
@@ -67,6 +68,7 @@ public:
     void EnterBar(IMenuBarView* bar);
     void CloseAll();
     static void CloseMenus();
+    static void FormDeactivated(TCustomForm* form);
 
     bool Active() const;
     // Outermost first.
@@ -123,6 +125,8 @@ private:
     int FBarIndex = -1;
     // The bar drops sub-menus as the keyboard or the mouse moves along it.
     bool FBarDropped = false;
+    // The bar was entered with the mouse: Escape leaves it altogether.
+    bool FBarFromMouse = false;
     TTimer* FHoverTimer = nullptr;
     int FHoverLevel = -1;
     int FHoverIndex = -1;

@@ -100,10 +100,17 @@ void TWinControl::Realign() {
     if (FAligning) return; // children being placed ask again: ignore
     FAligning = true;
     FAlignPending = false;
-    TRect rect = ClientRect();
-    AdjustClientRect(rect);
     try {
-        AlignControls(rect);
+        // A child that resizes this control while being placed (a frame
+        // keeping its window maximised) has the new size laid out as well.
+        for (int pass = 0; pass < 3; ++pass) {
+            TRect rect = ClientRect();
+            AdjustClientRect(rect);
+            AlignControls(rect);
+            TRect now = ClientRect();
+            AdjustClientRect(now);
+            if (now == rect) break;
+        }
     } catch (...) {
         FAligning = false;
         throw;

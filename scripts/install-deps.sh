@@ -16,6 +16,8 @@ PACKAGES=(
   bubblewrap xdg-dbus-proxy
   # the test session like a player's desktop (scripts/desktop-session.sh)
   openbox dbus locales
+  # the PRIMARY selection seen from another program
+  xclip
 )
 
 missing=()

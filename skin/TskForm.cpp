@@ -97,6 +97,14 @@ void TskForm::Attach(TCustomForm* host) {
     host->FrameActivated = [this](bool active) {
         if (FTitleBar) FTitleBar->SetFormActive(active);
     };
+    // A maximised window leaves the work area's bottom row free.
+    host->MaximizedArea = [](const TRect& work) {
+        return TRect{work.Left, work.Top, work.Right, work.Bottom - 1};
+    };
+    host->FrameStateChanged = [this] {
+        if (FTitleBar) FTitleBar->UpdateMaxPictures();
+        Invalidate();
+    };
 }
 
 TskForm::~TskForm() {
@@ -105,6 +113,8 @@ TskForm::~TskForm() {
     if (FHost) {
         FHost->FramePainter = nullptr;
         FHost->FrameActivated = nullptr;
+        FHost->MaximizedArea = nullptr;
+        FHost->FrameStateChanged = nullptr;
     }
     // A window that stays gets its own caption and shape back.
     if (FHost && !FHost->IsDestroying()) {
@@ -364,14 +374,13 @@ void TskForm::Notification(TComponent* component, TOperation operation) {
     }
 }
 
-// A maximised window leaves the work area's bottom row free.
+// A maximised window stays over its part of the work area.
 void TskForm::Resize() {
     TCustomPanel::Resize();
     if (FHost && FHost->WindowState() == TWindowState::wsMaximized && !FHost->FullScreenMode() &&
         Application) {
-        TRect work = Application->Host().WorkArea();
-        work.Bottom -= 1;
-        if (FHost->BoundsRect() != work) FHost->SetBoundsRect(work);
+        TRect area = FHost->MaximizedBounds();
+        if (FHost->BoundsRect() != area) FHost->SetBoundsRect(area);
     }
     if (FTitleBar) {
         FTitleBar->SetTop(0);

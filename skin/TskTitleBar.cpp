@@ -278,6 +278,18 @@ void TskTitleBar::DrawButtonPicture(TBitmap& bitmap, const TskTitleBarButton& bu
     bitmap.Canvas().Draw(x, y, state);
 }
 
+TRect TskTitleBar::RightButtonRect(TskTitleBarBtnType type) const {
+    int x = Width() + FRightBtnXOffset + 1;
+    for (const TskTitleBarButton* button : FButtonPtrs) {
+        if (!button->Visible() || button->ButtonType() == TskTitleBarBtnType::skControlBox) continue;
+        const int w = button->PicNormal().Width();
+        x -= w + FButtonInterval + 1;
+        if (button->ButtonType() == type)
+            return {x, FButtonTop, x + w, FButtonTop + button->PicNormal().Height()};
+    }
+    return {};
+}
+
 void TskTitleBar::DrawButtons(TBitmap& bitmap) {
     const TPoint mouse = Application ? ScreenToClient(Application->Host().CursorPos()) : TPoint{-1, -1};
     FHotIndex = -1;

@@ -57,6 +57,9 @@ public:
     void ClearSections();
     // The first visible-or-not button of a type, or nullptr.
     TskTitleBarButton* FindButton(TskTitleBarBtnType type) const;
+    // Where the first visible right-hand button of a type is drawn, in the
+    // bar's coordinates (empty when there is none).
+    TRect RightButtonRect(TskTitleBarBtnType type) const;
     bool HasControlBoxOtherThan(const TskTitleBarButton* button) const;
     // Every maximise button shows maximise or restore for the window's state.
     void UpdateMaxPictures();

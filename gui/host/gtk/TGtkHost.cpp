@@ -49,7 +49,8 @@ GtkWindow* TGtkHost::GtkWindowOf(THostWindow window) const {
 }
 
 void TGtkHost::SetImeCursorRect(THostWindow window, const TRect& rect) {
-    Window(window).InputMethod().SetCursorRect(rect);
+    THost::SetImeCursorRect(window, rect);
+    if (TGtkWindow* w = WindowOrNull(window)) w->InputMethod().SetCursorRect(rect);
 }
 
 bool TGtkHost::NativeViewKey(THostWindow window, void* view, const TKeyStroke& key) {
@@ -214,6 +215,17 @@ std::string TGtkHost::ClipboardText() {
 void TGtkHost::SetClipboardText(const std::string& text) {
     GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
     gtk_clipboard_set_text(clipboard, text.data(), static_cast<gint>(text.size()));
+}
+
+std::string TGtkHost::PrimaryText() {
+    GtkClipboard* primary = gtk_clipboard_get(GDK_SELECTION_PRIMARY);
+    TGCharPtr text(gtk_clipboard_wait_for_text(primary));
+    return text ? std::string(text.Get()) : std::string();
+}
+
+void TGtkHost::SetPrimaryText(const std::string& text) {
+    GtkClipboard* primary = gtk_clipboard_get(GDK_SELECTION_PRIMARY);
+    gtk_clipboard_set_text(primary, text.data(), static_cast<gint>(text.size()));
 }
 
 // --- native views --------------------------------------------------------------------

@@ -23,9 +23,6 @@ public:
 
     TGtkWindow* FindWindow(THostWindow window) const;
     GtkWindow* GtkWindowOf(THostWindow window) const;
-    // Where the caret of the focused edit is, in window coordinates, so an
-    // input method opens its candidates beside it.
-    void SetImeCursorRect(THostWindow window, const TRect& rect);
     // The icon every window of the program shows, from PNG images of
     // several sizes; the window system picks the size it needs. Images
     // that do not decode are left out. Returns how many were taken.
@@ -74,6 +71,12 @@ public:
     void FocusWindowArea(THostWindow window) override;
     TRect ScreenArea() const override;
     void SetWindowFullScreen(THostWindow window, bool fullScreen) override;
+    bool MinimizeWindow(THostWindow window) override;
+    void RestoreWindow(THostWindow window) override;
+    void SetWindowMaximized(THostWindow window, bool maximized, const TRect& area) override;
+    void SetImeCursorRect(THostWindow window, const TRect& rect) override;
+    std::string PrimaryText() override;
+    void SetPrimaryText(const std::string& text) override;
 
 private:
     struct TViewEntry {

@@ -1,18 +1,25 @@
 #include "gui/host/gtk/TGtkInputMethod.h"
 
+#include <algorithm>
+
 #include "gui/host/gtk/TCallbackGuard.h"
 #include "platform/Text.h"
 
 TGtkInputMethod::TGtkInputMethod()
     : FContext(TGObjectPtr<GtkIMContext>::Adopt(gtk_im_multicontext_new())) {
-    // The input method shows its own pre-edit window: our edits paint
-    // committed text only.
-    gtk_im_context_set_use_preedit(FContext.Get(), FALSE);
+    // Our edits show the text being composed themselves, at the caret.
+    gtk_im_context_set_use_preedit(FContext.Get(), TRUE);
     FCommit = TSignalConnection(FContext.Get(), "commit", G_CALLBACK(OnCommitSignal), this);
+    FPreeditChanged =
+        TSignalConnection(FContext.Get(), "preedit-changed", G_CALLBACK(OnPreeditSignal), this);
+    FPreeditEnd =
+        TSignalConnection(FContext.Get(), "preedit-end", G_CALLBACK(OnPreeditSignal), this);
 }
 
 TGtkInputMethod::~TGtkInputMethod() {
     FCommit.Disconnect();
+    FPreeditChanged.Disconnect();
+    FPreeditEnd.Disconnect();
     gtk_im_context_set_client_window(FContext.Get(), nullptr);
 }
 
@@ -58,5 +65,23 @@ void TGtkInputMethod::OnCommitSignal(GtkIMContext*, const gchar* text, gpointer 
             im->FFilterText += utf16;
         else if (im->OnCommit)
             im->OnCommit(utf16);
+    });
+}
+
+void TGtkInputMethod::OnPreeditSignal(GtkIMContext* context, gpointer self) {
+    auto* im = static_cast<TGtkInputMethod*>(self);
+    TCallbackGuard::Run([&] {
+        gchar* raw = nullptr;
+        gint cursor = 0;
+        gtk_im_context_get_preedit_string(context, &raw, nullptr, &cursor);
+        TGCharPtr text(raw);
+        const char* utf8 = text ? text.Get() : "";
+        // GTK counts the cursor in characters; the edits count UTF-16 units.
+        const char* end = g_utf8_offset_to_pointer(utf8, std::max<glong>(0, cursor));
+        std::u16string before = platform::Utf8ToUtf16(std::string(utf8, end));
+        std::u16string whole = platform::Utf8ToUtf16(utf8);
+        if (whole == im->FPreedit) return;
+        im->FPreedit = whole;
+        if (im->OnPreedit) im->OnPreedit(whole, static_cast<int>(before.size()));
     });
 }

@@ -37,12 +37,19 @@ public:
     TFilterResult Filter(GdkEventKey* event);
     // Text committed outside Filter (an input method finishing on its own).
     std::function<void(const std::u16string& text)> OnCommit;
+    // The text being composed changed (empty: the composition ended); the
+    // cursor counts UTF-16 units into it.
+    std::function<void(const std::u16string& text, int cursor)> OnPreedit;
 
 private:
     static void OnCommitSignal(GtkIMContext* context, const gchar* text, gpointer self);
+    static void OnPreeditSignal(GtkIMContext* context, gpointer self);
 
     TGObjectPtr<GtkIMContext> FContext;
     TSignalConnection FCommit;
+    TSignalConnection FPreeditChanged;
+    TSignalConnection FPreeditEnd;
+    std::u16string FPreedit;
     bool FFocused = false;
     bool FFiltering = false;
     std::u16string FFilterText;

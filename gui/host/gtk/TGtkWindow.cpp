@@ -187,6 +187,10 @@ struct TGtkWindow::TThunks {
         TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->AreaFocusChange(false); });
         return FALSE;
     }
+    static gboolean State(GtkWidget*, GdkEventWindowState* event, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->StateEvent(event); });
+        return FALSE;
+    }
     static gboolean Map(GtkWidget*, GdkEvent*, gpointer self) {
         TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->MapEvent(); });
         return FALSE;
@@ -235,12 +239,16 @@ TGtkWindow::TGtkWindow(TGtkHost& host, THostWindow id, TWindowKind kind, IHostWi
     FIme.OnCommit = [this](const std::u16string& text) {
         if (FClient) FClient->HostText(text);
     };
+    FIme.OnPreedit = [this](const std::u16string& text, int cursor) {
+        if (FClient) FClient->HostPreedit(text, cursor);
+    };
 }
 
 TGtkWindow::~TGtkWindow() {
     ReleaseFrames();
     FSignals.clear();
     FIme.OnCommit = nullptr;
+    FIme.OnPreedit = nullptr;
     for (auto& [view, rect] : FViews)
         if (gtk_widget_get_parent(view) == FOverlay)
             gtk_container_remove(GTK_CONTAINER(FOverlay), view);
@@ -262,6 +270,7 @@ void TGtkWindow::ConnectSignals() {
     Connect(window, "focus-in-event", G_CALLBACK(TThunks::FocusIn));
     Connect(window, "focus-out-event", G_CALLBACK(TThunks::FocusOut));
     Connect(window, "map-event", G_CALLBACK(TThunks::Map));
+    Connect(window, "window-state-event", G_CALLBACK(TThunks::State));
     Connect(FArea, "draw", G_CALLBACK(TThunks::Draw));
     Connect(FArea, "button-press-event", G_CALLBACK(TThunks::ButtonPress));
     Connect(FArea, "button-release-event", G_CALLBACK(TThunks::ButtonRelease));
@@ -309,12 +318,76 @@ void TGtkWindow::SetDecorated(bool decorated) {
 }
 
 void TGtkWindow::SetMinSize(int width, int height) {
+    FMinWidth = std::max(width, 0);
+    FMinHeight = std::max(height, 0);
+    ApplyGeometry();
+}
+
+void TGtkWindow::ApplyGeometry() {
     GdkGeometry geometry{};
-    geometry.min_width = std::max(width, 0);
-    geometry.min_height = std::max(height, 0);
-    bool any = width > 0 || height > 0;
-    gtk_window_set_geometry_hints(Window(), nullptr, any ? &geometry : nullptr,
-                                  any ? GDK_HINT_MIN_SIZE : GdkWindowHints(0));
+    int hints = 0;
+    if (FMinWidth > 0 || FMinHeight > 0) {
+        geometry.min_width = FMinWidth;
+        geometry.min_height = FMinHeight;
+        hints |= GDK_HINT_MIN_SIZE;
+    }
+    if (!FMaximizedArea.IsEmpty()) {
+        geometry.max_width = std::max(FMaximizedArea.Width(), FMinWidth);
+        geometry.max_height = std::max(FMaximizedArea.Height(), FMinHeight);
+        hints |= GDK_HINT_MAX_SIZE;
+    }
+    gtk_window_set_geometry_hints(Window(), nullptr, hints ? &geometry : nullptr,
+                                  GdkWindowHints(hints));
+}
+
+// --- window manager states ---------------------------------------------------
+
+bool TGtkWindow::Minimize() {
+    if (FKind != TWindowKind::TopLevel || !WindowManaged()) return false;
+    gtk_window_iconify(Window());
+    return true;
+}
+
+void TGtkWindow::Restore() {
+    gtk_window_deiconify(Window());
+}
+
+void TGtkWindow::SetMaximized(bool maximized, const TRect& area) {
+    if (FKind != TWindowKind::TopLevel) return;
+    GdkScreen* screen = gtk_widget_get_screen(FWindow.Get());
+    if (!TWindowManager::Supports(screen, "_NET_WM_STATE_MAXIMIZED_VERT")) return;
+    // The window manager fills the whole work area; a size limit keeps the
+    // window as large as the form wants it, no larger.
+    FMaximizedArea = maximized ? area : TRect{};
+    ApplyGeometry();
+    if (maximized)
+        gtk_window_maximize(Window());
+    else
+        gtk_window_unmaximize(Window());
+}
+
+void TGtkWindow::StateEvent(const GdkEventWindowState* event) {
+    const auto watched = GdkWindowState(GDK_WINDOW_STATE_ICONIFIED | GDK_WINDOW_STATE_MAXIMIZED);
+    FState = event->new_window_state;
+    if ((event->changed_mask & GDK_WINDOW_STATE_MAXIMIZED) &&
+        !(FState & GDK_WINDOW_STATE_MAXIMIZED) && !FMaximizedArea.IsEmpty()) {
+        FMaximizedArea = TRect{};
+        ApplyGeometry();
+    }
+    if (!(event->changed_mask & watched) || !FClient) return;
+    // Heard from the queue, as bounds are: the form may do anything then.
+    TGtkHost* host = &FHost;
+    THostWindow id = FId;
+    auto tell = [host, id] {
+        TGtkWindow* window = host->FindWindow(id);
+        if (!window || !window->FClient) return;
+        window->FClient->HostStateChanged((window->FState & GDK_WINDOW_STATE_ICONIFIED) != 0,
+                                          (window->FState & GDK_WINDOW_STATE_MAXIMIZED) != 0);
+    };
+    if (Application)
+        Application->Queue(tell);
+    else
+        tell();
 }
 
 void TGtkWindow::Configure(const GdkEventConfigure* event) {
@@ -567,7 +640,10 @@ void TGtkWindow::DeliverKey(GdkEventKey* event, bool press) {
     if (!plainCharacter && !filtered.Committed.empty() && FClient)
         FClient->HostText(filtered.Committed);
     if (stroke.VirtualKey == 0) {
-        // No key code on any layout: what it types still arrives.
+        // No key code on any layout (a keysym bound for the moment, as
+        // scripted typing does): what it types still arrives, whether the
+        // input method passed it on or left it alone.
+        if (press && plainCharacter && FClient) FClient->HostText(filtered.Committed);
         if (press && stroke.Char && FClient && filtered.Committed.empty())
             FClient->HostText(std::u16string(1, stroke.Char));
         return;

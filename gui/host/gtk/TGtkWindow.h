@@ -51,6 +51,12 @@ public:
     void SetRegion(const TRegion* region);
     bool HasRegion() const { return FRegion != nullptr; }
     void SetMinSize(int width, int height);
+    // Iconifies through the window manager; false without one.
+    bool Minimize();
+    void Restore();
+    // The window manager's maximised state, over `area` at most (the form
+    // may keep a maximised window smaller than the whole work area).
+    void SetMaximized(bool maximized, const TRect& area);
     void Present(const TRect& area);
     void Activate();
     void BeginMoveDrag(TPoint screenPoint);
@@ -104,6 +110,9 @@ private:
     void FocusChange(bool in);
     void AreaFocusChange(bool in);
     void MapEvent();
+    void StateEvent(const GdkEventWindowState* event);
+    void ApplyGeometry();
+    void Preedit();
     bool ChildPosition(GtkWidget* child, GdkRectangle* allocation);
 
     TGtkHost& FHost;
@@ -124,6 +133,11 @@ private:
     bool FBoundsNotifyQueued = false;
     bool FFramesHeld = false;
     guint FHoldLimit = 0;
+    int FMinWidth = 0;
+    int FMinHeight = 0;
+    // The largest size while the window manager keeps the window maximised.
+    TRect FMaximizedArea;
+    GdkWindowState FState = GdkWindowState(0);
     uint64_t FDrawCount = 0;
     TClickTracker FClicks;
     double FScrollRemainder = 0;

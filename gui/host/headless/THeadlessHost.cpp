@@ -174,3 +174,24 @@ void THeadlessHost::CloseRequest(THostWindow window) {
     TWindowState& s = State(window);
     if (s.Client) s.Client->HostCloseRequest();
 }
+
+bool THeadlessHost::MinimizeWindow(THostWindow window) {
+    TWindowState& s = State(window);
+    if (!FWindowManager || s.Kind != TWindowKind::TopLevel) return false;
+    s.Minimized = true;
+    return true;
+}
+
+void THeadlessHost::SetWindowMaximized(THostWindow window, bool maximized, const TRect& area) {
+    TWindowState& s = State(window);
+    if (!FWindowManager) return;
+    s.Maximized = maximized;
+    s.MaximizedArea = maximized ? area : TRect{};
+}
+
+void THeadlessHost::WindowManagerState(THostWindow window, bool minimized, bool maximized) {
+    TWindowState& s = State(window);
+    s.Minimized = minimized;
+    s.Maximized = maximized;
+    if (s.Client) s.Client->HostStateChanged(minimized, maximized);
+}

@@ -32,6 +32,10 @@ public:
         int MinWidth = 0;
         int MinHeight = 0;
         int PresentCount = 0;
+        // What the window manager was asked for.
+        bool Minimized = false;
+        bool Maximized = false;
+        TRect MaximizedArea;
     };
 
     THeadlessHost();
@@ -59,6 +63,11 @@ public:
     void KeyEvent(THostWindow window, uint32_t msg, int virtualKey, LPARAM keyData = 0, char16_t ch = 0);
     void TypeText(THostWindow window, const std::u16string& text);
     void CloseRequest(THostWindow window);
+    // Without a window manager nothing can minimise a window.
+    void SetWindowManager(bool running) { FWindowManager = running; }
+    // The window manager changes a window's state on its own (the task
+    // list restores it, its keys maximise it).
+    void WindowManagerState(THostWindow window, bool minimized, bool maximized);
 
     // THost
     THostWindow CreateWindow(TWindowKind kind, IHostWindowClient* client) override;
@@ -95,6 +104,9 @@ public:
     void PlaceNativeView(void* view, const TRect& rect, bool visible) override;
     void DetachNativeView(void* view) override;
     void FocusNativeView(void* view) override { FFocusedView = view; }
+    bool MinimizeWindow(THostWindow window) override;
+    void RestoreWindow(THostWindow window) override { State(window).Minimized = false; }
+    void SetWindowMaximized(THostWindow window, bool maximized, const TRect& area) override;
 
     struct TNativeViewState {
         THostWindow Window = 0;
@@ -118,6 +130,7 @@ private:
     TRect FWorkArea{0, 0, 1920, 1040};
     TPoint FCursor;
     int FMoveDrags = 0;
+    bool FWindowManager = true;
     std::deque<int> FAnswers;
     std::deque<std::pair<bool, std::string>> FDialogResults;
     std::vector<TFileDialogRequest> FDialogRequests;

@@ -220,3 +220,95 @@ TEST_F(EditTest, SelectionIsPaintedInTheHighlightColour) {
     FEdit->SetSelLength(0);
     EXPECT_NE(PixelAt(WindowX(3) - 1, y), ColorToRGB(clHighlight));
 }
+
+// What an input method composes shows at the caret, underlined, without
+// being text yet; the input method hears where the caret is.
+TEST_F(EditTest, PreeditTextShowsAtTheCaretAndTheInputMethodKnowsWhere) {
+    FEdit->SetText("ab");
+    FEdit->SetSelStart(1);
+    FApp->ProcessMessages();
+    FChanges = 0;
+    const TRect before = FHost.ImeCursorRect();
+    const TPoint origin = FEdit->ClientOrigin();
+    EXPECT_EQ(before.Left, origin.X + FEdit->PosToX(1));
+    EXPECT_EQ(before.Top, origin.Y + FEdit->CaretRect().Top);
+    FForm->HostPreedit(u"zhong", 5);
+    FApp->ProcessMessages();
+    EXPECT_EQ(FEdit->Text(), "ab");
+    EXPECT_EQ(FEdit->Preedit(), u"zhong");
+    EXPECT_EQ(FChanges, 0);
+    // The caret stands after the composed text; the text after it moved on.
+    EXPECT_EQ(FEdit->CaretRect().Left - FEdit->PosToX(1), Width("zhong"));
+    EXPECT_EQ(FEdit->PosToX(2) - FEdit->PosToX(0), Width("azhongb"));
+    EXPECT_EQ(FHost.ImeCursorRect().Left, before.Left + Width("zhong"));
+    // Underlined in the text colour.
+    const int underline = origin.Y + FEdit->CaretRect().Bottom - 1;
+    EXPECT_EQ(PixelAt(origin.X + FEdit->PosToX(1) + 2, underline), ColorToRGB(FEdit->Font().Color()));
+    EXPECT_NE(PixelAt(origin.X + FEdit->PosToX(0) + 1, underline), ColorToRGB(FEdit->Font().Color()));
+    // Committed: the composition ends and the text arrives as typed.
+    FForm->HostPreedit(u"", 0);
+    Type(u"中");
+    EXPECT_EQ(FEdit->Text(), "a中b");
+    EXPECT_TRUE(FEdit->Preedit().empty());
+    EXPECT_EQ(FHost.ImeCursorRect().Left, origin.X + FEdit->PosToX(2));
+}
+
+TEST_F(EditTest, LeavingTheEditDropsItsCompositionAndReadOnlyEditsShowNone) {
+    FForm->HostPreedit(u"ni", 2);
+    FApp->ProcessMessages();
+    EXPECT_EQ(FEdit->Preedit(), u"ni");
+    auto* other = new TEdit(FForm);
+    other->SetBounds(10, 50, 100, 22);
+    other->SetParent(FForm);
+    other->SetFocus();
+    FApp->ProcessMessages();
+    EXPECT_TRUE(FEdit->Preedit().empty());
+    other->SetReadOnly(true);
+    FForm->HostPreedit(u"ni", 2);
+    FApp->ProcessMessages();
+    EXPECT_TRUE(other->Preedit().empty());
+}
+
+TEST_F(EditTest, SelectingOffersThePrimarySelectionAndAMiddleClickPastesIt) {
+    FEdit->SetText("hello world");
+    FEdit->SetSelStart(11);
+    KeyWith(VK_SHIFT, VK_LEFT);
+    EXPECT_EQ(FHost.PrimaryText(), "d");
+    KeyWith(VK_CONTROL, 'A');
+    EXPECT_EQ(FHost.PrimaryText(), "hello world");
+    // A double click selects a word, and offers it.
+    Click({WindowX(1), 20});
+    FHost.MouseEvent(Window(), WM_LBUTTONDBLCLK, {WindowX(1), 20}, MK_LBUTTON);
+    FHost.MouseEvent(Window(), WM_LBUTTONUP, {WindowX(1), 20}, 0);
+    FApp->ProcessMessages();
+    EXPECT_EQ(FEdit->SelText(), "hello");
+    EXPECT_EQ(FHost.PrimaryText(), "hello");
+    // The clipboard is another thing.
+    FHost.SetClipboardText("clip");
+    FHost.SetPrimaryText("星帆\nsecond line");
+    FHost.MouseEvent(Window(), WM_MBUTTONDOWN, {WindowX(5), 20}, MK_MBUTTON);
+    FHost.MouseEvent(Window(), WM_MBUTTONUP, {WindowX(5), 20}, 0);
+    FApp->ProcessMessages();
+    EXPECT_EQ(FEdit->Text(), "hello星帆 world");
+    EXPECT_EQ(FHost.ClipboardText(), "clip");
+}
+
+TEST_F(EditTest, AMiddleClickFocusesAnotherEditWithoutSelectingItAndMaskedTextIsNeverOffered) {
+    auto* password = new TEdit(FForm);
+    password->SetBounds(10, 50, 100, 22);
+    password->SetParent(FForm);
+    password->SetPasswordChar(u'*');
+    password->SetText("secret");
+    FHost.SetPrimaryText("keep");
+    password->SetFocus();
+    password->SelectAll();
+    EXPECT_EQ(FHost.PrimaryText(), "keep");
+    FEdit->SetText("ab");
+    FHost.MouseEvent(Window(), WM_MBUTTONDOWN, {WindowX(2), 20}, MK_MBUTTON);
+    FHost.MouseEvent(Window(), WM_MBUTTONUP, {WindowX(2), 20}, 0);
+    FApp->ProcessMessages();
+    EXPECT_TRUE(FEdit->Focused());
+    EXPECT_EQ(FEdit->Text(), "abkeep");
+    EXPECT_EQ(FEdit->SelLength(), 0);
+    EXPECT_EQ(FEdit->CaretPos(), 6);
+}

@@ -293,3 +293,39 @@ TEST_F(MenuBarKeyboardTest, HoldingAltAfterAnAccessKeyKeepsTheMenuOpen) {
     ASSERT_EQ(Levels().size(), 1u);
     EXPECT_EQ(Level(0)->ParentItem(), FFile);
 }
+
+// Alt+Tab: the window manager takes the Tab, the window loses the keyboard,
+// and the Alt comes back up (released for a window that no longer has the
+// keys) only afterwards.
+TEST_F(MenuBarKeyboardTest, AnAltLetGoAfterTheWindowLostTheKeyboardDoesNotEnterTheBar) {
+    auto* other = new TForm(nullptr);
+    other->SetBounds(600, 100, 100, 100);
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYDOWN, VK_MENU);
+    other->Show();
+    FHost.KeyEvent(FormWindow(), WM_SYSKEYUP, VK_MENU);
+    FApp->ProcessMessages();
+    EXPECT_TRUE(!Tracker() || !Tracker()->Active());
+    // Back again: Alt alone still works.
+    FHost.ActivateWindow(FormWindow());
+    Alt();
+    ASSERT_NE(Tracker(), nullptr);
+    EXPECT_EQ(Tracker()->Bar(), FBar);
+    // Leaving the window ends keyboard mode on its bar.
+    FHost.ActivateWindow(other->HostWindow());
+    FApp->ProcessMessages();
+    EXPECT_FALSE(Tracker()->Active());
+    EXPECT_EQ(FBar->HotIndex(), -1);
+    delete other;
+}
+
+TEST_F(MenuBarKeyboardTest, EscapeClosesAMenuDroppedWithTheMouseAndLeavesTheBar) {
+    TRect r = FBar->BarItemScreenRect(0);
+    ClickAt({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
+    ASSERT_EQ(Levels().size(), 1u);
+    Key(VK_ESCAPE);
+    EXPECT_TRUE(Levels().empty());
+    EXPECT_FALSE(Tracker()->Active());
+    EXPECT_EQ(FBar->HotIndex(), -1);
+    Key('A', u'a');
+    EXPECT_FALSE(Tracker()->Active());
+}

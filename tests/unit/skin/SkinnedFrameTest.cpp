@@ -101,6 +101,36 @@ TEST_F(SkinnedFrameTest, AMaximisedWindowLeavesTheWorkAreasBottomRow) {
     EXPECT_EQ(FForm->BoundsRect(), (TRect{0, 0, 400, 300}));
 }
 
+// The window manager, told of the maximised state, keeps the window to the
+// same area; the whole client is laid out at the maximised size even when
+// the window was designed maximised (the frame fixes the size while the
+// window is laying it out).
+TEST_F(SkinnedFrameTest, AWindowDesignedMaximisedIsLaidOutAtTheSizeTheWindowManagerIsGiven) {
+    FHost.SetWorkArea({0, 0, 1024, 740});
+    TskForm* frame = Frame(TskUIStyle::WinXP);
+    auto* panel = new TPanel(FForm);
+    panel->SetParent(frame);
+    panel->SetAlign(TAlign::alClient);
+    FForm->SetWindowState(TWindowState::wsMaximized);
+    ShowForm();
+    EXPECT_EQ(FForm->BoundsRect(), (TRect{0, 0, 1024, 739}));
+    EXPECT_TRUE(HostState().Maximized);
+    EXPECT_EQ(HostState().MaximizedArea, (TRect{0, 0, 1024, 739}));
+    EXPECT_EQ(HostState().Bounds, FForm->BoundsRect());
+    EXPECT_EQ(frame->Width(), 1024 - 6);
+    EXPECT_EQ(frame->Height(), 739 - 6);
+    EXPECT_EQ(panel->Width(), frame->ClientWidth());
+    TRect close = frame->TitleBar()->RightButtonRect(TskTitleBarBtnType::skClose);
+    EXPECT_GT(close.Right, frame->Width() - 30);
+    // Restored by the window manager (its own keys): the designed bounds.
+    FHost.WindowManagerState(FForm->HostWindow(), false, false);
+    FApp->ProcessMessages();
+    EXPECT_EQ(FForm->WindowState(), TWindowState::wsNormal);
+    EXPECT_FALSE(HostState().Maximized);
+    EXPECT_EQ(panel->Width(), frame->ClientWidth());
+    EXPECT_EQ(frame->Width(), FForm->Width() - 6);
+}
+
 TEST_F(SkinnedFrameTest, TheFormPanelFillsTheFrameButTheFrameItselfIsRefused) {
     TskForm* frame = Frame(TskUIStyle::WinXP);
     frame->SetFormPanel(frame);
