@@ -10,7 +10,7 @@ PACKAGES=(
   libcurl4-openssl-dev libsqlite3-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xdotool x11-utils x11-apps imagemagick
-  fonts-wqy-zenhei fonts-dejavu-core
+  fonts-wqy-zenhei fonts-wqy-microhei fonts-dejavu-core
   python3 dbus-x11
   desktop-file-utils
   bubblewrap xdg-dbus-proxy
