@@ -24,7 +24,7 @@ cp "$BIN/ocn.js" "$WORK/bin/ocn.js"
 printf '[Update]\r\nBaseURL=http://127.0.0.1:%s\r\n[Network]\r\nTestURL=http://127.0.0.1:%s/\r\n' \
   "$PORT" "$PORT" >"$WORK/bin/xingfan.ini"
 db() { python3 -c "import sqlite3,sys; c=sqlite3.connect('$WORK/bin/ocn.js'); r=c.execute(sys.argv[1]).fetchall(); c.commit(); print(r[0][0] if r else '')" "$1"; }
-db "insert into Stwh(C_disk,S_Datetime,R_count,icount) values('$(hostname)','t',0,0)"
+db "insert or replace into Stwh(C_disk,S_Datetime,R_count,icount) values('$(hostname)','t',0,0)"
 
 start_program "$WORK/bin"
 for _ in $(seq 1 100); do [ "$(db 'select count(*) from RTKey')" = 5 ] && break; sleep 0.2; done
