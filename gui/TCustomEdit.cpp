@@ -97,11 +97,7 @@ void TCustomEdit::SetHideSelection(bool v) {
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle style) {
-    if (style != TBorderStyle::bsSingle) style = TBorderStyle::bsNone;
-    if (style == FBorderStyle) return;
-    FBorderStyle = style;
-    Invalidate();
-    Realign();
+    if (!ChangeSunkenBorder(FBorderStyle, style)) return;
     PlacementChanged();
 }
 
@@ -436,10 +432,7 @@ void TCustomEdit::RestartCaretBlink() {
 // --- geometry --------------------------------------------------------------
 
 TRect TCustomEdit::NonClientInsets() const {
-    TRect insets = TWinControl::NonClientInsets();
-    if (FBorderStyle == TBorderStyle::bsSingle)
-        insets = {insets.Left + 2, insets.Top + 2, insets.Right + 2, insets.Bottom + 2};
-    return insets;
+    return WithSunkenBorder(TWinControl::NonClientInsets(), FBorderStyle);
 }
 
 TRect TCustomEdit::TextArea() const {

@@ -119,20 +119,13 @@ void TTreeView::SetRowSelect(bool v) {
 }
 
 void TTreeView::SetBorderStyle(TBorderStyle style) {
-    if (style != TBorderStyle::bsSingle) style = TBorderStyle::bsNone;
-    if (style == FBorderStyle) return;
-    FBorderStyle = style;
-    Invalidate();
-    Realign();
+    if (!ChangeSunkenBorder(FBorderStyle, style)) return;
     UpdateScrollBar();
     PlacementChanged();
 }
 
 TRect TTreeView::NonClientInsets() const {
-    TRect insets = TWinControl::NonClientInsets();
-    if (FBorderStyle == TBorderStyle::bsSingle)
-        insets = {insets.Left + 2, insets.Top + 2, insets.Right + 2, insets.Bottom + 2};
-    return insets;
+    return WithSunkenBorder(TWinControl::NonClientInsets(), FBorderStyle);
 }
 
 // --- selection and expansion -----------------------------------------------

@@ -168,6 +168,20 @@ TRect TWinControl::NonClientInsets() const {
     return {FBorderWidth, FBorderWidth, FBorderWidth, FBorderWidth};
 }
 
+bool TWinControl::ChangeSunkenBorder(TBorderStyle& field, TBorderStyle style) {
+    if (style != TBorderStyle::bsSingle) style = TBorderStyle::bsNone;
+    if (style == field) return false;
+    field = style;
+    Invalidate();
+    Realign();
+    return true;
+}
+
+TRect TWinControl::WithSunkenBorder(TRect insets, TBorderStyle style) {
+    if (style != TBorderStyle::bsSingle) return insets;
+    return {insets.Left + 2, insets.Top + 2, insets.Right + 2, insets.Bottom + 2};
+}
+
 void TWinControl::SetBorderWidth(int width) {
     width = std::max(width, 0);
     if (width == FBorderWidth) return;

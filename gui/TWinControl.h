@@ -87,6 +87,10 @@ protected:
     void VisibleChanged() override;
     void HandleKeyMessage(TMessage& message);
     void RouteMouse(TMessage& message);
+    // Edits and trees know two borders, a two-pixel sunken frame or none:
+    // the setter's common part (false when nothing changed) and the insets.
+    bool ChangeSunkenBorder(TBorderStyle& field, TBorderStyle style);
+    static TRect WithSunkenBorder(TRect insets, TBorderStyle style);
 
 private:
     HWND FHandle = 0;

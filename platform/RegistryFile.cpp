@@ -29,18 +29,6 @@ std::optional<HKEY> HiveByName(std::string_view name) {
     return std::nullopt;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimView(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Names end up on one line of the file between quotes or brackets.
 bool IsStorableName(std::string_view name) {
     return IsValidUtf8(name) && name.find_first_of(std::string_view("\r\n\0", 3)) == name.npos;

@@ -18,6 +18,9 @@ bool StartsWithText(std::string_view text, std::string_view prefix);
 // together) for names the platform compares without regard to case: profile
 // sections and keys, registry keys and values. Malformed bytes stay as they are.
 std::string FoldCase(std::string_view text);
+// Spaces and tabs only: the blanks of the program's line-based files.
+bool IsBlank(char c);
+std::string_view TrimView(std::string_view text);
 std::string Trim(std::string_view text);
 
 bool IsValidUtf8(std::string_view bytes);

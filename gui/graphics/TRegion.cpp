@@ -13,20 +13,6 @@ struct TBand {
     std::vector<TSpan> Spans;
 };
 
-std::vector<TSpan> MergeTouching(std::vector<TSpan> spans) {
-    std::sort(spans.begin(), spans.end(),
-              [](const TSpan& l, const TSpan& r) { return l.Left < r.Left; });
-    std::vector<TSpan> merged;
-    for (const TSpan& s : spans) {
-        if (s.IsEmpty()) continue;
-        if (!merged.empty() && s.Left <= merged.back().Right)
-            merged.back().Right = std::max(merged.back().Right, s.Right);
-        else
-            merged.push_back(s);
-    }
-    return merged;
-}
-
 // Keeps the canonical form: a band equal to the one just above it and
 // touching it grows that band instead of starting a new one.
 void AppendBand(std::vector<TBand>& bands, int top, int bottom, std::vector<TSpan> spans) {
@@ -125,7 +111,7 @@ TRegion TRegion::FromRects(std::span<const TRect> rects) {
         for (const TRect& r : rects)
             if (!r.IsEmpty() && r.Top <= ys[i] && r.Bottom >= ys[i + 1])
                 spans.push_back({r.Left, r.Right});
-        AppendBand(bands, ys[i], ys[i + 1], MergeTouching(std::move(spans)));
+        AppendBand(bands, ys[i], ys[i + 1], TShapeRaster::MergeSpans(std::move(spans)));
     }
     TRegion region;
     region.FRects = ToRects(bands);

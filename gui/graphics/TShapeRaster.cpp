@@ -55,7 +55,9 @@ void AppendUncovered(TSpan row, TSpan other, std::vector<TSpan>& out) {
     if (other.Right < row.Right) out.push_back({other.Right, row.Right});
 }
 
-std::vector<TSpan> MergeSpans(std::vector<TSpan> spans) {
+} // namespace
+
+std::vector<TSpan> TShapeRaster::MergeSpans(std::vector<TSpan> spans) {
     std::sort(spans.begin(), spans.end(),
               [](const TSpan& l, const TSpan& r) { return l.Left < r.Left; });
     std::vector<TSpan> merged;
@@ -68,8 +70,6 @@ std::vector<TSpan> MergeSpans(std::vector<TSpan> spans) {
     }
     return merged;
 }
-
-} // namespace
 
 std::vector<TPoint> TShapeRaster::EllipseOutline(int width, int height) {
     std::vector<TPoint> points;

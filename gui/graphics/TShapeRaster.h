@@ -27,4 +27,7 @@ public:
     // The pixels of a row shape that touch its outside (4-neighbourhood):
     // a one pixel wide, 8-connected outline. Several spans per row.
     static std::vector<std::vector<TSpan>> OutlineRows(const std::vector<TSpan>& rows);
+    // The spans of one row sorted and joined where they overlap or touch;
+    // empty spans dropped.
+    static std::vector<TSpan> MergeSpans(std::vector<TSpan> spans);
 };
