@@ -33,6 +33,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/BenchFlags.h"
 #include "support/ProcStats.h"
 #include "support/TChildProcess.h"
 #include "support/TLocalHttpServer.h"
@@ -303,24 +304,11 @@ void BM_GameFrames(benchmark::State& state, const std::string& scene) {
 }
 
 // Takes --scene_seconds=N and --rounds=N out of the arguments.
-void TakeOwnFlags(int& argc, char** argv) {
-    int kept = 1;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg.rfind("--scene_seconds=", 0) == 0)
-            gSceneSeconds = std::max(1, std::atoi(arg.c_str() + 16));
-        else if (arg.rfind("--rounds=", 0) == 0)
-            gRounds = std::max(1, std::atoi(arg.c_str() + 9));
-        else
-            argv[kept++] = argv[i];
-    }
-    argc = kept;
-}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    TakeOwnFlags(argc, argv);
+    TakeBenchFlags(argc, argv, {{"--scene_seconds=", &gSceneSeconds}, {"--rounds=", &gRounds}});
     for (const char* scene : sceneNames)
         benchmark::RegisterBenchmark((std::string("BM_GameFrames/") + scene).c_str(), BM_GameFrames,
                                      std::string(scene))

@@ -25,6 +25,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/BenchFlags.h"
 #include "support/ProcStats.h"
 #include "support/TChildProcess.h"
 #include "support/TLocalHttpServer.h"
@@ -169,22 +170,10 @@ void BM_MemoryAgainstBareWebView(benchmark::State& state) {
     state.counters["bare_per_tab_mb"] = Median(perTab["bare"]);
 }
 
-void TakeOwnFlags(int& argc, char** argv) {
-    int kept = 1;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg.rfind("--rounds=", 0) == 0)
-            gRounds = std::max(1, std::atoi(arg.c_str() + 9));
-        else
-            argv[kept++] = argv[i];
-    }
-    argc = kept;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    TakeOwnFlags(argc, argv);
+    TakeBenchFlags(argc, argv, {{"--rounds=", &gRounds}});
     benchmark::RegisterBenchmark("BM_MemoryAgainstBareWebView", BM_MemoryAgainstBareWebView)
         ->Iterations(gRounds)
         ->UseManualTime()

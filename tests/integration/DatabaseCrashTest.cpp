@@ -22,28 +22,6 @@ protected:
         Server();
     }
 
-    // A child process that runs the start record on its own objects.
-    pid_t StartImporter() {
-        pid_t pid = ::fork();
-        if (pid == 0) {
-            // The parent's window loop is not this process's to run.
-            if (THttpAntiFreeze* freeze = THttpAntiFreeze::Current()) freeze->SetActive(false);
-            TDbConnection connection(nullptr);
-            connection.SetConnectionString("Data Source=ocn.js");
-            connection.SetBaseDir(ProgramDir());
-            TDbQuery query(nullptr);
-            query.SetConnection(&connection);
-            THttpClient http(nullptr);
-            try {
-                TStartRecord(query, http, ProgramDir(), Server().BaseURL()).Run("PC1");
-            } catch (...) {
-                ::_exit(3);
-            }
-            ::_exit(0);
-        }
-        return pid;
-    }
-
     void ExpectRowsMatchCount() {
         int64_t files = RCount("PC1");
         EXPECT_EQ(Rows("RT"), files * Entries);
@@ -55,7 +33,7 @@ TEST_F(DatabaseCrashTest, KilledImporterLeavesWholeFilesAndRestartImportsEachOnc
     int64_t before = 0;
     for (int delayMs : {60, 200, 450}) {
         SCOPED_TRACE(delayMs);
-        pid_t child = StartImporter();
+        pid_t child = ForkStartRecord(Server().BaseURL());
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
         ::kill(child, SIGKILL);
         int status = 0;

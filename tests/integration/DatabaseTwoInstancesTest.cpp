@@ -20,29 +20,6 @@ protected:
         Serve("Lib/tj.txt", GameList("t", 5, 1));
     }
 
-    // A child process that runs the start record on its own objects, as a
-    // second program would; its exit status is 0 when the run was counted.
-    pid_t StartInstance(const std::string& base) {
-        pid_t pid = ::fork();
-        if (pid == 0) {
-            // The parent's window loop is not this process's to run.
-            if (THttpAntiFreeze* freeze = THttpAntiFreeze::Current()) freeze->SetActive(false);
-            TDbConnection connection(nullptr);
-            connection.SetConnectionString("Data Source=ocn.js");
-            connection.SetBaseDir(ProgramDir());
-            TDbQuery query(nullptr);
-            query.SetConnection(&connection);
-            THttpClient http(nullptr);
-            try {
-                auto outcome = TStartRecord(query, http, ProgramDir(), base).Run("PC1");
-                ::_exit(outcome == TStartRecord::TOutcome::Counted ? 0 : 2);
-            } catch (...) {
-                ::_exit(3);
-            }
-        }
-        return pid;
-    }
-
     static int ExitStatus(pid_t pid) {
         int status = 0;
         ::waitpid(pid, &status, 0);
@@ -57,9 +34,9 @@ TEST_F(DatabaseTwoInstancesTest, EachListIsImportedOnceAndTheCountStopsAtTheLast
         SCOPED_TRACE(lagMs);
         Sql("update Stwh set R_count=0, icount=10; delete from RT; delete from ListTR");
         std::string base = Server().BaseURL() + "/pace/600";
-        pid_t first = StartInstance(base);
+        pid_t first = ForkStartRecord(base);
         std::this_thread::sleep_for(std::chrono::milliseconds(lagMs));
-        pid_t second = StartInstance(base);
+        pid_t second = ForkStartRecord(base);
         EXPECT_EQ(ExitStatus(first), 0);
         EXPECT_EQ(ExitStatus(second), 0);
         EXPECT_EQ(RCount("PC1"), Files);

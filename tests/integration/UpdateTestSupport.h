@@ -25,6 +25,7 @@
 #include "services/TDbQuery.h"
 #include "services/THttpAntiFreeze.h"
 #include "services/THttpClient.h"
+#include "services/TStartRecord.h"
 
 namespace fs = std::filesystem;
 
@@ -144,6 +145,28 @@ protected:
                     std::to_string(k % 3) + "\r\nurl=http://g/" + id + "\r\n";
         }
         return text;
+    }
+
+    // A child process that runs the start record on its own objects, as a
+    // second program would: exit status 0 when the run was counted, 2 for
+    // another outcome, 3 when it threw.
+    pid_t ForkStartRecord(const std::string& base) {
+        pid_t pid = ::fork();
+        if (pid != 0) return pid;
+        // The parent's window loop is not this process's to run.
+        if (THttpAntiFreeze* freeze = THttpAntiFreeze::Current()) freeze->SetActive(false);
+        TDbConnection connection(nullptr);
+        connection.SetConnectionString("Data Source=ocn.js");
+        connection.SetBaseDir(ProgramDir());
+        TDbQuery query(nullptr);
+        query.SetConnection(&connection);
+        THttpClient http(nullptr);
+        try {
+            auto outcome = TStartRecord(query, http, ProgramDir(), base).Run("PC1");
+            ::_exit(outcome == TStartRecord::TOutcome::Counted ? 0 : 2);
+        } catch (...) {
+            ::_exit(3);
+        }
     }
 
     // Direct reads of the database file, apart from the objects under test.
