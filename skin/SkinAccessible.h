@@ -1,0 +1,4 @@
+#pragma once
+// Tells the framework's accessible tree about the skinned controls whose
+// parts it cannot see: the page control's tabs and the skinned buttons.
+void RegisterSkinAccessibility();
