@@ -1,10 +1,15 @@
 #include "skin/SkinAccessible.h"
 
+#include <string>
+
 #include "gui/TAccessibleTree.h"
+#include "gui/TCustomForm.h"
 #include "skin/TskCustomButton.h"
 #include "skin/TskPageControl.h"
 #include "skin/TskTabControlTopPanel.h"
 #include "skin/TskTabSheet.h"
+#include "skin/TskTitleBar.h"
+#include "skin/TskTitleBarButton.h"
 
 namespace {
 
@@ -38,7 +43,7 @@ TAccessibleNode TabNode(TskPageControl& pages, int index, bool stripShown,
     // Only the shown page's controls are on the screen.
     if (tab.Selected) tree.AddChildren(*sheet, tab);
     tab.Activate = [&pages, index] {
-        if (pages.PageAt(index)) pages.SetTabIndex(index);
+        if (pages.PageAt(index) && pages.Strip()) pages.Strip()->SelectByUser(index);
     };
     return tab;
 }
@@ -67,9 +72,47 @@ void DescribePageControl(TControl& control, TAccessibleNode& node, const TAccess
     }
 }
 
+std::string TitleButtonName(TskTitleBarBtnType type, const TskTitleBar& bar) {
+    const TCustomForm* form = bar.HostWindow();
+    const bool maximized = form && form->WindowState() == TWindowState::wsMaximized;
+    switch (type) {
+    case TskTitleBarBtnType::skMax: return maximized ? "还原" : "最大化";
+    case TskTitleBarBtnType::skMin: return "最小化";
+    case TskTitleBarBtnType::skClose: return "关闭";
+    case TskTitleBarBtnType::skHelp: return "帮助";
+    default: return "";
+    }
+}
+
+// The bar's own buttons are painted, not controls: each is told as one.
+void DescribeTitleBar(TControl& control, TAccessibleNode& node, const TAccessibleTree&) {
+    auto& bar = static_cast<TskTitleBar&>(control);
+    node.Role = TAccessibleRole::Panel;
+    node.Name = TAccessibleTree::PlainCaption(bar.ShownCaption().empty() ? control.Caption()
+                                                                           : bar.ShownCaption());
+    for (TskTitleBarButton* button : bar.ButtonList()) {
+        const TskTitleBarBtnType type = button->ButtonType();
+        if (!button->Visible() || type == TskTitleBarBtnType::skControlBox) continue;
+        TAccessibleNode item;
+        item.Key = button;
+        item.Role = TAccessibleRole::PushButton;
+        item.Name = TitleButtonName(type, bar);
+        item.Enabled = node.Enabled;
+        item.Showing = node.Showing;
+        const TRect rect = bar.RightButtonRect(type);
+        if (item.Showing && !rect.IsEmpty()) {
+            const TPoint at = bar.ClientToScreen({rect.Left, rect.Top});
+            item.Bounds = TRect::FromSize(at.X, at.Y, rect.Width(), rect.Height());
+        }
+        item.Activate = [button] { button->DoClick(); };
+        node.Children.push_back(std::move(item));
+    }
+}
+
 } // namespace
 
 void RegisterSkinAccessibility() {
+    TAccessibleTree::Register(TskTitleBar::StaticClass(), DescribeTitleBar);
     TAccessibleTree::Register(TskCustomButton::StaticClass(), DescribeButton);
     TAccessibleTree::Register(TskPageControl::StaticClass(), DescribePageControl);
 }

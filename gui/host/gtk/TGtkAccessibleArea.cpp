@@ -48,6 +48,11 @@ void AreaFinalize(GObject* object) {
     G_OBJECT_CLASS(xf_skin_area_accessible_parent_class)->finalize(object);
 }
 
+void AreaWidgetUnset(GtkAccessible* accessible) {
+    if (TGtkAccessibleMirror* mirror = MirrorOf(ATK_OBJECT(accessible))) mirror->Clear();
+    GTK_ACCESSIBLE_CLASS(xf_skin_area_accessible_parent_class)->widget_unset(accessible);
+}
+
 gint AreaChildCount(AtkObject* object) {
     int count = 0;
     TCallbackGuard::Run([&] {
@@ -74,6 +79,7 @@ static void xf_skin_area_accessible_class_init(XfSkinAreaAccessibleClass* cls) {
     atkClass->initialize = AreaInitialize;
     atkClass->get_n_children = AreaChildCount;
     atkClass->ref_child = AreaRefChild;
+    GTK_ACCESSIBLE_CLASS(cls)->widget_unset = AreaWidgetUnset;
     G_OBJECT_CLASS(cls)->finalize = AreaFinalize;
 }
 
@@ -91,6 +97,10 @@ GtkWidget* TGtkAccessibleArea::New(IHostWindowClient* client) {
 
 void TGtkAccessibleArea::Detach(GtkWidget* area) {
     g_object_set_data(G_OBJECT(area), kClientKey, nullptr);
+}
+
+void TGtkAccessibleArea::Changed(GtkWidget* area) {
+    if (TGtkAccessibleMirror* mirror = TGtkAccessibleMirror::Of(area)) mirror->ScheduleRefresh();
 }
 
 IHostWindowClient* TGtkAccessibleArea::Client(GtkWidget* area) {

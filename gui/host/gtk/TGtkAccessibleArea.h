@@ -12,6 +12,8 @@ public:
     static GtkWidget* New(IHostWindowClient* client);
     // The client goes before the widget: the area then has no children.
     static void Detach(GtkWidget* area);
+    // The form painted: a reader that asked before hears of what changed.
+    static void Changed(GtkWidget* area);
     // nullptr once detached (or for another widget).
     static IHostWindowClient* Client(GtkWidget* area);
 };

@@ -14,6 +14,7 @@ namespace {
 // A reader asking many questions in a row sees one snapshot.
 constexpr gint64 kSnapshotUs = 100000;
 // After a repaint, the changes are told this much later, once.
+constexpr const char* kMirrorKey = "xf-accessible-mirror";
 constexpr guint kAfterDrawMs = 150;
 
 AtkRole RoleOf(TAccessibleRole role, bool checkable) {
@@ -53,17 +54,26 @@ struct TPendingAction {
 
 TGtkAccessibleMirror::TGtkAccessibleMirror(AtkObject* area) : FArea(area) {
     FWidget = gtk_accessible_get_widget(GTK_ACCESSIBLE(area));
-    if (FWidget) FDrawHandler = g_signal_connect_after(FWidget, "draw", G_CALLBACK(AreaDrawn), this);
+    if (FWidget) g_object_set_data(G_OBJECT(FWidget), kMirrorKey, this);
 }
 
 TGtkAccessibleMirror::~TGtkAccessibleMirror() {
+    if (FWidget && gtk_accessible_get_widget(GTK_ACCESSIBLE(FArea)) == FWidget)
+        g_object_set_data(G_OBJECT(FWidget), kMirrorKey, nullptr);
+    Clear();
+}
+
+void TGtkAccessibleMirror::Clear() {
     if (FTimeout) g_source_remove(FTimeout);
-    if (FDrawHandler && gtk_accessible_get_widget(GTK_ACCESSIBLE(FArea)) == FWidget)
-        g_signal_handler_disconnect(FWidget, FDrawHandler);
-    for (auto& [key, entry] : FEntries) {
+    FTimeout = 0;
+    // Taken out first: letting a node go may let the area go too.
+    std::map<TKey, TEntry> entries = std::exchange(FEntries, {});
+    FRoot = TAccessibleNode{};
+    FRootChildren.clear();
+    for (auto& [key, entry] : entries) {
         reinterpret_cast<XfAccessibleNode*>(entry.Object)->Mirror = nullptr;
-        g_object_unref(entry.Object);
         if (entry.States) g_object_unref(entry.States);
+        g_object_unref(entry.Object);
     }
 }
 
@@ -183,6 +193,8 @@ void TGtkAccessibleMirror::Index(const TAccessibleNode& node, TKey parent, std::
 void TGtkAccessibleMirror::Refresh() {
     if (FRefreshing) return;
     FRefreshing = true;
+    // The nodes let go below hold the area, and the area owns this.
+    g_object_ref(FArea);
     const bool tell = FBuiltAt != 0;
     TCustomForm* form = Form();
     FRoot = form ? TAccessibleTree::Build(*form) : TAccessibleNode{};
@@ -223,6 +235,7 @@ void TGtkAccessibleMirror::Refresh() {
         g_object_unref(entry.Object);
     }
     FRefreshing = false;
+    g_object_unref(FArea); // last: it may delete this
 }
 
 void TGtkAccessibleMirror::Notify(TEntry& entry, TEntry* before) {
@@ -264,9 +277,12 @@ void TGtkAccessibleMirror::NotifyChildren(AtkObject* object, const std::vector<T
             g_signal_emit_by_name(object, "children-changed::add", static_cast<guint>(i), ObjectOf(after[i]));
 }
 
-void TGtkAccessibleMirror::AreaDrawn(GtkWidget*, cairo_t*, gpointer self) {
-    auto* mirror = static_cast<TGtkAccessibleMirror*>(self);
-    if (!mirror->FTimeout) mirror->FTimeout = g_timeout_add(kAfterDrawMs, RefreshTimeout, mirror);
+void TGtkAccessibleMirror::ScheduleRefresh() {
+    if (!FTimeout) FTimeout = g_timeout_add(kAfterDrawMs, RefreshTimeout, this);
+}
+
+TGtkAccessibleMirror* TGtkAccessibleMirror::Of(GtkWidget* area) {
+    return static_cast<TGtkAccessibleMirror*>(g_object_get_data(G_OBJECT(area), kMirrorKey));
 }
 
 gboolean TGtkAccessibleMirror::RefreshTimeout(gpointer self) {

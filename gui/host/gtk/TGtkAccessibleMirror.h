@@ -1,7 +1,7 @@
 #pragma once
 // The accessible side of one form's drawing area: a snapshot of the form's
 // accessible tree (TAccessibleTree), rebuilt when a reader asks and it is
-// a moment old, and after the area was drawn; one XfAccessibleNode per
+// a moment old, and after the form painted; one XfAccessibleNode per
 // node, kept while its key stays, so a reader sees the same object from
 // one question to the next. Each rebuild tells the reader what changed
 // (name, states, text, children).
@@ -40,6 +40,12 @@ public:
 
     // Rebuilds now and tells the reader what changed.
     void Refresh();
+    // The widget went: every node is let go (they hold the area).
+    void Clear();
+    // The form painted something new: a refresh a moment later, once.
+    void ScheduleRefresh();
+    // The mirror of an area whose accessible exists, or nullptr.
+    static TGtkAccessibleMirror* Of(GtkWidget* area);
 
 private:
     using TKey = std::pair<const void*, int>;
@@ -62,7 +68,6 @@ private:
     void NotifyChildren(AtkObject* object, const std::vector<TKey>& before,
                         const std::vector<TKey>& after, const std::map<TKey, TEntry>& gone);
     AtkObject* ObjectOf(TKey key) const;
-    static void AreaDrawn(GtkWidget*, cairo_t*, gpointer self);
     static gboolean RefreshTimeout(gpointer self);
 
     AtkObject* FArea;
@@ -71,7 +76,6 @@ private:
     std::vector<TKey> FRootChildren;
     gint64 FBuiltAt = 0;
     bool FRefreshing = false;
-    gulong FDrawHandler = 0;
     GtkWidget* FWidget = nullptr;
     guint FTimeout = 0;
 };

@@ -489,6 +489,7 @@ void TGtkWindow::ApplyRegion() {
 void TGtkWindow::Present(const TRect& area) {
     if (area.IsEmpty()) return;
     gtk_widget_queue_draw_area(FArea, area.Left, area.Top, area.Width(), area.Height());
+    TGtkAccessibleArea::Changed(FArea);
     const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
     if (FFramesHeld && buffer && buffer->Width() == FBounds.Width() &&
         buffer->Height() == FBounds.Height())
