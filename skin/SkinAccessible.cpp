@@ -31,7 +31,9 @@ TAccessibleNode TabNode(TskPageControl& pages, int index, bool stripShown,
     tab.Role = TAccessibleRole::PageTab;
     // A page's title is shown as it is: no access keys on tabs.
     tab.Name = sheet->Caption();
-    tab.Enabled = sheet->EnabledInTree();
+    // The control disables the pages behind the shown one; their tabs
+    // are still there to choose.
+    tab.Enabled = pages.EnabledInTree();
     tab.Selectable = true;
     tab.Selected = pages.ActivePage() == sheet;
     tab.Showing = stripShown && strip->TabShown(index);
@@ -42,8 +44,12 @@ TAccessibleNode TabNode(TskPageControl& pages, int index, bool stripShown,
     }
     // Only the shown page's controls are on the screen.
     if (tab.Selected) tree.AddChildren(*sheet, tab);
+    // What a click on the tab does: the choice, then the control's click.
     tab.Activate = [&pages, index] {
-        if (pages.PageAt(index) && pages.Strip()) pages.Strip()->SelectByUser(index);
+        if (!pages.PageAt(index) || !pages.Strip()) return;
+        TSafeRef<TskPageControl> alive(&pages);
+        pages.Strip()->SelectByUser(index);
+        if (alive) pages.Click();
     };
     return tab;
 }

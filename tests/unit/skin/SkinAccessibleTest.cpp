@@ -48,6 +48,7 @@ TEST_F(SkinAccessibleTest, TabsAreATabListWithTheShownPageUnderTheSelectedTab) {
     ASSERT_EQ(list.Children[1].Children.size(), 1u);
     EXPECT_EQ(list.Children[1].Children[0].Name, "刷新");
     EXPECT_TRUE(list.Children[0].Children.empty()) << "a hidden page's controls are not on the screen";
+    EXPECT_TRUE(list.Children[0].Enabled) << "a tab behind is there to choose";
     TRect tab = FPages->Strip()->TabRect(1);
     EXPECT_EQ(list.Children[1].Bounds.TopLeft(), FPages->Strip()->ClientToScreen(tab.TopLeft()));
     EXPECT_EQ(list.Children[1].Bounds.Width(), tab.Width());
@@ -56,7 +57,7 @@ TEST_F(SkinAccessibleTest, TabsAreATabListWithTheShownPageUnderTheSelectedTab) {
     list.Children[0].Activate();
     EXPECT_EQ(FPages->ActivePage(), FFirst);
     EXPECT_EQ(TakeLog(), (std::vector<std::string>{"changing", "hide 弹出页面", "show about:blank",
-                                                   "tabactive 0", "change"}));
+                                                   "tabactive 0", "change", "click"}));
     root = TAccessibleTree::Build(*FForm);
     EXPECT_TRUE(TabList(root).Children[0].Selected);
     EXPECT_EQ(TAccessibleTree::Find(root, FButton, 0), nullptr);
