@@ -81,7 +81,8 @@ std::map<const TMenuItem*, TOpenItem> OpenItems() {
         for (int i = 0; parent && i < parent->Count(); ++i) {
             TMenuItem* item = parent->Items(i);
             const int shown = window->IndexOf(item);
-            if (shown >= 0) open[item] = {window->ItemScreenRect(shown), shown == window->HotIndex()};
+            if (shown >= 0)
+                open[item] = {window->ItemScreenRect(shown), shown == window->HotIndex()};
         }
     }
     return open;
@@ -137,7 +138,8 @@ TAccessibleNode TAccessibleTree::Build(TCustomForm& form) {
     return root;
 }
 
-const TAccessibleNode* TAccessibleTree::Find(const TAccessibleNode& root, const void* key, int part) {
+const TAccessibleNode* TAccessibleTree::Find(const TAccessibleNode& root, const void* key,
+                                             int part) {
     if (root.SameKey(key, part)) return &root;
     for (const TAccessibleNode& child : root.Children)
         if (const TAccessibleNode* found = Find(child, key, part)) return found;
@@ -149,8 +151,10 @@ std::string TAccessibleTree::PlainCaption(const std::string& caption) {
     // "打开(&O)" and "文件(F)": the bracketed key is a hint for the eye.
     const size_t n = text.size();
     if (n >= 4 && text[n - 1] == ')' && IsAccessKeyLetter(text[n - 2])) {
-        if (text[n - 3] == '(') text.resize(n - 3);
-        else if (n >= 5 && text[n - 3] == '&' && text[n - 4] == '(') text.resize(n - 4);
+        if (text[n - 3] == '(')
+            text.resize(n - 3);
+        else if (n >= 5 && text[n - 3] == '&' && text[n - 4] == '(')
+            text.resize(n - 4);
     }
     std::string plain;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -187,7 +191,8 @@ std::optional<TAccessibleNode> TAccessibleTree::Describe(TControl& control) cons
         return bar;
     }
     DescribeStandard(control, node);
-    const bool empty = node.Role == TAccessibleRole::Panel && node.Children.empty() && node.Name.empty();
+    const bool empty =
+        node.Role == TAccessibleRole::Panel && node.Children.empty() && node.Name.empty();
     if (empty || (node.Role == TAccessibleRole::Label && node.Name.empty())) return std::nullopt;
     return node;
 }
@@ -197,8 +202,10 @@ void TAccessibleTree::DescribeStandard(TControl& control, TAccessibleNode& node)
     if (dynamic_cast<TCustomEdit*>(&control)) return DescribeEdit(control, node);
     if (dynamic_cast<TSpeedButton*>(&control) || dynamic_cast<TToolButton*>(&control)) {
         node.Role = TAccessibleRole::PushButton;
-        if (node.Name.empty()) node.Name = control.Hint();
-        else node.Description = control.Hint();
+        if (node.Name.empty())
+            node.Name = control.Hint();
+        else
+            node.Description = control.Hint();
         if (auto* speed = dynamic_cast<TSpeedButton*>(&control); speed && speed->GroupIndex() != 0)
             node.Checkable = true, node.Checked = speed->Down();
         node.Activate = [&control] {
@@ -211,7 +218,8 @@ void TAccessibleTree::DescribeStandard(TControl& control, TAccessibleNode& node)
         return;
     }
     if (auto* win = dynamic_cast<TWinControl*>(&control)) {
-        node.Role = dynamic_cast<TTreeView*>(&control) ? TAccessibleRole::Tree : TAccessibleRole::Panel;
+        node.Role =
+            dynamic_cast<TTreeView*>(&control) ? TAccessibleRole::Tree : TAccessibleRole::Panel;
         if (node.Role == TAccessibleRole::Tree && node.Name.empty()) node.Name = control.Hint();
         AddChildren(*win, node);
         return;
@@ -260,7 +268,8 @@ TAccessibleNode TAccessibleTree::MenuBarNode(TControl& control) const {
         menu.Bounds = bar->BarItemScreenRect(i);
         TCustomForm& form = FForm;
         menu.Activate = [bar, i, &form] {
-            if (TMenuTracker::BarOf(&form) == bar) TMenuTracker::Instance()->OpenBarItem(bar, i, true);
+            if (TMenuTracker::BarOf(&form) == bar)
+                TMenuTracker::Instance()->OpenBarItem(bar, i, true);
         };
         node.Children.push_back(std::move(menu));
     }

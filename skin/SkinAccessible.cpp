@@ -82,11 +82,16 @@ std::string TitleButtonName(TskTitleBarBtnType type, const TskTitleBar& bar) {
     const TCustomForm* form = bar.HostWindow();
     const bool maximized = form && form->WindowState() == TWindowState::wsMaximized;
     switch (type) {
-    case TskTitleBarBtnType::skMax: return maximized ? "还原" : "最大化";
-    case TskTitleBarBtnType::skMin: return "最小化";
-    case TskTitleBarBtnType::skClose: return "关闭";
-    case TskTitleBarBtnType::skHelp: return "帮助";
-    default: return "";
+    case TskTitleBarBtnType::skMax:
+        return maximized ? "还原" : "最大化";
+    case TskTitleBarBtnType::skMin:
+        return "最小化";
+    case TskTitleBarBtnType::skClose:
+        return "关闭";
+    case TskTitleBarBtnType::skHelp:
+        return "帮助";
+    default:
+        return "";
     }
 }
 
@@ -95,7 +100,7 @@ void DescribeTitleBar(TControl& control, TAccessibleNode& node, const TAccessibl
     auto& bar = static_cast<TskTitleBar&>(control);
     node.Role = TAccessibleRole::Panel;
     node.Name = TAccessibleTree::PlainCaption(bar.ShownCaption().empty() ? control.Caption()
-                                                                           : bar.ShownCaption());
+                                                                         : bar.ShownCaption());
     for (TskTitleBarButton* button : bar.ButtonList()) {
         const TskTitleBarBtnType type = button->ButtonType();
         if (!button->Visible() || type == TskTitleBarBtnType::skControlBox) continue;

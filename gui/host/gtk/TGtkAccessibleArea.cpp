@@ -72,7 +72,9 @@ AtkObject* AreaRefChild(AtkObject* object, gint index) {
 
 } // namespace
 
-static void xf_skin_area_accessible_init(XfSkinAreaAccessible* self) { self->Mirror = nullptr; }
+static void xf_skin_area_accessible_init(XfSkinAreaAccessible* self) {
+    self->Mirror = nullptr;
+}
 
 static void xf_skin_area_accessible_class_init(XfSkinAreaAccessibleClass* cls) {
     auto* atkClass = ATK_OBJECT_CLASS(cls);

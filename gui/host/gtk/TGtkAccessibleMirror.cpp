@@ -19,18 +19,30 @@ constexpr guint kAfterDrawMs = 150;
 
 AtkRole RoleOf(TAccessibleRole role, bool checkable) {
     switch (role) {
-    case TAccessibleRole::Panel: return ATK_ROLE_PANEL;
-    case TAccessibleRole::PushButton: return ATK_ROLE_PUSH_BUTTON;
-    case TAccessibleRole::Label: return ATK_ROLE_LABEL;
-    case TAccessibleRole::Entry: return ATK_ROLE_ENTRY;
-    case TAccessibleRole::ComboBox: return ATK_ROLE_COMBO_BOX;
-    case TAccessibleRole::PageTabList: return ATK_ROLE_PAGE_TAB_LIST;
-    case TAccessibleRole::PageTab: return ATK_ROLE_PAGE_TAB;
-    case TAccessibleRole::MenuBar: return ATK_ROLE_MENU_BAR;
-    case TAccessibleRole::Menu: return ATK_ROLE_MENU;
-    case TAccessibleRole::MenuItem: return checkable ? ATK_ROLE_CHECK_MENU_ITEM : ATK_ROLE_MENU_ITEM;
-    case TAccessibleRole::Separator: return ATK_ROLE_SEPARATOR;
-    case TAccessibleRole::Tree: return ATK_ROLE_TREE;
+    case TAccessibleRole::Panel:
+        return ATK_ROLE_PANEL;
+    case TAccessibleRole::PushButton:
+        return ATK_ROLE_PUSH_BUTTON;
+    case TAccessibleRole::Label:
+        return ATK_ROLE_LABEL;
+    case TAccessibleRole::Entry:
+        return ATK_ROLE_ENTRY;
+    case TAccessibleRole::ComboBox:
+        return ATK_ROLE_COMBO_BOX;
+    case TAccessibleRole::PageTabList:
+        return ATK_ROLE_PAGE_TAB_LIST;
+    case TAccessibleRole::PageTab:
+        return ATK_ROLE_PAGE_TAB;
+    case TAccessibleRole::MenuBar:
+        return ATK_ROLE_MENU_BAR;
+    case TAccessibleRole::Menu:
+        return ATK_ROLE_MENU;
+    case TAccessibleRole::MenuItem:
+        return checkable ? ATK_ROLE_CHECK_MENU_ITEM : ATK_ROLE_MENU_ITEM;
+    case TAccessibleRole::Separator:
+        return ATK_ROLE_SEPARATOR;
+    case TAccessibleRole::Tree:
+        return ATK_ROLE_TREE;
     }
     return ATK_ROLE_UNKNOWN;
 }
@@ -41,7 +53,9 @@ constexpr AtkStateType kToldStates[] = {
     ATK_STATE_FOCUSED, ATK_STATE_CHECKED,   ATK_STATE_SELECTED, ATK_STATE_EDITABLE,
 };
 
-int Characters(const std::string& text) { return static_cast<int>(g_utf8_strlen(text.c_str(), -1)); }
+int Characters(const std::string& text) {
+    return static_cast<int>(g_utf8_strlen(text.c_str(), -1));
+}
 
 struct TPendingAction {
     AtkObject* Area; // a reference, so the mirror lives until the action ran
@@ -83,7 +97,8 @@ TCustomForm* TGtkAccessibleMirror::Form() const {
 }
 
 void TGtkAccessibleMirror::EnsureFresh() {
-    if (!FRefreshing && (FBuiltAt == 0 || g_get_monotonic_time() - FBuiltAt > kSnapshotUs)) Refresh();
+    if (!FRefreshing && (FBuiltAt == 0 || g_get_monotonic_time() - FBuiltAt > kSnapshotUs))
+        Refresh();
 }
 
 const TAccessibleNode* TGtkAccessibleMirror::Node(const void* key, int part) {
@@ -144,7 +159,8 @@ bool TGtkAccessibleMirror::Act(const void* key, int part) {
                 if (!form) return;
                 // The tree of this moment: the control may have gone since.
                 const TAccessibleNode root = TAccessibleTree::Build(*form);
-                const TAccessibleNode* target = TAccessibleTree::Find(root, action->Key, action->Part);
+                const TAccessibleNode* target =
+                    TAccessibleTree::Find(root, action->Key, action->Part);
                 if (target && target->Activate) target->Activate();
             });
             return G_SOURCE_REMOVE;
@@ -177,7 +193,8 @@ TPoint TGtkAccessibleMirror::WindowOrigin() const {
     return {x, y};
 }
 
-void TGtkAccessibleMirror::Index(const TAccessibleNode& node, TKey parent, std::map<TKey, TEntry>& into) {
+void TGtkAccessibleMirror::Index(const TAccessibleNode& node, TKey parent,
+                                 std::map<TKey, TEntry>& into) {
     TEntry entry;
     entry.Node = &node;
     entry.Parent = parent;
@@ -185,9 +202,11 @@ void TGtkAccessibleMirror::Index(const TAccessibleNode& node, TKey parent, std::
     entry.Name = node.Name;
     entry.TextValue = node.Text;
     const TKey key{node.Key, node.Part};
-    for (const TAccessibleNode& child : node.Children) entry.Children.push_back({child.Key, child.Part});
+    for (const TAccessibleNode& child : node.Children)
+        entry.Children.push_back({child.Key, child.Part});
     if (!into.emplace(key, std::move(entry)).second) return;
-    for (const TAccessibleNode& child : node.Children) Index(child, key, into);
+    for (const TAccessibleNode& child : node.Children)
+        Index(child, key, into);
 }
 
 void TGtkAccessibleMirror::Refresh() {
@@ -223,7 +242,8 @@ void TGtkAccessibleMirror::Refresh() {
     if (tell) {
         NotifyChildren(FArea, rootBefore, FRootChildren, before);
         for (auto& [key, entry] : FEntries)
-            if (auto old = before.find(key); old != before.end() && old->second.Children != entry.Children)
+            if (auto old = before.find(key);
+                old != before.end() && old->second.Children != entry.Children)
                 NotifyChildren(entry.Object, old->second.Children, entry.Children, before);
     }
     for (auto& [key, entry] : before) {
@@ -241,7 +261,8 @@ void TGtkAccessibleMirror::Refresh() {
 void TGtkAccessibleMirror::Notify(TEntry& entry, TEntry* before) {
     AtkObject* object = entry.Object;
     const TAccessibleNode& node = *entry.Node;
-    if (!before || before->Name != entry.Name || !object->name) atk_object_set_name(object, entry.Name.c_str());
+    if (!before || before->Name != entry.Name || !object->name)
+        atk_object_set_name(object, entry.Name.c_str());
     if (g_strcmp0(atk_object_get_description(object), node.Description.c_str()) != 0)
         atk_object_set_description(object, node.Description.c_str());
     const AtkRole role = RoleOf(node.Role, node.Checkable);
@@ -269,12 +290,14 @@ void TGtkAccessibleMirror::NotifyChildren(AtkObject* object, const std::vector<T
     for (size_t i = before.size(); i-- > 0;) {
         if (std::find(after.begin(), after.end(), before[i]) != after.end()) continue;
         auto old = gone.find(before[i]);
-        AtkObject* child = old != gone.end() && old->second.Object ? old->second.Object : ObjectOf(before[i]);
+        AtkObject* child =
+            old != gone.end() && old->second.Object ? old->second.Object : ObjectOf(before[i]);
         g_signal_emit_by_name(object, "children-changed::remove", static_cast<guint>(i), child);
     }
     for (size_t i = 0; i < after.size(); ++i)
         if (std::find(before.begin(), before.end(), after[i]) == before.end())
-            g_signal_emit_by_name(object, "children-changed::add", static_cast<guint>(i), ObjectOf(after[i]));
+            g_signal_emit_by_name(object, "children-changed::add", static_cast<guint>(i),
+                                  ObjectOf(after[i]));
 }
 
 void TGtkAccessibleMirror::ScheduleRefresh() {

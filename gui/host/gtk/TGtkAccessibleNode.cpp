@@ -35,7 +35,9 @@ G_DEFINE_TYPE_WITH_CODE(XfAccessibleTextNode, xf_accessible_text_node,
 
 namespace {
 
-XfAccessibleNode* Self(gpointer object) { return reinterpret_cast<XfAccessibleNode*>(object); }
+XfAccessibleNode* Self(gpointer object) {
+    return reinterpret_cast<XfAccessibleNode*>(object);
+}
 
 // The node the object stands for now, or nullptr when it is gone.
 const TAccessibleNode* NodeOf(gpointer object) {
@@ -121,7 +123,9 @@ void Extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* heigh
     });
 }
 
-void InitComponent(AtkComponentIface* iface) { iface->get_extents = Extents; }
+void InitComponent(AtkComponentIface* iface) {
+    iface->get_extents = Extents;
+}
 
 // --- AtkAction ------------------------------------------------------------
 
@@ -157,8 +161,9 @@ void InitAction(AtkActionIface* iface) {
 
 std::string TextOf(gpointer object) {
     const TAccessibleNode* node = NodeOf(object);
-    return node && node->HasText && g_utf8_validate(node->Text.c_str(), -1, nullptr) ? node->Text
-                                                                                     : std::string();
+    return node && node->HasText && g_utf8_validate(node->Text.c_str(), -1, nullptr)
+               ? node->Text
+               : std::string();
 }
 
 gchar* GetText(AtkText* text, gint start, gint end) {
@@ -189,7 +194,8 @@ gunichar CharacterAt(AtkText* text, gint offset) {
 }
 
 // The edits hold one line: any unit longer than a character is all of it.
-gchar* StringAt(AtkText* text, gint offset, AtkTextGranularity granularity, gint* start, gint* end) {
+gchar* StringAt(AtkText* text, gint offset, AtkTextGranularity granularity, gint* start,
+                gint* end) {
     *start = *end = 0;
     return Guarded<gchar*>(nullptr, [&]() -> gchar* {
         const std::string value = TextOf(text);
@@ -219,7 +225,9 @@ void SetTextContents(AtkEditableText* text, const gchar* value) {
     });
 }
 
-void InitEditableText(AtkEditableTextIface* iface) { iface->set_text_contents = SetTextContents; }
+void InitEditableText(AtkEditableTextIface* iface) {
+    iface->set_text_contents = SetTextContents;
+}
 
 } // namespace
 

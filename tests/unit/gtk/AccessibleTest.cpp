@@ -61,7 +61,8 @@ protected:
         return has;
     }
     void TearDown() override {
-        for (AtkObject* object : FHeld) g_object_unref(object);
+        for (AtkObject* object : FHeld)
+            g_object_unref(object);
         GtkTest::TearDown();
     }
 

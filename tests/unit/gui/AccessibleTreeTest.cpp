@@ -133,7 +133,8 @@ TEST_F(AccessibleTreeTest, StatesFollowTheControls) {
 
     FSearch->SetPasswordChar(u'*');
     root = TAccessibleTree::Build(*FForm);
-    EXPECT_EQ(Node(root, FSearch).Text.find("游戏"), std::string::npos) << "a password is never read out";
+    EXPECT_EQ(Node(root, FSearch).Text.find("游戏"), std::string::npos)
+        << "a password is never read out";
 }
 
 TEST_F(AccessibleTreeTest, ActionsClickAndTextIsReplaced) {

@@ -47,7 +47,8 @@ TEST_F(SkinAccessibleTest, TabsAreATabListWithTheShownPageUnderTheSelectedTab) {
     EXPECT_FALSE(list.Children[0].Selected);
     ASSERT_EQ(list.Children[1].Children.size(), 1u);
     EXPECT_EQ(list.Children[1].Children[0].Name, "刷新");
-    EXPECT_TRUE(list.Children[0].Children.empty()) << "a hidden page's controls are not on the screen";
+    EXPECT_TRUE(list.Children[0].Children.empty())
+        << "a hidden page's controls are not on the screen";
     EXPECT_TRUE(list.Children[0].Enabled) << "a tab behind is there to choose";
     TRect tab = FPages->Strip()->TabRect(1);
     EXPECT_EQ(list.Children[1].Bounds.TopLeft(), FPages->Strip()->ClientToScreen(tab.TopLeft()));
