@@ -45,6 +45,10 @@ struct TAccessibleNode {
     bool Editable = false;
     // UTF-8; only with HasText.
     std::string Text;
+    // Where the caret is, in characters of Text; -1 for none.
+    int Caret = -1;
+    // The keys that do the same, as the framework writes them ("Ctrl+T").
+    std::string KeyBinding;
     // What "press" or "activate" does; none for a node without an action.
     std::function<void()> Activate;
     // Replaces the whole text; only with Editable.

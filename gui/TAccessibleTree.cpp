@@ -5,6 +5,7 @@
 #include <map>
 
 #include "gui/IMenuBarView.h"
+#include "gui/ShortCut.h"
 #include "gui/TClassInfo.h"
 #include "gui/TCustomComboBox.h"
 #include "gui/TCustomEdit.h"
@@ -16,6 +17,7 @@
 #include "gui/TSpeedButton.h"
 #include "gui/TToolButton.h"
 #include "gui/TTreeView.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -66,6 +68,16 @@ bool HasMenus(const IMenuBarView* bar) {
     return false;
 }
 
+// The caret's place in characters (code points) from UTF-16 units.
+int CaretCharacters(const std::string& text, int units) {
+    const std::u16string wide = platform::Utf8ToUtf16(text);
+    units = std::clamp(units, 0, static_cast<int>(wide.size()));
+    int characters = 0;
+    for (int i = 0; i < units; ++i)
+        if ((wide[static_cast<size_t>(i)] & 0xFC00) != 0xDC00) ++characters;
+    return characters;
+}
+
 struct TOpenItem {
     TRect Bounds;
     bool Hot = false;
@@ -97,6 +109,7 @@ TAccessibleNode MenuItemNode(TMenuItem& item, const std::map<const TMenuItem*, T
     node.Checkable = item.Checked() || item.RadioItem() || item.AutoCheck();
     node.Checked = item.Checked();
     node.Selectable = true;
+    if (item.ShortCut() != 0) node.KeyBinding = ShortCutToText(item.ShortCut());
     auto shown = open.find(&item);
     node.Showing = shown != open.end();
     if (node.Showing) {
@@ -237,6 +250,7 @@ void TAccessibleTree::DescribeEdit(TControl& control, TAccessibleNode& node) con
     text.Editable = !edit.ReadOnly();
     // A password's characters are never read out.
     text.Text = edit.PasswordChar() ? std::string(edit.Text().size() ? 1 : 0, '*') : edit.Text();
+    if (!edit.PasswordChar()) text.Caret = CaretCharacters(edit.Text(), edit.CaretPos());
     if (text.Editable) text.SetText = [&edit](const std::string& value) { edit.SetText(value); };
     if (!dynamic_cast<TCustomComboBox*>(&control)) {
         node = std::move(text);

@@ -201,6 +201,7 @@ void TGtkAccessibleMirror::Index(const TAccessibleNode& node, TKey parent,
     entry.Text = node.HasText;
     entry.Name = node.Name;
     entry.TextValue = node.Text;
+    entry.Caret = node.Caret;
     const TKey key{node.Key, node.Part};
     for (const TAccessibleNode& child : node.Children)
         entry.Children.push_back({child.Key, child.Part});
@@ -282,6 +283,8 @@ void TGtkAccessibleMirror::Notify(TEntry& entry, TEntry* before) {
         g_signal_emit_by_name(object, "text-insert", 0, Characters(entry.TextValue),
                               entry.TextValue.c_str());
     }
+    if (entry.Text && entry.Caret >= 0 && before->Caret != entry.Caret)
+        g_signal_emit_by_name(object, "text-caret-moved", entry.Caret);
 }
 
 void TGtkAccessibleMirror::NotifyChildren(AtkObject* object, const std::vector<TKey>& before,

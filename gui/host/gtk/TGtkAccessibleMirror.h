@@ -57,6 +57,7 @@ private:
         AtkStateSet* States = nullptr; // last told
         std::string Name;
         std::string TextValue;
+        int Caret = -1;
         std::vector<TKey> Children;
     };
 

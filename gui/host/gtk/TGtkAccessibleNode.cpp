@@ -151,10 +151,46 @@ const gchar* ActionName(AtkAction* action, gint index) {
     });
 }
 
+// The framework's "Ctrl+Shift+T" in the toolkit's "<Control><Shift>t".
+std::string Accelerator(const std::string& keys) {
+    static const std::pair<const char*, const char*> kNames[] = {
+        {"Ctrl", "<Control>"}, {"Shift", "<Shift>"}, {"Alt", "<Alt>"},      {"Esc", "Escape"},
+        {"Del", "Delete"},     {"Ins", "Insert"},    {"BkSp", "BackSpace"}, {"Enter", "Return"},
+        {"Space", "space"},    {"PgUp", "Page_Up"},  {"PgDn", "Page_Down"},
+    };
+    std::string out;
+    size_t start = 0;
+    while (start <= keys.size()) {
+        size_t end = keys.find('+', start + 1);
+        if (end == std::string::npos) end = keys.size();
+        std::string part = keys.substr(start, end - start);
+        for (const auto& [from, to] : kNames)
+            if (part == from) part = to;
+        if (part.size() == 1) part[0] = static_cast<char>(g_ascii_tolower(part[0]));
+        out += part;
+        start = end + 1;
+    }
+    return out;
+}
+
+// "mnemonic;sequence;shortcut": only the shortcut is known here.
+const gchar* KeyBinding(AtkAction* action, gint index) {
+    return Guarded<const gchar*>(nullptr, [&]() -> const gchar* {
+        const TAccessibleNode* node = NodeOf(action);
+        if (index != 0 || !node || node->KeyBinding.empty()) return nullptr;
+        // Kept on the object: the caller does not free it.
+        const std::string binding = ";;" + Accelerator(node->KeyBinding);
+        g_object_set_data_full(G_OBJECT(action), "xf-keybinding", g_strdup(binding.c_str()),
+                               g_free);
+        return static_cast<const gchar*>(g_object_get_data(G_OBJECT(action), "xf-keybinding"));
+    });
+}
+
 void InitAction(AtkActionIface* iface) {
     iface->get_n_actions = ActionCount;
     iface->do_action = DoAction;
     iface->get_name = ActionName;
+    iface->get_keybinding = KeyBinding;
 }
 
 // --- AtkText and AtkEditableText ------------------------------------------
@@ -181,8 +217,11 @@ gint CharacterCount(AtkText* text) {
 }
 
 gint CaretOffset(AtkText* text) {
-    // Readers are told of the text, not of the caret's moves: its end.
-    return CharacterCount(text);
+    const gint caret = Guarded(-1, [&] {
+        const TAccessibleNode* node = NodeOf(text);
+        return node ? node->Caret : -1;
+    });
+    return caret >= 0 ? caret : CharacterCount(text);
 }
 
 gunichar CharacterAt(AtkText* text, gint offset) {

@@ -5,10 +5,14 @@
 #include <atk/atk.h>
 
 #include "GtkTestSupport.h"
+#include "gui/ShortCut.h"
 #include "gui/TApplication.h"
 #include "gui/TEdit.h"
 #include "gui/TForm.h"
 #include "gui/TLabel.h"
+#include "gui/TMainMenu.h"
+#include "gui/TMenuBar.h"
+#include "gui/TMenuItem.h"
 #include "gui/TPanel.h"
 #include "gui/TSpeedButton.h"
 
@@ -123,6 +127,9 @@ TEST_F(GtkAccessibleTest, TheAreaHoldsTheControlsWithRolesNamesPlacesAndText) {
     g_free(part);
     EXPECT_EQ(atk_text_get_character_at_offset(ATK_TEXT(edit), 8), g_utf8_get_char("称"));
     EXPECT_EQ(atk_text_get_character_at_offset(ATK_TEXT(edit), 9), 0u) << "past the end";
+    FEdit->SetSelStart(5);
+    // A moment later, once the form painted the caret there.
+    EXPECT_TRUE(Run([&] { return atk_text_get_caret_offset(ATK_TEXT(edit)) == 5; }));
     atk_editable_text_set_text_contents(ATK_EDITABLE_TEXT(edit), "中国象棋");
     EXPECT_EQ(FEdit->Text(), "中国象棋");
     EXPECT_EQ(atk_text_get_character_count(ATK_TEXT(edit)), 4) << "read back at once";
@@ -176,4 +183,41 @@ TEST_F(GtkAccessibleTest, FocusMovesAndControlsComingAndGoingAreTold) {
     ASSERT_TRUE(Run([&] { return log.Removed == 1; }));
     EXPECT_TRUE(HasState(added, ATK_STATE_DEFUNCT)) << "a reader holding it learns it is gone";
     EXPECT_EQ(atk_object_get_parent(added), nullptr);
+}
+
+TEST_F(GtkAccessibleTest, MenuItemsTellTheirShortcutsInTheToolkitsWay) {
+    auto* menu = new TMainMenu(FForm);
+    auto* file = new TMenuItem(FForm);
+    file->SetCaption("文件(F)");
+    menu->Items()->Add(file);
+    const std::pair<const char*, const char*> items[] = {{"空白页(&B)", "Ctrl+T"},
+                                                         {"停止(&O)", "Esc"},
+                                                         {"全屏", "Ctrl+Shift+F11"},
+                                                         {"打开(&O)", ""}};
+    for (auto [caption, keys] : items) {
+        auto* item = new TMenuItem(FForm);
+        item->SetCaption(caption);
+        if (*keys) item->SetShortCut(TextToShortCut(keys));
+        file->Add(item);
+    }
+    auto* bar = new TMenuBar(FForm);
+    bar->SetParent(FForm);
+    bar->SetAlign(TAlign::alTop);
+    bar->SetMenu(menu);
+    Run([] { return false; }, 300);
+    AtkObject* menuBar = nullptr;
+    for (int i = 0; i < atk_object_get_n_accessible_children(FArea); ++i)
+        if (AtkObject* child = Child(FArea, i); atk_object_get_role(child) == ATK_ROLE_MENU_BAR)
+            menuBar = child;
+    ASSERT_NE(menuBar, nullptr);
+    AtkObject* fileMenu = Child(menuBar, 0);
+    EXPECT_EQ(atk_object_get_role(fileMenu), ATK_ROLE_MENU);
+    EXPECT_STREQ(atk_object_get_name(fileMenu), "文件");
+    std::vector<std::string> bindings;
+    for (int i = 0; i < 4; ++i) {
+        const gchar* binding = atk_action_get_keybinding(ATK_ACTION(Child(fileMenu, i)), 0);
+        bindings.push_back(binding ? binding : "(none)");
+    }
+    EXPECT_EQ(bindings, (std::vector<std::string>{";;<Control>t", ";;Escape",
+                                                  ";;<Shift><Control>F11", "(none)"}));
 }

@@ -1,4 +1,5 @@
 #include "MenuTestSupport.h"
+#include "gui/ShortCut.h"
 #include "gui/TAccessibleTree.h"
 #include "gui/TComboBox.h"
 #include "gui/TEdit.h"
@@ -17,7 +18,7 @@ protected:
     AccessibleTreeTest() {
         FMenu = new TMainMenu(FForm);
         FFile = Item(FMenu->Items(), "N43", "文件(F)");
-        Command(FFile, "mnuNew", "空白页(&B)");
+        Command(FFile, "mnuNew", "空白页(&B)")->SetShortCut(TextToShortCut("Ctrl+T"));
         Item(FFile, "N54", "-");
         Command(FFile, "mnuExit", "退出(X)")->SetEnabled(false);
         Item(FMenu->Items(), "N44", "编辑(E)");
@@ -131,6 +132,14 @@ TEST_F(AccessibleTreeTest, StatesFollowTheControls) {
     root = TAccessibleTree::Build(*FForm);
     EXPECT_FALSE(Node(root, FBack).Enabled) << "a disabled parent disables its children";
 
+    // The caret in characters, whatever their width in UTF-8 or UTF-16.
+    FSearch->SetText("𝄞象棋");
+    FSearch->SetSelStart(3);
+    root = TAccessibleTree::Build(*FForm);
+    EXPECT_EQ(Node(root, FSearch).Caret, 2);
+    FSearch->SetSelStart(0);
+    EXPECT_EQ(TAccessibleTree::Find(TAccessibleTree::Build(*FForm), FSearch, 0)->Caret, 0);
+
     FSearch->SetPasswordChar(u'*');
     root = TAccessibleTree::Build(*FForm);
     EXPECT_EQ(Node(root, FSearch).Text.find("游戏"), std::string::npos)
@@ -167,6 +176,8 @@ TEST_F(AccessibleTreeTest, TheMenuBarHoldsTheWholeMenuModelAndShowsWhatIsOpen) {
     EXPECT_EQ(file.Bounds, FBar->BarItemScreenRect(0));
     ASSERT_EQ(file.Children.size(), 3u);
     EXPECT_EQ(file.Children[0].Name, "空白页");
+    EXPECT_EQ(file.Children[0].KeyBinding, "Ctrl+T");
+    EXPECT_EQ(file.Children[2].KeyBinding, "");
     EXPECT_EQ(file.Children[1].Role, TAccessibleRole::Separator);
     EXPECT_FALSE(file.Children[2].Enabled);
     EXPECT_FALSE(file.Children[0].Showing) << "closed";
