@@ -18,6 +18,8 @@ PACKAGES=(
   openbox dbus locales
   # the PRIMARY selection seen from another program
   xclip
+  # screen readers: the accessibility bus and a reader's view of it in the tests
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "skin/SkinClasses.h"
 
 #include "gui/TClassInfo.h"
+#include "skin/SkinAccessible.h"
 #include "skin/TskButton.h"
 #include "skin/TskComboBox.h"
 #include "skin/TskEdit.h"
@@ -37,4 +38,5 @@ void RegisterSkinClasses() {
     RegisterClass(TskTrackBar::StaticClass());
     RegisterClass(TskScrollTrackBar::StaticClass());
     RegisterClass(TskScrollBar::StaticClass());
+    RegisterSkinAccessibility();
 }

@@ -119,6 +119,13 @@ void TskTabControlTopPanel::SelectQuietly(int index) {
     Invalidate();
 }
 
+void TskTabControlTopPanel::SelectByUser(int index) {
+    if (index == FTabIndex) return;
+    // SetTabIndex takes the flag back before anything can destroy the strip.
+    FChangingByUser = true;
+    SetTabIndex(index);
+}
+
 void TskTabControlTopPanel::SetLeftMargin(int margin) {
     if (margin == FLeftMargin) return;
     FLeftMargin = margin;

@@ -38,6 +38,9 @@ public:
     // For a control that already knows: stores the index, repaints, tells
     // no one (after its pages were reordered, or when none is active).
     void SelectQuietly(int index);
+    // The user chose the tab other than with the mouse (a screen reader):
+    // asked of the control first, like a click.
+    void SelectByUser(int index);
     // Set around a TabIndex change that comes from a click.
     bool ChangingByUser() const { return FChangingByUser; }
 

@@ -6,6 +6,7 @@
 #include "gui/graphics/TBitmap.h"
 #include "gui/host/gtk/TCallbackGuard.h"
 #include "gui/host/gtk/TDrawPlan.h"
+#include "gui/host/gtk/TGtkAccessibleArea.h"
 #include "gui/host/gtk/TGtkHost.h"
 #include "gui/host/gtk/TWindowManager.h"
 
@@ -227,7 +228,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, THostWindow id, TWindowKind kind, IHostWi
     gtk_window_set_resizable(GTK_WINDOW(window), TRUE);
     PaintBackgroundWhite(window);
     FOverlay = gtk_overlay_new();
-    FArea = gtk_drawing_area_new();
+    FArea = TGtkAccessibleArea::New(client);
     gtk_widget_set_can_focus(FArea, TRUE);
     gtk_widget_add_events(FArea, eventMask);
     gtk_container_add(GTK_CONTAINER(FOverlay), FArea);
@@ -254,6 +255,7 @@ TGtkWindow::~TGtkWindow() {
             gtk_container_remove(GTK_CONTAINER(FOverlay), view);
     FViews.clear();
     FIme.SetClientWindow(nullptr);
+    TGtkAccessibleArea::Detach(FArea);
     gtk_widget_destroy(FWindow.Get());
 }
 
@@ -487,6 +489,7 @@ void TGtkWindow::ApplyRegion() {
 void TGtkWindow::Present(const TRect& area) {
     if (area.IsEmpty()) return;
     gtk_widget_queue_draw_area(FArea, area.Left, area.Top, area.Width(), area.Height());
+    TGtkAccessibleArea::Changed(FArea);
     const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
     if (FFramesHeld && buffer && buffer->Width() == FBounds.Width() &&
         buffer->Height() == FBounds.Height())
