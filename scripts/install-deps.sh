@@ -18,6 +18,8 @@ PACKAGES=(
   openbox dbus locales
   # the PRIMARY selection seen from another program
   xclip
+  # a headless Wayland compositor with XWayland for the Wayland start-up test
+  weston xwayland
 )
 
 missing=()
