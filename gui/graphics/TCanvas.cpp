@@ -524,6 +524,9 @@ void TCanvas::BlitPixels(const TRect& d, const TBitmap& source, const TRect& sou
     const TRect valid(d.Left + static_cast<int>(first - columns.begin()), d.Top,
                       d.Left + static_cast<int>(last - columns.begin()), d.Bottom);
     const bool plainCopy = dw == sw && mask.Trivial() && !inkPixel;
+    // Kept in registers: the stores below could otherwise alias the mask.
+    const bool keyOnly = mask.KeyOnly();
+    const uint32_t key = mask.Key();
     for (const TRect& clip : clipRects) {
         const TRect r = valid.Intersect(clip);
         for (int y = r.Top; y < r.Bottom; ++y) {
@@ -542,9 +545,9 @@ void TCanvas::BlitPixels(const TRect& d, const TBitmap& source, const TRect& sou
                     drow[x] = srow[cols[x]];
                 continue;
             }
-            if (!inkPixel && mask.KeyOnly()) {
+            if (!inkPixel && keyOnly) {
                 for (int x = r.Left; x < r.Right; ++x)
-                    if (const uint32_t p = srow[cols[x]]; (p & 0xFFFFFF) != mask.Key()) drow[x] = p;
+                    if (const uint32_t p = srow[cols[x]]; (p & 0xFFFFFF) != key) drow[x] = p;
                 continue;
             }
             for (int x = r.Left; x < r.Right; ++x) {
