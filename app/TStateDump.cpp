@@ -14,6 +14,7 @@
 #include "gui/TMenuItem.h"
 #include "gui/TMenuTracker.h"
 #include "gui/TWebBrowser.h"
+#include "gui/graphics/TBitmap.h"
 #include "platform/Text.h"
 #include "skin/SkinThemes.h"
 #include "skin/TskButton.h"
@@ -232,6 +233,19 @@ std::string Boxes() {
     return boxes.Array();
 }
 
+// Where the main window is, in window-system pixels divided by the scale
+// its back buffer is painted at.
+std::string WindowRect(TFrmMain& form) {
+    TJsonList rect;
+    rect.Field("x", std::to_string(form.Left()));
+    rect.Field("y", std::to_string(form.Top()));
+    rect.Field("w", std::to_string(form.Width()));
+    rect.Field("h", std::to_string(form.Height()));
+    const TBitmap* buffer = form.HostBackBuffer();
+    rect.Field("scale", std::to_string(buffer ? buffer->Scale() : 1));
+    return rect.Object();
+}
+
 std::string Forms() {
     TJsonList forms;
     for (TCustomForm* f : Application->Forms()) {
@@ -328,6 +342,7 @@ bool MenuBarKeyboardMode() {
 std::string TStateDump::Build(TFrmMain& form) {
     TJsonList root;
     root.Field("caption", Quote(form.Caption()));
+    root.Field("window", WindowRect(form));
     root.Field("tabs", Tabs(form));
     root.Field("activePageIndex", std::to_string(form.PclParent->ActivePageIndex()));
     TJsonList strip;

@@ -428,6 +428,7 @@ void TCustomForm::PaintInvalid() {
     FPainting = true;
     TRect area = FInvalid;
     FInvalid = TRect{};
+    if (SyncBufferScale()) area = {0, 0, Width(), Height()};
     if (FBuffer->Width() != Width() || FBuffer->Height() != Height()) {
         FBuffer->SetSize(Width(), Height());
         area = {0, 0, Width(), Height()};
@@ -444,7 +445,21 @@ void TCustomForm::PaintInvalid() {
     if (FHostWindow) Application->Host().PresentWindow(FHostWindow, area);
 }
 
+// The buffer takes the scale of the window's screen; true when it changed
+// (every pixel is to be painted again).
+bool TCustomForm::SyncBufferScale() {
+    const int scale = FHostWindow ? Application->Host().WindowScale(FHostWindow) : 1;
+    if (FBuffer->Scale() == scale) return false;
+    FBuffer->SetScale(scale);
+    return true;
+}
+
+void TCustomForm::HostScaleChanged() {
+    InvalidateWindowArea({0, 0, Width(), Height()});
+}
+
 TBitmap& TCustomForm::BackBuffer() {
+    if (SyncBufferScale()) InvalidateWindowArea({0, 0, Width(), Height()});
     if (FBuffer->Width() != Width() || FBuffer->Height() != Height()) {
         FBuffer->SetSize(Width(), Height());
         InvalidateWindowArea({0, 0, Width(), Height()});

@@ -139,6 +139,7 @@ public:
     void HostText(const std::u16string& text) override;
     void HostPreedit(const std::u16string& text, int cursor) override;
     void HostStateChanged(bool minimized, bool maximized) override;
+    void HostScaleChanged() override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -149,6 +150,7 @@ protected:
     void PaintNonClient(TCanvas& canvas) override;
 
 private:
+    bool SyncBufferScale();
     // The border hit code of a window point in the frame, or 0.
     int FrameHitTest(TPoint windowPoint) const;
     void ApplyFirstShowPlacement();

@@ -44,6 +44,8 @@ public:
     virtual void HostStateChanged(bool minimized, bool maximized) {
         (void)minimized, (void)maximized;
     }
+    // The window went to a screen of another scale (see WindowScale).
+    virtual void HostScaleChanged() {}
 };
 
 struct TFileDialogRequest {
@@ -72,6 +74,12 @@ public:
     // nullptr removes the shape.
     virtual void SetWindowRegion(THostWindow window, const TRegion* region) = 0;
     virtual void SetWindowMinSize(THostWindow window, int width, int height) = 0;
+    // Device pixels per window pixel (2 on a HiDPI screen): the back buffer
+    // is painted at that scale.
+    virtual int WindowScale(THostWindow window) const {
+        (void)window;
+        return 1;
+    }
     // The back buffer changed inside `area` (window coordinates).
     virtual void PresentWindow(THostWindow window, const TRect& area) = 0;
     virtual void ActivateWindow(THostWindow window) = 0;

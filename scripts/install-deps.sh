@@ -20,6 +20,8 @@ PACKAGES=(
   xclip
   # screen readers: the accessibility bus and a reader's view of it in the tests
   at-spi2-core python3-pyatspi
+  # a headless Wayland compositor with XWayland for the Wayland start-up test
+  weston xwayland
 )
 
 missing=()

@@ -199,6 +199,7 @@ void TskCustomButton::Paint(TCanvas& canvas) {
     TBitmap image;
     GetStateImage(image);
     TBitmap buffer(client.Width(), client.Height());
+    buffer.SetScale(canvas.Target().Scale());
     TCanvas& work = buffer.Canvas();
     if (FTransparent)
         DrawParentBackground(work, this);

@@ -125,6 +125,7 @@ void TskCustomPanel::Paint(TCanvas& canvas) {
     const TRect area = client.Intersect(canvas.ClipRect());
     if (area.IsEmpty()) return;
     TBitmap buffer(area.Width(), area.Height());
+    buffer.SetScale(canvas.Target().Scale());
     TCanvas& work = buffer.Canvas();
     work.MoveOrigin(-area.Left, -area.Top);
     if (FTransparent) {

@@ -63,6 +63,7 @@ void TskMenuBar::PaintItem(TCanvas& canvas, int index, const TRect& rect, bool h
         canvas.Font().SetColor(theme.Color(ThemeItem::MenuSelectedFontColor));
         if (Style() == TskUIStyle::MacOS) {
             TBitmap selected(r.Width(), r.Height());
+            selected.SetScale(canvas.Target().Scale());
             StretchResource(selected.Canvas(), "MACOS_MENU_SELECT", {0, 0, r.Width(), r.Height()});
             selected.Canvas().Font().Assign(canvas.Font());
             selected.Canvas().Brush().SetStyle(bsClear);

@@ -238,7 +238,9 @@ void TskTitleBar::Notification(TComponent* component, TOperation operation) {
 
 void TskTitleBar::Paint(TCanvas& canvas) {
     if (Width() <= 0 || Height() <= 0) return;
+    // Composed at the back buffer's scale, so its text stays sharp.
     TBitmap bitmap(Width(), Height());
+    bitmap.SetScale(canvas.Target().Scale());
     bitmap.Canvas().Brush().SetStyle(bsClear);
     bitmap.Canvas().Font().Assign(Font());
     DrawSections(bitmap);

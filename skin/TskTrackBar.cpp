@@ -269,6 +269,7 @@ void TskTrackBar::Paint(TCanvas& canvas) {
     const TRect client = ClientRect();
     if (client.IsEmpty()) return;
     TBitmap buffer(client.Width(), client.Height());
+    buffer.SetScale(canvas.Target().Scale());
     TCanvas& work = buffer.Canvas();
     if (FTransparent)
         DrawParentBackground(work, this);

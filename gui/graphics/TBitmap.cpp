@@ -8,6 +8,7 @@
 #include "gui/graphics/EInvalidGraphic.h"
 #include "gui/graphics/TCanvas.h"
 #include "gui/graphics/TPicture.h"
+#include "gui/graphics/TScaledPictures.h"
 
 namespace {
 
@@ -37,17 +38,50 @@ void TBitmap::SetSize(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (width == FWidth && height == FHeight) return;
-    if (width > MaxSide || height > MaxSide || int64_t{width} * height > MaxPixels)
+    Resize(width, height, FScale);
+}
+
+void TBitmap::SetScale(int scale) {
+    scale = std::clamp(scale, 1, MaxScale);
+    if (scale == FScale) return;
+    FPixels.clear();
+    const int width = FWidth, height = FHeight;
+    FWidth = FHeight = 0;
+    Resize(width, height, scale);
+}
+
+void TBitmap::Resize(int width, int height, int scale) {
+    const int64_t dw = int64_t{width} * scale, dh = int64_t{height} * scale;
+    if (dw > MaxSide || dh > MaxSide || dw * dh > MaxPixels)
         throw EInvalidGraphicOperation("Bitmap too large: " + std::to_string(width) + "x" +
                                        std::to_string(height));
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height), White);
-    const int keepW = std::min(width, FWidth), keepH = std::min(height, FHeight);
+    Touched();
+    std::vector<uint32_t> pixels(static_cast<size_t>(dw * dh), White);
+    const int oldW = DeviceWidth();
+    const int keepW = std::min<int>(static_cast<int>(dw), oldW);
+    const int keepH = std::min<int>(static_cast<int>(dh), DeviceHeight());
     for (int y = 0; y < keepH; ++y)
-        std::copy_n(FPixels.data() + static_cast<size_t>(y) * FWidth, keepW,
-                    pixels.data() + static_cast<size_t>(y) * width);
+        std::copy_n(FPixels.data() + static_cast<size_t>(y) * oldW, keepW,
+                    pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(dw));
     FPixels.swap(pixels);
     FWidth = width;
     FHeight = height;
+    FScale = scale;
+}
+
+void TBitmap::Touched() {
+    if (FScaled) FScaled.reset();
+}
+
+uint32_t* TBitmap::Bits() {
+    Touched();
+    return FPixels.data();
+}
+
+const TBitmap& TBitmap::ScaledPicture(int scale, uint32_t key) const {
+    if (scale == FScale) return *this;
+    if (!FScaled) FScaled = std::make_unique<TScaledPictures>();
+    return FScaled->Get(*this, scale, key);
 }
 
 uint32_t TBitmap::ToPixel(TColor color) {
@@ -58,22 +92,26 @@ uint32_t TBitmap::ToPixel(TColor color) {
 
 TColor TBitmap::GetPixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return clNone;
+    if (FScale != 1) return FromPixel(ScanLine(y * FScale)[x * FScale]);
     return FromPixel(FPixels[static_cast<size_t>(y) * FWidth + x]);
 }
 
 void TBitmap::SetPixel(int x, int y, TColor color) {
     if (x < 0 || y < 0 || x >= FWidth || y >= FHeight) return;
-    FPixels[static_cast<size_t>(y) * FWidth + x] = ToPixel(color);
+    Touched();
+    for (int dy = 0; dy < FScale; ++dy)
+        std::fill_n(ScanLine(y * FScale + dy) + x * FScale, FScale, ToPixel(color));
 }
 
 uint32_t* TBitmap::ScanLine(int y) {
+    Touched();
     return const_cast<uint32_t*>(static_cast<const TBitmap*>(this)->ScanLine(y));
 }
 
 const uint32_t* TBitmap::ScanLine(int y) const {
-    if (y < 0 || y >= FHeight)
+    if (y < 0 || y >= DeviceHeight())
         throw EInvalidGraphicOperation("Scan line index out of range: " + std::to_string(y));
-    return FPixels.data() + static_cast<size_t>(y) * FWidth;
+    return FPixels.data() + static_cast<size_t>(y) * DeviceWidth();
 }
 
 TCanvas& TBitmap::Canvas() {
@@ -98,22 +136,27 @@ void TBitmap::SetTransparentMode(TTransparentMode mode) {
 
 void TBitmap::Assign(const TBitmap& source) {
     if (&source == this) return;
+    Touched();
     FPixels = source.FPixels;
     FWidth = source.FWidth;
     FHeight = source.FHeight;
+    FScale = source.FScale;
     FTransparent = source.FTransparent;
     FTransparentMode = source.FTransparentMode;
     FTransparentColor = source.FTransparentColor;
 }
 
 bool TBitmap::SamePixels(const TBitmap& other) const {
-    if (FWidth != other.FWidth || FHeight != other.FHeight) return false;
+    if (FWidth != other.FWidth || FHeight != other.FHeight || FScale != other.FScale) return false;
     for (size_t i = 0; i < FPixels.size(); ++i)
         if ((FPixels[i] ^ other.FPixels[i]) & 0x00FFFFFF) return false;
     return true;
 }
 
 void TBitmap::Swap(TBitmap& other) {
+    Touched();
+    other.Touched();
+    std::swap(FScale, other.FScale);
     std::swap(FWidth, other.FWidth);
     std::swap(FHeight, other.FHeight);
     FPixels.swap(other.FPixels);
@@ -130,8 +173,10 @@ void TBitmap::LoadFromStream(std::span<const uint8_t> data) {
         SetSize(0, 0);
         throw;
     }
+    Touched();
     FWidth = decoded.FWidth;
     FHeight = decoded.FHeight;
+    FScale = 1;
     FPixels.swap(decoded.FPixels);
 }
 
@@ -168,11 +213,12 @@ std::vector<uint8_t> TBitmap::SaveToBmp() const {
     PutLE32(out, 0);
     PutLE32(out, 0);
     for (int y = FHeight - 1; y >= 0; --y) {
-        const uint32_t* row = FPixels.data() + static_cast<size_t>(y) * FWidth;
+        const uint32_t* row = ScanLine(y * FScale);
         for (int x = 0; x < FWidth; ++x) {
-            out.push_back(static_cast<uint8_t>(row[x]));
-            out.push_back(static_cast<uint8_t>(row[x] >> 8));
-            out.push_back(static_cast<uint8_t>(row[x] >> 16));
+            const uint32_t p = row[x * FScale];
+            out.push_back(static_cast<uint8_t>(p));
+            out.push_back(static_cast<uint8_t>(p >> 8));
+            out.push_back(static_cast<uint8_t>(p >> 16));
         }
         out.resize(out.size() + (rowSize - static_cast<uint32_t>(FWidth) * 3), 0);
     }

@@ -48,6 +48,11 @@ int MapIndex(int i, int n, int m) {
     return n == m ? i : static_cast<int>((int64_t{2} * i + 1) * m / (int64_t{2} * n));
 }
 
+// A rectangle of logical pixels as the device pixels of a scaled bitmap.
+TRect Enlarged(const TRect& r, int scale) {
+    return {r.Left * scale, r.Top * scale, r.Right * scale, r.Bottom * scale};
+}
+
 std::vector<TPoint> StampFor(int width) {
     std::vector<TPoint> offsets;
     const int lo = -(width - 1) / 2, hi = width / 2, c = width % 2 ? 0 : -1;
@@ -78,6 +83,23 @@ public:
           FKey(FKeyed ? Pix(key) : 0) {
         if (FOpaque.size() != static_cast<size_t>(source.Width()) * source.Height()) FOpaque = {};
     }
+    // The same holes on `big`, this mask's source enlarged `scale` times;
+    // `storage` keeps the enlarged opacity bytes.
+    TSourceMask Enlarged(const TBitmap& big, int scale, std::vector<uint8_t>& storage) const {
+        TSourceMask mask;
+        mask.FWidth = big.Width();
+        mask.FKeyed = FKeyed;
+        mask.FKey = FKey;
+        if (FOpaque.empty()) return mask;
+        storage.resize(static_cast<size_t>(big.Width()) * big.Height());
+        for (int y = 0; y < big.Height(); ++y)
+            for (int x = 0; x < big.Width(); ++x)
+                storage[static_cast<size_t>(y) * big.Width() + x] =
+                    FOpaque[static_cast<size_t>(y / scale) * FWidth + x / scale];
+        mask.FOpaque = storage;
+        return mask;
+    }
+    bool Keyed() const { return FKeyed; }
     bool Trivial() const { return !FKeyed && FOpaque.empty(); }
     bool KeyOnly() const { return FKeyed && FOpaque.empty(); }
     uint32_t Key() const { return FKey; }
@@ -184,15 +206,24 @@ void TCanvas::FillSpan(int y, int x0, int x1, uint32_t pixel) {
 void TCanvas::FillBrushSpan(int y, int x0, int x1) {
     const TBitmap* pattern = FState.Brush.Bitmap();
     if (!pattern) return FillSpan(y, x0, x1, Pix(FState.Brush.Color()));
-    const uint32_t* src = pattern->ScanLine(y & 7);
     uint32_t* row = FTarget.ScanLine(y);
+    // A pattern keeps its logical size on a scaled bitmap.
+    if (const int s = FTarget.Scale(); s != 1) {
+        const uint32_t* src = pattern->ScanLine((y / s) & 7);
+        for (int x = x0; x < x1; ++x)
+            row[x] = src[(x / s) & 7] & 0xFFFFFF;
+        return;
+    }
+    const uint32_t* src = pattern->ScanLine(y & 7);
     for (int x = x0; x < x1; ++x)
         row[x] = src[x & 7] & 0xFFFFFF;
 }
 
 void TCanvas::FillDeviceRect(const TRect& rect, uint32_t pixel) {
+    const int s = FTarget.Scale();
     for (const TRect& clip : DeviceClip()) {
-        const TRect r = rect.Intersect(clip);
+        TRect r = rect.Intersect(clip);
+        if (s != 1) r = Enlarged(r, s);
         for (int y = r.Top; y < r.Bottom; ++y)
             FillSpan(y, r.Left, r.Right, pixel);
     }
@@ -200,8 +231,10 @@ void TCanvas::FillDeviceRect(const TRect& rect, uint32_t pixel) {
 
 void TCanvas::FillBrushRect(const TRect& rect) {
     if (FState.Brush.IsClear()) return;
+    const int s = FTarget.Scale();
     for (const TRect& clip : DeviceClip()) {
-        const TRect r = rect.Intersect(clip);
+        TRect r = rect.Intersect(clip);
+        if (s != 1) r = Enlarged(r, s);
         for (int y = r.Top; y < r.Bottom; ++y)
             FillBrushSpan(y, r.Left, r.Right);
     }
@@ -216,7 +249,14 @@ void TCanvas::FillClippedBrushSpan(int y, int x0, int x1) {
 }
 
 void TCanvas::Plot(int x, int y, uint32_t pixel) {
-    if (InClip(x, y)) FTarget.ScanLine(y)[x] = pixel;
+    if (!InClip(x, y)) return;
+    const int s = FTarget.Scale();
+    if (s == 1) {
+        FTarget.ScanLine(y)[x] = pixel;
+        return;
+    }
+    for (int dy = 0; dy < s; ++dy)
+        std::fill_n(FTarget.ScanLine(y * s + dy) + x * s, s, pixel);
 }
 
 void TCanvas::Stamp(int x, int y, uint32_t pixel) {
@@ -447,6 +487,30 @@ void TCanvas::Blit(const TRect& dest, const TBitmap& source, const TRect& source
                    const TSourceMask& mask, int ink) {
     const TRect d = ToDevice(dest);
     if (d.IsEmpty() || sourceRect.IsEmpty() || source.Empty()) return;
+    if (FTarget.Scale() != 1 || source.Scale() != 1)
+        return BlitScaled(d, source, sourceRect, mask, ink);
+    BlitPixels(d, source, sourceRect, mask, ink, DeviceClip());
+}
+
+// On a HiDPI back buffer a picture comes enlarged smoothly (once, kept by
+// the picture), another scaled buffer pixel for pixel.
+void TCanvas::BlitScaled(const TRect& d, const TBitmap& source, const TRect& sourceRect,
+                         const TSourceMask& mask, int ink) {
+    const int s = FTarget.Scale();
+    std::vector<TRect> clip;
+    for (const TRect& r : DeviceClip())
+        clip.push_back(Enlarged(r, s));
+    if (source.Scale() != 1 || s == 1)
+        return BlitPixels(Enlarged(d, s), source, Enlarged(sourceRect, source.Scale()), mask, ink,
+                          clip);
+    const TBitmap& big = source.ScaledPicture(s, mask.Keyed() ? mask.Key() : TBitmap::NoKey);
+    std::vector<uint8_t> opaque;
+    BlitPixels(Enlarged(d, s), big, Enlarged(sourceRect, s), mask.Enlarged(big, s, opaque), ink,
+               clip);
+}
+
+void TCanvas::BlitPixels(const TRect& d, const TBitmap& source, const TRect& sourceRect,
+                         const TSourceMask& mask, int ink, std::span<const TRect> clipRects) {
     const int dw = d.Width(), dh = d.Height(), sw = sourceRect.Width(), sh = sourceRect.Height();
     const std::optional<uint32_t> inkPixel =
         ink ? std::optional<uint32_t>(Pix(ink > 0 ? clBtnHighlight : clBtnShadow)) : std::nullopt;
@@ -455,16 +519,19 @@ void TCanvas::Blit(const TRect& dest, const TBitmap& source, const TRect& source
         columns[static_cast<size_t>(i)] = sourceRect.Left + MapIndex(i, dw, sw);
     // Columns only grow, so the ones inside the source form one run.
     const auto first = std::lower_bound(columns.begin(), columns.end(), 0);
-    const auto last = std::lower_bound(first, columns.end(), source.Width());
+    const auto last = std::lower_bound(first, columns.end(), source.DeviceWidth());
     if (first == last) return;
     const TRect valid(d.Left + static_cast<int>(first - columns.begin()), d.Top,
                       d.Left + static_cast<int>(last - columns.begin()), d.Bottom);
     const bool plainCopy = dw == sw && mask.Trivial() && !inkPixel;
-    for (const TRect& clip : DeviceClip()) {
+    // Kept in registers: the stores below could otherwise alias the mask.
+    const bool keyOnly = mask.KeyOnly();
+    const uint32_t key = mask.Key();
+    for (const TRect& clip : clipRects) {
         const TRect r = valid.Intersect(clip);
         for (int y = r.Top; y < r.Bottom; ++y) {
             const int sy = sourceRect.Top + MapIndex(y - d.Top, dh, sh);
-            if (sy < 0 || sy >= source.Height()) continue;
+            if (sy < 0 || sy >= source.DeviceHeight()) continue;
             const uint32_t* srow = source.ScanLine(sy);
             uint32_t* drow = FTarget.ScanLine(y);
             const int* cols = columns.data() - d.Left;
@@ -478,9 +545,9 @@ void TCanvas::Blit(const TRect& dest, const TBitmap& source, const TRect& source
                     drow[x] = srow[cols[x]];
                 continue;
             }
-            if (!inkPixel && mask.KeyOnly()) {
+            if (!inkPixel && keyOnly) {
                 for (int x = r.Left; x < r.Right; ++x)
-                    if (const uint32_t p = srow[cols[x]]; (p & 0xFFFFFF) != mask.Key()) drow[x] = p;
+                    if (const uint32_t p = srow[cols[x]]; (p & 0xFFFFFF) != key) drow[x] = p;
                 continue;
             }
             for (int x = r.Left; x < r.Right; ++x) {

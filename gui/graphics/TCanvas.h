@@ -170,6 +170,11 @@ private:
     void FillPolygon(std::span<const TPoint> devicePoints);
     void Blit(const TRect& dest, const TBitmap& source, const TRect& sourceRect,
               const TSourceMask& mask, int ink);
+    void BlitScaled(const TRect& deviceDest, const TBitmap& source, const TRect& sourceRect,
+                    const TSourceMask& mask, int ink);
+    // `dest`, `sourceRect` and `clipRects` in the bitmaps' own pixels.
+    void BlitPixels(const TRect& dest, const TBitmap& source, const TRect& sourceRect,
+                    const TSourceMask& mask, int ink, std::span<const TRect> clipRects);
     TPoint ToDevice(int x, int y) const { return {x + FState.Origin.X, y + FState.Origin.Y}; }
     TRect ToDevice(const TRect& r) const { return r.Offset(FState.Origin.X, FState.Origin.Y); }
 

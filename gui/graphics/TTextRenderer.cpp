@@ -195,7 +195,21 @@ std::string TTextRenderer::Clean(std::string_view text) {
     return clean;
 }
 
+namespace {
+double TextScale = 1;
+} // namespace
+
+void TTextRenderer::SetResolution(double dpi) {
+    TextScale = dpi > 0 ? std::clamp(dpi / ReferenceDpi, 0.25, 8.0) : 1;
+}
+
 int TTextRenderer::EmPixels(const TFont& font) {
+    const int em = UnscaledEmPixels(font);
+    if (TextScale == 1) return em;
+    return std::max(1, static_cast<int>(std::lround(em * TextScale)));
+}
+
+int TTextRenderer::UnscaledEmPixels(const TFont& font) {
     const int height = font.Height();
     if (height < 0) return -height;
     if (height == 0) return DefaultEm;
@@ -236,8 +250,11 @@ void TTextRenderer::Draw(TBitmap& target, std::span<const TRect> clip, int x, in
     const TFontMetrics metrics = Metrics(font);
     const TLine& line = LineFor(font, Clean(text));
     std::unique_ptr<cairo_surface_t, TSurfaceDestroy> surface(cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(target.Bits()), CAIRO_FORMAT_RGB24, target.Width(),
-        target.Height(), target.Stride()));
+        reinterpret_cast<unsigned char*>(target.Bits()), CAIRO_FORMAT_RGB24, target.DeviceWidth(),
+        target.DeviceHeight(), target.Stride()));
+    // On a HiDPI buffer the glyphs are drawn at the device resolution.
+    if (target.Scale() != 1)
+        cairo_surface_set_device_scale(surface.get(), target.Scale(), target.Scale());
     {
         std::unique_ptr<cairo_t, TCairoDestroy> cr(cairo_create(surface.get()));
         for (const TRect& r : clip)

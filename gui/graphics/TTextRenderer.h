@@ -35,8 +35,16 @@ public:
     // inside `clip` (device rectangles), in the font's colour.
     static void Draw(TBitmap& target, std::span<const TRect> clip, int x, int y, const TFont& font,
                      std::string_view text);
-    // The em height in pixels a font asks for.
+    // The em height in pixels a font asks for, at the screen's resolution.
     static int EmPixels(const TFont& font);
+    // The screen's font resolution (dots per inch, GDK_DPI_SCALE included):
+    // font sizes are made for ReferenceDpi and grow or shrink with it. 0 or
+    // less: the reference.
+    static constexpr double ReferenceDpi = 96;
+    static void SetResolution(double dpi);
     // Text Pango accepts: invalid UTF-8 becomes U+FFFD, NUL bytes go.
     static std::string Clean(std::string_view text);
+
+private:
+    static int UnscaledEmPixels(const TFont& font);
 };

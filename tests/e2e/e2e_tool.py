@@ -9,6 +9,12 @@ of a screenshot (binary PPM as written by `import -window root ppm:FILE`).
   e2e_tool.py changed PPM1 PPM2 X Y W H
                                       print the share (0..1) of the pixels
                                       of that rectangle that differ
+  e2e_tool.py blocks PPM X Y W H      print "SPLIT INKED": of the 2x2 pixel
+                                      blocks of that rectangle (from X, Y)
+                                      that are not all background (its most
+                                      common colour), how many are not of
+                                      one colour (a pixel-doubled picture
+                                      has none)
 """
 import json
 import sys
@@ -56,6 +62,28 @@ def changed(first, second, x, y, w, h):
     return 0
 
 
+def blocks(path, x, y, w, h):
+    width, height, pixels = read_ppm(path)
+
+    def at(px, py):
+        i = (py * width + px) * 3
+        return pixels[i:i + 3]
+
+    cells = []
+    counts = {}
+    for by in range(max(y, 0), min(y + h, height) - 1, 2):
+        for bx in range(max(x, 0), min(x + w, width) - 1, 2):
+            cell = [at(bx, by), at(bx + 1, by), at(bx, by + 1), at(bx + 1, by + 1)]
+            cells.append(cell)
+            for c in cell:
+                counts[c] = counts.get(c, 0) + 1
+    background = max(counts, key=counts.get) if counts else b""
+    inked = [c for c in cells if any(p != background for p in c)]
+    split = sum(1 for c in inked if len(set(c)) > 1)
+    print("%d %d" % (split, len(inked)))
+    return 0
+
+
 def main(argv):
     if len(argv) < 3:
         raise SystemExit(__doc__)
@@ -70,6 +98,8 @@ def main(argv):
         return 0 if eval(argv[3], {}, state) else 1
     if command == "changed":
         return changed(argv[2], argv[3], *map(int, argv[4:8]))
+    if command == "blocks":
+        return blocks(argv[2], *map(int, argv[3:7]))
     width, height, pixels = read_ppm(argv[2])
     if command == "size":
         print("%dx%d" % (width, height))

@@ -1,6 +1,10 @@
 #include "gui/host/gtk/TGtkHost.h"
 
+#include <cstdio>
+
 #include "gui/Exception.h"
+#include "gui/graphics/TTextRenderer.h"
+#include "gui/host/gtk/TDisplayBackend.h"
 #include "gui/host/gtk/TGtkFileDialog.h"
 #include "gui/host/gtk/TGtkMessageBox.h"
 #include "gui/host/gtk/TGtkWindow.h"
@@ -117,6 +121,11 @@ void TGtkHost::SetWindowMinSize(THostWindow window, int width, int height) {
 
 void TGtkHost::PresentWindow(THostWindow window, const TRect& area) {
     Window(window).Present(area);
+}
+
+int TGtkHost::WindowScale(THostWindow window) const {
+    const TGtkWindow* found = FindWindow(window);
+    return found ? found->ScaleFactor() : 1;
 }
 
 void TGtkHost::ActivateWindow(THostWindow window) {
@@ -282,9 +291,25 @@ int TGtkHost::SetDefaultIcon(const std::vector<std::span<const unsigned char>>& 
 }
 
 std::unique_ptr<THost> CreateGtkHost(int& argc, char**& argv) {
-    // Shaped windows and placement by screen coordinates need X11 (also
-    // through XWayland).
+    const char* backend = g_getenv("GDK_BACKEND");
+    const char* wayland = g_getenv("WAYLAND_DISPLAY");
+    const char* display = g_getenv("DISPLAY");
+    switch (TDisplayBackend::Choose(backend, wayland, display)) {
+    case TDisplayBackend::TVerdict::NoDisplay:
+        throw Exception(TDisplayBackend::NoDisplayError(backend, wayland));
+    case TDisplayBackend::TVerdict::ThroughXWayland:
+        std::fprintf(stderr, "星帆IE: %s\n", TDisplayBackend::FallbackNotice(display).c_str());
+        // The web processes inherit it and open the same display.
+        g_setenv("GDK_BACKEND", "x11", TRUE);
+        break;
+    case TDisplayBackend::TVerdict::X11:
+        break;
+    }
+    // Shaped windows and placement by screen coordinates need X11.
     gdk_set_allowed_backends("x11");
-    if (!gtk_init_check(&argc, &argv)) throw Exception("cannot open the display");
+    if (!gtk_init_check(&argc, &argv))
+        throw Exception(std::string("cannot open X display ") + (display ? display : ""));
+    // Xft.dpi and GDK_DPI_SCALE, per window pixel.
+    TTextRenderer::SetResolution(gdk_screen_get_resolution(gdk_screen_get_default()));
     return std::make_unique<TGtkHost>();
 }

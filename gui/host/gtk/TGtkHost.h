@@ -47,6 +47,7 @@ public:
     void SetWindowRegion(THostWindow window, const TRegion* region) override;
     void SetWindowMinSize(THostWindow window, int width, int height) override;
     void PresentWindow(THostWindow window, const TRect& area) override;
+    int WindowScale(THostWindow window) const override;
     void ActivateWindow(THostWindow window) override;
     void BeginMoveDrag(THostWindow window, TPoint screenPoint) override;
     void BeginResizeDrag(THostWindow window, int hitTest, TPoint screenPoint) override;

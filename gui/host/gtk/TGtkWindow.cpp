@@ -136,6 +136,9 @@ struct TGtkWindow::TThunks {
         TCallbackGuard::Run([&] { done = static_cast<TGtkWindow*>(self)->Draw(cr); });
         return done;
     }
+    static void ScaleFactor(GObject*, GParamSpec*, gpointer self) {
+        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ScaleChanged(); });
+    }
     static gboolean Configure(GtkWidget*, GdkEventConfigure* event, gpointer self) {
         TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Configure(event); });
         return FALSE;
@@ -274,6 +277,7 @@ void TGtkWindow::ConnectSignals() {
     Connect(window, "map-event", G_CALLBACK(TThunks::Map));
     Connect(window, "window-state-event", G_CALLBACK(TThunks::State));
     Connect(FArea, "draw", G_CALLBACK(TThunks::Draw));
+    Connect(FArea, "notify::scale-factor", G_CALLBACK(TThunks::ScaleFactor));
     Connect(FArea, "button-press-event", G_CALLBACK(TThunks::ButtonPress));
     Connect(FArea, "button-release-event", G_CALLBACK(TThunks::ButtonRelease));
     Connect(FArea, "motion-notify-event", G_CALLBACK(TThunks::Motion));
@@ -533,6 +537,23 @@ std::vector<TRect> TGtkWindow::ShownViewRects() const {
     return rects;
 }
 
+int TGtkWindow::ScaleFactor() const {
+    return gtk_widget_get_scale_factor(FArea);
+}
+
+// Moved to a screen of another scale: the form paints anew at it. Told from
+// the queue, like a new size.
+void TGtkWindow::ScaleChanged() {
+    if (!FClient) return;
+    if (!Application) return FClient->HostScaleChanged();
+    TGtkHost* host = &FHost;
+    THostWindow id = FId;
+    Application->Queue([host, id] {
+        if (TGtkWindow* window = host->FindWindow(id); window && window->FClient)
+            window->FClient->HostScaleChanged();
+    });
+}
+
 bool TGtkWindow::Draw(cairo_t* cr) {
     ++FDrawCount;
     const TBitmap* buffer = FClient ? FClient->HostBackBuffer() : nullptr;
@@ -545,15 +566,22 @@ bool TGtkWindow::Draw(cairo_t* cr) {
     if (plan.IsEmpty()) return true;
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    const int deviceWidth = buffer ? buffer->DeviceWidth() : 0;
     if (!plan.Buffer.IsEmpty() &&
-        buffer->Stride() == cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width)) {
+        buffer->Stride() == cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, deviceWidth)) {
         // The pixels are B, G, R, X: cairo's RGB24 as it stands, no copy.
+        // RGB24 has no alpha: the window is opaque whatever the top bytes
+        // hold, also for a compositor that honours a window's alpha.
         auto* data = reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(buffer->Bits()));
         TCairoSurfacePtr surface(cairo_image_surface_create_for_data(
-            data, CAIRO_FORMAT_RGB24, width, height, buffer->Stride()));
+            data, CAIRO_FORMAT_RGB24, deviceWidth, buffer->DeviceHeight(), buffer->Stride()));
+        // A buffer painted at the window's scale meets its pixels one to one.
+        if (buffer->Scale() != 1)
+            cairo_surface_set_device_scale(surface.Get(), buffer->Scale(), buffer->Scale());
         cairo_set_source_surface(cr, surface.Get(), 0, 0);
-        // With a window scale the form's pixels stay sharp squares.
-        if (gtk_widget_get_scale_factor(FArea) != 1)
+        // A buffer of another scale (until the form repaints at the new
+        // one): its pixels stay sharp squares.
+        if (ScaleFactor() != buffer->Scale())
             cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
         AddRegion(cr, plan.Buffer);
         cairo_fill(cr);

@@ -74,6 +74,9 @@ public:
     // The attached view that holds the keyboard focus, or nullptr.
     GtkWidget* FocusedView() const;
 
+    // Device pixels per logical pixel of the window's screen.
+    int ScaleFactor() const;
+
     // How often GTK drew the back buffer onto the window (for tests and
     // benchmarks waiting for a frame).
     uint64_t DrawCount() const { return FDrawCount; }
@@ -97,6 +100,7 @@ private:
 
     // Handlers (the static thunks in the .cpp guard them).
     bool Draw(cairo_t* cr);
+    void ScaleChanged();
     // Where shown native views lie over the drawing area.
     std::vector<TRect> ShownViewRects() const;
     void Configure(const GdkEventConfigure* event);
