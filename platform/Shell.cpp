@@ -2,6 +2,8 @@
 
 #include <gio/gio.h>
 
+#include "platform/glib/GlibPtr.h"
+
 #include <memory>
 #include <stdexcept>
 
@@ -10,15 +12,13 @@ namespace platform {
 void OpenDocument(const std::string& fileOrUri) {
     std::string uri = fileOrUri;
     if (!fileOrUri.empty() && fileOrUri[0] == '/') {
-        gchar* converted = g_filename_to_uri(fileOrUri.c_str(), nullptr, nullptr);
+        TGCharPtr converted(g_filename_to_uri(fileOrUri.c_str(), nullptr, nullptr));
         if (!converted) throw std::runtime_error("无法打开 " + fileOrUri);
-        uri = converted;
-        g_free(converted);
+        uri = converted.Str();
     }
-    GError* error = nullptr;
-    if (g_app_info_launch_default_for_uri(uri.c_str(), nullptr, &error)) return;
-    std::string reason = error ? error->message : "";
-    if (error) g_error_free(error);
+    TGErrorPtr error;
+    if (g_app_info_launch_default_for_uri(uri.c_str(), nullptr, error.Out())) return;
+    std::string reason = error.Message();
     throw std::runtime_error("无法打开 " + fileOrUri + (reason.empty() ? "" : "：" + reason));
 }
 
@@ -26,12 +26,13 @@ namespace {
 
 void OpenFinished(GObject*, GAsyncResult* result, gpointer data) {
     std::unique_ptr<TOpenDone> done(static_cast<TOpenDone*>(data));
-    GError* error = nullptr;
-    g_app_info_launch_default_for_uri_finish(result, &error);
-    bool noProgram = error && (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NOT_SUPPORTED) ||
-                               g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NOT_FOUND));
-    std::string reason = error ? (error->message && *error->message ? error->message : "未知错误") : "";
-    if (error) g_error_free(error);
+    TGErrorPtr error;
+    g_app_info_launch_default_for_uri_finish(result, error.Out());
+    bool noProgram =
+        error && (g_error_matches(error.Get(), G_IO_ERROR, G_IO_ERROR_NOT_SUPPORTED) ||
+                  g_error_matches(error.Get(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND));
+    std::string reason = error ? error.Message() : "";
+    if (error && reason.empty()) reason = "未知错误";
     try {
         if (*done) (*done)(noProgram, reason);
     } catch (...) {

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "platform/DownloadName.h"
+#include "platform/glib/GlibPtr.h"
 #include "platform/TUniqueFd.h"
 
 namespace platform {
@@ -85,10 +86,10 @@ void TDownloadFile::Discard() {
 
 std::string TDownloadFile::UserFolder() {
     const gchar* desktop = g_get_user_special_dir(G_USER_DIRECTORY_DOWNLOAD);
-    gchar* folder = desktop && *desktop ? g_strdup(desktop)
-                                        : g_build_filename(g_get_home_dir(), "Downloads", nullptr);
-    std::string path = folder;
-    g_free(folder);
+    TGCharPtr folder(desktop && *desktop
+                         ? g_strdup(desktop)
+                         : g_build_filename(g_get_home_dir(), "Downloads", nullptr));
+    std::string path = folder.Str();
     g_mkdir_with_parents(path.c_str(), 0755);
     return path;
 }

@@ -2,6 +2,8 @@
 
 #include <gio/gio.h>
 
+#include "platform/glib/GlibPtr.h"
+
 #include <cstdio>
 #include <exception>
 
@@ -12,9 +14,8 @@ namespace {
 // The action a later start calls with the addresses it was given.
 constexpr const char* kOpenAction = "open-addresses";
 
-void Warn(const char* what, GError* error) {
-    std::fprintf(stderr, "星帆IE: %s: %s\n", what, error ? error->message : "?");
-    g_clear_error(&error);
+void Warn(const char* what, const TGErrorPtr& error) {
+    std::fprintf(stderr, "星帆IE: %s: %s\n", what, error ? error.Message().c_str() : "?");
 }
 
 } // namespace
@@ -35,8 +36,8 @@ TSingleInstance::~TSingleInstance() {
 }
 
 bool TSingleInstance::Register() {
-    GError* error = nullptr;
-    if (!g_application_register(FApp, nullptr, &error)) {
+    TGErrorPtr error;
+    if (!g_application_register(FApp, nullptr, error.Out())) {
         // Another start is not told about this one then; it still works alone.
         Warn("cannot register on the session bus", error);
         return true;
@@ -58,8 +59,8 @@ bool TSingleInstance::HandOver(const std::vector<std::string>& addresses) {
     // Both calls only queue their message; it must leave before we exit.
     GDBusConnection* bus = g_application_get_dbus_connection(FApp);
     if (!bus) return false;
-    GError* error = nullptr;
-    if (!g_dbus_connection_flush_sync(bus, nullptr, &error)) {
+    TGErrorPtr error;
+    if (!g_dbus_connection_flush_sync(bus, nullptr, error.Out())) {
         Warn("cannot reach the running program", error);
         return false;
     }
@@ -89,9 +90,8 @@ void TSingleInstance::OpenAction(void*, void* parameter, void* self) {
 void TSingleInstance::OpenFiles(GApplication*, void** files, int count, const char*, void* self) {
     std::vector<std::string> addresses;
     for (int i = 0; i < count; ++i) {
-        gchar* uri = g_file_get_uri(static_cast<GFile*>(files[i]));
-        if (uri) addresses.emplace_back(uri);
-        g_free(uri);
+        TGCharPtr uri(g_file_get_uri(static_cast<GFile*>(files[i])));
+        if (uri) addresses.push_back(uri.Str());
     }
     static_cast<TSingleInstance*>(self)->Deliver(addresses);
 }

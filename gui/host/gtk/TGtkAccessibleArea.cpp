@@ -2,7 +2,7 @@
 
 #include <gtk/gtk-a11y.h>
 
-#include "gui/host/gtk/TCallbackGuard.h"
+#include "platform/glib/TCallbackGuard.h"
 #include "gui/host/gtk/TGtkAccessibleMirror.h"
 
 namespace {
@@ -55,7 +55,7 @@ void AreaWidgetUnset(GtkAccessible* accessible) {
 
 gint AreaChildCount(AtkObject* object) {
     int count = 0;
-    TCallbackGuard::Run([&] {
+    platform::TCallbackGuard::Run([&] {
         if (TGtkAccessibleMirror* mirror = MirrorOf(object)) count = mirror->ChildCount(nullptr, 0);
     });
     return count;
@@ -63,7 +63,7 @@ gint AreaChildCount(AtkObject* object) {
 
 AtkObject* AreaRefChild(AtkObject* object, gint index) {
     AtkObject* child = nullptr;
-    TCallbackGuard::Run([&] {
+    platform::TCallbackGuard::Run([&] {
         if (TGtkAccessibleMirror* mirror = MirrorOf(object))
             child = mirror->RefChild(nullptr, 0, index);
     });

@@ -5,7 +5,7 @@
 
 #include "gui/TAccessibleTree.h"
 #include "gui/TCustomForm.h"
-#include "gui/host/gtk/TCallbackGuard.h"
+#include "platform/glib/TCallbackGuard.h"
 #include "gui/host/gtk/TGtkAccessibleArea.h"
 #include "gui/host/gtk/TGtkAccessibleNode.h"
 
@@ -154,7 +154,7 @@ bool TGtkAccessibleMirror::Act(const void* key, int part) {
         G_PRIORITY_DEFAULT_IDLE,
         [](gpointer data) -> gboolean {
             auto* action = static_cast<TPendingAction*>(data);
-            TCallbackGuard::Run([&] {
+            platform::TCallbackGuard::Run([&] {
                 TCustomForm* form = action->Mirror->Form();
                 if (!form) return;
                 // The tree of this moment: the control may have gone since.
@@ -314,6 +314,6 @@ TGtkAccessibleMirror* TGtkAccessibleMirror::Of(GtkWidget* area) {
 gboolean TGtkAccessibleMirror::RefreshTimeout(gpointer self) {
     auto* mirror = static_cast<TGtkAccessibleMirror*>(self);
     mirror->FTimeout = 0;
-    TCallbackGuard::Run([&] { mirror->Refresh(); });
+    platform::TCallbackGuard::Run([&] { mirror->Refresh(); });
     return G_SOURCE_REMOVE;
 }

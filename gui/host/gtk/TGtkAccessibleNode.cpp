@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "gui/host/gtk/TCallbackGuard.h"
+#include "platform/glib/TCallbackGuard.h"
 #include "gui/host/gtk/TGtkAccessibleMirror.h"
 
 namespace {
@@ -47,7 +47,7 @@ const TAccessibleNode* NodeOf(gpointer object) {
 
 template <class T, class F> T Guarded(T fallback, F&& body) {
     T result = fallback;
-    TCallbackGuard::Run([&] { result = body(); });
+    platform::TCallbackGuard::Run([&] { result = body(); });
     return result;
 }
 
@@ -81,7 +81,7 @@ gint NodeIndexInParent(AtkObject* object) {
 
 AtkStateSet* NodeStates(AtkObject* object) {
     AtkStateSet* states = atk_state_set_new();
-    TCallbackGuard::Run([&] {
+    platform::TCallbackGuard::Run([&] {
         const TAccessibleNode* node = NodeOf(object);
         if (!node) {
             atk_state_set_add_state(states, ATK_STATE_DEFUNCT);
@@ -111,7 +111,7 @@ AtkStateSet* NodeStates(AtkObject* object) {
 void Extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height,
              AtkCoordType coordType) {
     *x = *y = *width = *height = 0;
-    TCallbackGuard::Run([&] {
+    platform::TCallbackGuard::Run([&] {
         const TAccessibleNode* node = NodeOf(component);
         if (!node || node->Bounds.IsEmpty()) return;
         TPoint origin{0, 0};
@@ -258,7 +258,7 @@ void InitText(AtkTextIface* iface) {
 }
 
 void SetTextContents(AtkEditableText* text, const gchar* value) {
-    TCallbackGuard::Run([&] {
+    platform::TCallbackGuard::Run([&] {
         XfAccessibleNode* self = Self(text);
         if (self->Mirror && value) self->Mirror->SetText(self->Key, self->Part, value);
     });

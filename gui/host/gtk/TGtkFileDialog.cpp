@@ -1,7 +1,7 @@
 #include "gui/host/gtk/TGtkFileDialog.h"
 
 #include "gui/host/gtk/TFileFilterList.h"
-#include "gui/host/gtk/TGlibPtr.h"
+#include "platform/glib/GlibPtr.h"
 #include "gui/host/gtk/TGtkModalLoop.h"
 #include "gui/host/gtk/TSignalConnection.h"
 
@@ -36,16 +36,16 @@ void SetStart(GtkFileChooser* chooser, const TFileDialogRequest& request) {
     if (!request.InitialDir.empty())
         gtk_file_chooser_set_current_folder(chooser, request.InitialDir.c_str());
     if (request.FileName.empty()) return;
-    TGCharPtr base(g_path_get_basename(request.FileName.c_str()));
+    platform::TGCharPtr base(g_path_get_basename(request.FileName.c_str()));
     bool hasFolder = request.FileName.find('/') != std::string::npos;
     if (request.Save) {
         if (hasFolder) {
-            TGCharPtr dir(g_path_get_dirname(request.FileName.c_str()));
+            platform::TGCharPtr dir(g_path_get_dirname(request.FileName.c_str()));
             gtk_file_chooser_set_current_folder(chooser, dir.Get());
         }
         gtk_file_chooser_set_current_name(chooser, base.Get());
     } else if (hasFolder || !request.InitialDir.empty()) {
-        TGCharPtr full(hasFolder
+        platform::TGCharPtr full(hasFolder
                            ? g_strdup(request.FileName.c_str())
                            : g_build_filename(request.InitialDir.c_str(), base.Get(), nullptr));
         gtk_file_chooser_set_filename(chooser, full.Get());
@@ -58,7 +58,7 @@ bool TGtkFileDialog::Run(GtkWindow* parent, const TFileDialogRequest& request,
                          std::string& fileName) {
     GtkFileChooserAction action =
         request.Save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN;
-    auto native = TGObjectPtr<GtkFileChooserNative>::Adopt(
+    auto native = platform::TGObjectPtr<GtkFileChooserNative>::Adopt(
         gtk_file_chooser_native_new(request.Title.empty() ? nullptr : request.Title.c_str(), parent,
                                     action, request.Save ? "保存(_S)" : "打开(_O)", "取消"));
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(native.Get());
@@ -73,7 +73,7 @@ bool TGtkFileDialog::Run(GtkWindow* parent, const TFileDialogRequest& request,
     response.Disconnect();
     bool accepted = false;
     if (state.Response == GTK_RESPONSE_ACCEPT) {
-        TGCharPtr chosen(gtk_file_chooser_get_filename(chooser));
+        platform::TGCharPtr chosen(gtk_file_chooser_get_filename(chooser));
         if (chosen) {
             fileName = chosen.Get();
             accepted = true;

@@ -3,12 +3,14 @@
 #include <cstdio>
 
 #include "gui/Exception.h"
+#include "gui/TApplication.h"
 #include "gui/graphics/TTextRenderer.h"
 #include "gui/host/gtk/TDisplayBackend.h"
 #include "gui/host/gtk/TGtkFileDialog.h"
 #include "gui/host/gtk/TGtkMessageBox.h"
 #include "gui/host/gtk/TGtkWindow.h"
 #include "gui/host/gtk/TTimeoutSource.h"
+#include "platform/glib/TCallbackGuard.h"
 
 namespace {
 
@@ -24,9 +26,20 @@ GdkDevice* Pointer() {
 
 } // namespace
 
-TGtkHost::TGtkHost() = default;
+// An exception stopped at a GTK or WebKit callback reaches the framework's
+// error report from the message queue, after the callback has returned.
+TGtkHost::TGtkHost() {
+    platform::TCallbackGuard::SetReporter([](const char* what) {
+        if (!Application) return;
+        std::string text = what;
+        Application->Queue([text] {
+            if (Application) Application->HandleException(nullptr, Exception(text));
+        });
+    });
+}
 
 TGtkHost::~TGtkHost() {
+    platform::TCallbackGuard::SetReporter(nullptr);
     ReleaseCapture();
     FWindows.clear();
     FViews.clear();
@@ -217,7 +230,7 @@ bool TGtkHost::FileDialog(THostWindow parent, const TFileDialogRequest& request,
 
 std::string TGtkHost::ClipboardText() {
     GtkClipboard* clipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
-    TGCharPtr text(gtk_clipboard_wait_for_text(clipboard));
+    platform::TGCharPtr text(gtk_clipboard_wait_for_text(clipboard));
     return text ? std::string(text.Get()) : std::string();
 }
 
@@ -228,7 +241,7 @@ void TGtkHost::SetClipboardText(const std::string& text) {
 
 std::string TGtkHost::PrimaryText() {
     GtkClipboard* primary = gtk_clipboard_get(GDK_SELECTION_PRIMARY);
-    TGCharPtr text(gtk_clipboard_wait_for_text(primary));
+    platform::TGCharPtr text(gtk_clipboard_wait_for_text(primary));
     return text ? std::string(text.Get()) : std::string();
 }
 
@@ -247,7 +260,7 @@ void TGtkHost::AttachNativeView(THostWindow window, void* view) {
         if (it->second.Window == window) return;
         if (TGtkWindow* old = WindowOrNull(it->second.Window)) old->DetachView(widget);
     } else {
-        it = FViews.emplace(widget, TViewEntry{TGObjectPtr<GtkWidget>::Ref(widget), 0}).first;
+        it = FViews.emplace(widget, TViewEntry{platform::TGObjectPtr<GtkWidget>::RefSink(widget), 0}).first;
     }
     it->second.Window = window;
     target.AttachView(widget);
@@ -277,7 +290,7 @@ void TGtkHost::FocusNativeView(void* view) {
 int TGtkHost::SetDefaultIcon(const std::vector<std::span<const unsigned char>>& pngImages) {
     GList* icons = nullptr;
     for (std::span<const unsigned char> image : pngImages) {
-        auto loader = TGObjectPtr<GdkPixbufLoader>::Adopt(gdk_pixbuf_loader_new_with_type("png", nullptr));
+        auto loader = platform::TGObjectPtr<GdkPixbufLoader>::Adopt(gdk_pixbuf_loader_new_with_type("png", nullptr));
         if (!loader) continue;
         bool written = gdk_pixbuf_loader_write(loader.Get(), image.data(), image.size(), nullptr);
         if (!gdk_pixbuf_loader_close(loader.Get(), nullptr) || !written) continue;

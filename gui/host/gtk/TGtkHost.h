@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "gui/THost.h"
-#include "gui/host/gtk/TGlibPtr.h"
+#include "platform/glib/GlibPtr.h"
 #include "gui/host/gtk/TGtkKeyMap.h"
 
 class TGtkWindow;
@@ -81,7 +81,7 @@ public:
 
 private:
     struct TViewEntry {
-        TGObjectPtr<GtkWidget> Widget; // our own reference while attached
+        platform::TGObjectPtr<GtkWidget> Widget; // our own reference while attached
         THostWindow Window = 0;
     };
 

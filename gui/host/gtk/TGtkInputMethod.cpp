@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "gui/host/gtk/TCallbackGuard.h"
+#include "platform/glib/TCallbackGuard.h"
 #include "platform/Text.h"
 
 TGtkInputMethod::TGtkInputMethod()
-    : FContext(TGObjectPtr<GtkIMContext>::Adopt(gtk_im_multicontext_new())) {
+    : FContext(platform::TGObjectPtr<GtkIMContext>::Adopt(gtk_im_multicontext_new())) {
     // Our edits show the text being composed themselves, at the caret.
     gtk_im_context_set_use_preedit(FContext.Get(), TRUE);
     FCommit = TSignalConnection(FContext.Get(), "commit", G_CALLBACK(OnCommitSignal), this);
@@ -59,7 +59,7 @@ TGtkInputMethod::TFilterResult TGtkInputMethod::Filter(GdkEventKey* event) {
 void TGtkInputMethod::OnCommitSignal(GtkIMContext*, const gchar* text, gpointer self) {
     auto* im = static_cast<TGtkInputMethod*>(self);
     if (!text || !*text) return;
-    TCallbackGuard::Run([&] {
+    platform::TCallbackGuard::Run([&] {
         std::u16string utf16 = platform::Utf8ToUtf16(text);
         if (im->FFiltering)
             im->FFilterText += utf16;
@@ -70,11 +70,11 @@ void TGtkInputMethod::OnCommitSignal(GtkIMContext*, const gchar* text, gpointer 
 
 void TGtkInputMethod::OnPreeditSignal(GtkIMContext* context, gpointer self) {
     auto* im = static_cast<TGtkInputMethod*>(self);
-    TCallbackGuard::Run([&] {
+    platform::TCallbackGuard::Run([&] {
         gchar* raw = nullptr;
         gint cursor = 0;
         gtk_im_context_get_preedit_string(context, &raw, nullptr, &cursor);
-        TGCharPtr text(raw);
+        platform::TGCharPtr text(raw);
         const char* utf8 = text ? text.Get() : "";
         // GTK counts the cursor in characters; the edits count UTF-16 units.
         const char* end = g_utf8_offset_to_pointer(utf8, std::max<glong>(0, cursor));

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "gui/Types.h"
-#include "gui/host/gtk/TGlibPtr.h"
+#include "platform/glib/GlibPtr.h"
 #include "gui/host/gtk/TSignalConnection.h"
 
 class TGtkInputMethod {
@@ -45,7 +45,7 @@ private:
     static void OnCommitSignal(GtkIMContext* context, const gchar* text, gpointer self);
     static void OnPreeditSignal(GtkIMContext* context, gpointer self);
 
-    TGObjectPtr<GtkIMContext> FContext;
+    platform::TGObjectPtr<GtkIMContext> FContext;
     TSignalConnection FCommit;
     TSignalConnection FPreeditChanged;
     TSignalConnection FPreeditEnd;

@@ -1,7 +1,7 @@
 #include "gui/host/gtk/TGtkMessageBox.h"
 
 #include "gui/Messages.h"
-#include "gui/host/gtk/TGlibPtr.h"
+#include "platform/glib/GlibPtr.h"
 #include "gui/host/gtk/TGtkModalLoop.h"
 #include "gui/host/gtk/TSignalConnection.h"
 
@@ -121,7 +121,7 @@ int TGtkMessageBox::Run(GtkWindow* parent, const std::string& text, const std::s
                         uint32_t flags) {
     GtkWidget* widget = gtk_message_dialog_new(parent, GTK_DIALOG_MODAL, MessageType(flags),
                                                GTK_BUTTONS_NONE, "%s", text.c_str());
-    auto dialog = TGObjectPtr<GtkWidget>::Ref(widget);
+    auto dialog = platform::TGObjectPtr<GtkWidget>::RefSink(widget);
     gtk_window_set_title(GTK_WINDOW(widget), caption.c_str());
     gtk_window_set_position(GTK_WINDOW(widget),
                             parent ? GTK_WIN_POS_CENTER_ON_PARENT : GTK_WIN_POS_CENTER);

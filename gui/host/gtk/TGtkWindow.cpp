@@ -4,10 +4,11 @@
 
 #include "gui/TApplication.h"
 #include "gui/graphics/TBitmap.h"
-#include "gui/host/gtk/TCallbackGuard.h"
+#include "platform/glib/TCallbackGuard.h"
 #include "gui/host/gtk/TDrawPlan.h"
 #include "gui/host/gtk/TGtkAccessibleArea.h"
 #include "gui/host/gtk/TGtkHost.h"
+#include "platform/glib/CairoPtr.h"
 #include "gui/host/gtk/TWindowManager.h"
 
 namespace {
@@ -133,70 +134,70 @@ bool PrimaryButtonHeld(GtkWidget* window) {
 struct TGtkWindow::TThunks {
     static gboolean Draw(GtkWidget*, cairo_t* cr, gpointer self) {
         bool done = false;
-        TCallbackGuard::Run([&] { done = static_cast<TGtkWindow*>(self)->Draw(cr); });
+        platform::TCallbackGuard::Run([&] { done = static_cast<TGtkWindow*>(self)->Draw(cr); });
         return done;
     }
     static void ScaleFactor(GObject*, GParamSpec*, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ScaleChanged(); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ScaleChanged(); });
     }
     static gboolean Configure(GtkWidget*, GdkEventConfigure* event, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Configure(event); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Configure(event); });
         return FALSE;
     }
     static gboolean Delete(GtkWidget*, GdkEvent*, gpointer self) {
         auto* window = static_cast<TGtkWindow*>(self);
-        TCallbackGuard::Run([&] {
+        platform::TCallbackGuard::Run([&] {
             if (window->FClient) window->FClient->HostCloseRequest();
         });
         return TRUE; // the form decides whether it closes
     }
     static gboolean Key(GtkWidget*, GdkEventKey* event, gpointer self) {
         bool handled = false;
-        TCallbackGuard::Run([&] { handled = static_cast<TGtkWindow*>(self)->Key(event); });
+        platform::TCallbackGuard::Run([&] { handled = static_cast<TGtkWindow*>(self)->Key(event); });
         return handled;
     }
     static gboolean ButtonPress(GtkWidget*, GdkEventButton* event, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ButtonPress(event); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ButtonPress(event); });
         return TRUE;
     }
     static gboolean ButtonRelease(GtkWidget*, GdkEventButton* event, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ButtonRelease(event); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->ButtonRelease(event); });
         return TRUE;
     }
     static gboolean Motion(GtkWidget*, GdkEventMotion* event, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Motion(event); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Motion(event); });
         return TRUE;
     }
     static gboolean Scroll(GtkWidget*, GdkEventScroll* event, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Scroll(event); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Scroll(event); });
         return TRUE;
     }
     static gboolean Leave(GtkWidget*, GdkEventCrossing* event, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Leave(event); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->Leave(event); });
         return FALSE;
     }
     static gboolean FocusIn(GtkWidget*, GdkEventFocus*, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->FocusChange(true); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->FocusChange(true); });
         return FALSE;
     }
     static gboolean FocusOut(GtkWidget*, GdkEventFocus*, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->FocusChange(false); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->FocusChange(false); });
         return FALSE;
     }
     static gboolean AreaFocusIn(GtkWidget*, GdkEventFocus*, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->AreaFocusChange(true); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->AreaFocusChange(true); });
         return FALSE;
     }
     static gboolean AreaFocusOut(GtkWidget*, GdkEventFocus*, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->AreaFocusChange(false); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->AreaFocusChange(false); });
         return FALSE;
     }
     static gboolean State(GtkWidget*, GdkEventWindowState* event, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->StateEvent(event); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->StateEvent(event); });
         return FALSE;
     }
     static gboolean Map(GtkWidget*, GdkEvent*, gpointer self) {
-        TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->MapEvent(); });
+        platform::TCallbackGuard::Run([&] { static_cast<TGtkWindow*>(self)->MapEvent(); });
         return FALSE;
     }
     static void Realize(GtkWidget* area, gpointer self) {
@@ -214,7 +215,7 @@ struct TGtkWindow::TThunks {
     static gboolean ChildPosition(GtkOverlay*, GtkWidget* child, GdkRectangle* allocation,
                                   gpointer self) {
         bool placed = false;
-        TCallbackGuard::Run(
+        platform::TCallbackGuard::Run(
             [&] { placed = static_cast<TGtkWindow*>(self)->ChildPosition(child, allocation); });
         return placed;
     }
@@ -224,7 +225,7 @@ TGtkWindow::TGtkWindow(TGtkHost& host, THostWindow id, TWindowKind kind, IHostWi
     : FHost(host), FId(id), FKind(kind), FClient(client), FClicks(MakeClickTracker()) {
     GtkWidget* window =
         gtk_window_new(kind == TWindowKind::Popup ? GTK_WINDOW_POPUP : GTK_WINDOW_TOPLEVEL);
-    FWindow = TGObjectPtr<GtkWidget>::Ref(window);
+    FWindow = platform::TGObjectPtr<GtkWidget>::RefSink(window);
     // Positions name the top-left of our own area, not of a frame the
     // window manager may add.
     gtk_window_set_gravity(GTK_WINDOW(window), GDK_GRAVITY_STATIC);
@@ -482,7 +483,7 @@ void TGtkWindow::ApplyRegion() {
     rects.reserve(FRegion->Rects().size());
     for (const TRect& r : FRegion->Rects())
         rects.push_back({r.Left, r.Top, r.Width(), r.Height()});
-    TCairoRegionPtr region(rects.empty() ? cairo_region_create()
+    platform::TCairoRegionPtr region(rects.empty() ? cairo_region_create()
                                          : cairo_region_create_rectangles(
                                                rects.data(), static_cast<int>(rects.size())));
     gtk_widget_shape_combine_region(FWindow.Get(), region.Get());
@@ -573,7 +574,7 @@ bool TGtkWindow::Draw(cairo_t* cr) {
         // RGB24 has no alpha: the window is opaque whatever the top bytes
         // hold, also for a compositor that honours a window's alpha.
         auto* data = reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(buffer->Bits()));
-        TCairoSurfacePtr surface(cairo_image_surface_create_for_data(
+        platform::TCairoSurfacePtr surface(cairo_image_surface_create_for_data(
             data, CAIRO_FORMAT_RGB24, deviceWidth, buffer->DeviceHeight(), buffer->Stride()));
         // A buffer painted at the window's scale meets its pixels one to one.
         if (buffer->Scale() != 1)

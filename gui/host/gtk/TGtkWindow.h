@@ -15,7 +15,7 @@
 #include "gui/THost.h"
 #include "gui/graphics/TRegion.h"
 #include "gui/host/gtk/TClickTracker.h"
-#include "gui/host/gtk/TGlibPtr.h"
+#include "platform/glib/GlibPtr.h"
 #include "gui/host/gtk/TGtkInputMethod.h"
 #include "gui/host/gtk/TGtkKeyMap.h"
 #include "gui/host/gtk/TPendingBounds.h"
@@ -123,7 +123,7 @@ private:
     THostWindow FId;
     TWindowKind FKind;
     IHostWindowClient* FClient;
-    TGObjectPtr<GtkWidget> FWindow;
+    platform::TGObjectPtr<GtkWidget> FWindow;
     GtkWidget* FOverlay = nullptr;
     GtkWidget* FArea = nullptr;
     TGtkInputMethod FIme;

@@ -2,7 +2,7 @@
 
 #include <webkit2/webkit2.h>
 
-#include "platform/browser/webkit/GObjectPtr.h"
+#include "platform/glib/GlibPtr.h"
 
 namespace platform {
 

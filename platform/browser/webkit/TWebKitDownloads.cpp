@@ -6,7 +6,7 @@
 
 #include "platform/DownloadName.h"
 #include "platform/TDownloadFile.h"
-#include "platform/browser/webkit/GObjectPtr.h"
+#include "platform/glib/GlibPtr.h"
 
 namespace platform {
 

@@ -8,6 +8,7 @@
 #include "platform/browser/ErrorPage.h"
 #include "platform/browser/TextZoom.h"
 #include "platform/browser/webkit/TWebKitFactory.h"
+#include "platform/glib/TCallbackGuard.h"
 
 namespace platform {
 
@@ -33,17 +34,14 @@ struct TCallbackScope {
 
 // Every WebKit callback runs through here: the depth that forbids waiting,
 // a reference that keeps the emitting object alive when a handler destroys
-// its engine, and no exception back into WebKit.
+// its engine, and no exception back into WebKit (the callback rule of
+// platform/glib/TCallbackGuard.h).
 template <class R, class F> R Shield(gpointer instance, R fallback, F&& fn) {
     TCallbackScope scope;
     TGObjectPtr<GObject> hold = TGObjectPtr<GObject>::Ref(G_OBJECT(instance));
-    try {
-        return fn();
-    } catch (const std::exception&) {
-        return fallback;
-    } catch (...) {
-        return fallback;
-    }
+    R result = fallback;
+    if (!TCallbackGuard::Run([&] { result = fn(); })) return fallback;
+    return result;
 }
 
 template <class F> void ShieldVoid(gpointer instance, F&& fn) {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/browser/IBrowserEngine.h"
-#include "platform/browser/webkit/GObjectPtr.h"
+#include "platform/glib/GlibPtr.h"
 #include "platform/browser/webkit/TFindBar.h"
 
 namespace platform {

@@ -2,6 +2,7 @@
 // How the engine's signal handlers in the files beside TWebKitEngine.cpp
 // guard themselves (the same rules as the handlers there).
 #include "platform/browser/webkit/TWebKitEngine.h"
+#include "platform/glib/TCallbackGuard.h"
 
 namespace platform {
 
@@ -9,11 +10,7 @@ template <class R, class F> R TWebKitEngine::Guard(gpointer instance, R fallback
     CallbackDepth(1);
     TGObjectPtr<GObject> hold = TGObjectPtr<GObject>::Ref(G_OBJECT(instance));
     R result = fallback;
-    try {
-        result = fn();
-    } catch (...) {
-        result = fallback;
-    }
+    if (!TCallbackGuard::Run([&] { result = fn(); })) result = fallback;
     CallbackDepth(-1);
     return result;
 }

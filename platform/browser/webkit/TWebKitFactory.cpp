@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "platform/Kernel.h"
-#include "platform/browser/webkit/GObjectPtr.h"
+#include "platform/glib/GlibPtr.h"
 #include "platform/browser/webkit/TWebKitDownloads.h"
 #include "platform/browser/webkit/TWebKitEngine.h"
 #include "platform/browser/webkit/TWebProcessSandbox.h"

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "platform/browser/webkit/GObjectPtr.h"
+#include "platform/glib/GlibPtr.h"
 
 namespace platform {
 
