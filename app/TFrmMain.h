@@ -110,6 +110,12 @@ public:
     // The page of this browser agreed to close: its tab goes.
     void ClosePageOf(TWebBrowser* browser);
     void ToggleFullScreen();
+    // Saves the active tab's page as a picture (游戏截图); the status line
+    // says where, once it is written.
+    void TakeScreenshot();
+    // Where screenshots go: "星帆截图" in the user's pictures folder unless
+    // set (tests set it).
+    std::string ScreenshotFolder;
     void PageFullScreen(TWebBrowser* browser, bool enter);
     TFullScreen& FullScreen();
 

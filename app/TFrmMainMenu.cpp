@@ -165,6 +165,7 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     else if (n == "mnuWZ") OpenTab(TPortalConfig::Load(AppPath).HomePage);
     else if (n == "mnuContact") platform::OpenDocument("mailto:" + TPortalConfig::Load(AppPath).Contact);
     else if (n == "mnuInternet") TFrmInternetOptions::Execute();
+    else if (n == "mnuScreenshot") TakeScreenshot();
     else if (n == "mnuAddFavorites") AddFavoriteFromMenu();
     else if (n == "mnuFinishingFavorites") OrganizeFavoritesFromMenu();
 }

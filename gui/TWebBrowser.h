@@ -94,6 +94,13 @@ public:
     // answer comes later, as OnCloseAllowed when the page agrees.
     bool TryClose();
     void ExitFullScreen();
+    // A picture of what the page shows; `done` runs from the queue, later,
+    // with the picture or the reason there is none, and not at all once
+    // this control is gone.
+    using TSnapshotEvent =
+        std::function<void(TWebBrowser& sender, std::shared_ptr<platform::TPageSnapshot> picture,
+                           const std::string& error)>;
+    void Snapshot(TSnapshotEvent done);
     // The view covers the whole window instead of this control's rectangle,
     // above every other view (a fullscreen page).
     void SetCoverWindow(bool cover);

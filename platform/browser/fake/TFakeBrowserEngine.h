@@ -46,6 +46,7 @@ public:
     void Focus() override { FFocused = true; }
     bool HasFocus() const override { return FFocused; }
     bool DeliverKey(const TBrowserKey& key) override;
+    void Snapshot(TSnapshotDone done) override;
 
     // The user and the page.
     void ClickLink(const std::string& url);          // a link that opens in this view

@@ -55,6 +55,7 @@ public:
     bool DeliverKey(const TBrowserKey& key) override;
     bool TryClose() override;
     void ExitFullScreen() override;
+    void Snapshot(TSnapshotDone done) override;
 
     WebKitWebView* WebView() const { return FView; }
     TFindBar& FindBar() { return *FFindBar; }
