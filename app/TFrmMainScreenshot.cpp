@@ -21,11 +21,13 @@ void TFrmMain::TakeScreenshot() {
     std::tm local{};
     localtime_r(&now, &local);
     std::string stem = TScreenshotName::Stem(local, ActiveBrowser()->LocationName());
-    std::string folder =
-        ScreenshotFolder.empty() ? platform::PicturesFolder() + "/" + kScreenshotFolder : ScreenshotFolder;
+    std::string folder = ScreenshotFolder.empty()
+                             ? platform::PicturesFolder() + "/" + kScreenshotFolder
+                             : ScreenshotFolder;
     TSafeRef<TFrmMain> self(this);
-    ActiveBrowser()->Snapshot([self, stem, folder](TWebBrowser&, std::shared_ptr<platform::TPageSnapshot> picture,
-                                           const std::string& error) {
+    ActiveBrowser()->Snapshot([self, stem, folder](TWebBrowser&,
+                                                   std::shared_ptr<platform::TPageSnapshot> picture,
+                                                   const std::string& error) {
         TFrmMain* form = self.Get();
         if (!form) return;
         if (!picture) {

@@ -19,9 +19,9 @@ std::string Encode(const TPageSnapshot& picture) {
     if (picture.Width <= 0 || picture.Height <= 0 ||
         picture.Rgba.size() != size_t(picture.Width) * picture.Height * 4)
         throw std::runtime_error("截图的画面不完整");
-    GdkPixbuf* pixbuf = gdk_pixbuf_new_from_data(picture.Rgba.data(), GDK_COLORSPACE_RGB, TRUE, 8,
-                                                 picture.Width, picture.Height, picture.Width * 4,
-                                                 nullptr, nullptr);
+    GdkPixbuf* pixbuf =
+        gdk_pixbuf_new_from_data(picture.Rgba.data(), GDK_COLORSPACE_RGB, TRUE, 8, picture.Width,
+                                 picture.Height, picture.Width * 4, nullptr, nullptr);
     gchar* buffer = nullptr;
     gsize size = 0;
     GError* error = nullptr;
@@ -70,18 +70,21 @@ std::string PicturesFolder() {
     return std::string(g_get_home_dir()) + "/Pictures";
 }
 
-std::string WriteNewPng(const std::string& folder, const std::string& stem, const TPageSnapshot& picture) {
+std::string WriteNewPng(const std::string& folder, const std::string& stem,
+                        const TPageSnapshot& picture) {
     std::string bytes = Encode(picture);
     if (g_mkdir_with_parents(folder.c_str(), 0755) != 0)
         throw std::runtime_error("无法建立文件夹 " + folder + "：" + std::strerror(errno));
     for (int number = 0; number <= kMaxNumber; ++number) {
-        std::string path = folder + "/" + stem + (number ? "(" + std::to_string(number) + ")" : "") + ".png";
+        std::string path =
+            folder + "/" + stem + (number ? "(" + std::to_string(number) + ")" : "") + ".png";
         int fd = CreateExclusive(path);
         if (fd >= 0) {
             WriteAll(fd, bytes, path);
             return path;
         }
-        if (errno != EEXIST) throw std::runtime_error("无法写入 " + path + "：" + std::strerror(errno));
+        if (errno != EEXIST)
+            throw std::runtime_error("无法写入 " + path + "：" + std::strerror(errno));
     }
     throw std::runtime_error("文件夹 " + folder + " 里同名的截图太多");
 }

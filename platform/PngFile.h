@@ -14,6 +14,7 @@ std::string PicturesFolder();
 // never replaced, even by another program writing at the same moment.
 // Answers the path written; raises std::runtime_error with the reason for
 // the user.
-std::string WriteNewPng(const std::string& folder, const std::string& stem, const TPageSnapshot& picture);
+std::string WriteNewPng(const std::string& folder, const std::string& stem,
+                        const TPageSnapshot& picture);
 
 } // namespace platform

@@ -11,7 +11,9 @@ bool IsReserved(char32_t c) {
            c == '"' || c == '<' || c == '>' || c == '|';
 }
 
-bool IsSpace(char32_t c) { return c == ' ' || c == 0x3000 || c == 0xA0; }
+bool IsSpace(char32_t c) {
+    return c == ' ' || c == 0x3000 || c == 0xA0;
+}
 
 // Units of one character, a surrogate pair kept whole.
 size_t CharacterLength(const std::u16string& text, size_t i) {
@@ -20,9 +22,11 @@ size_t CharacterLength(const std::u16string& text, size_t i) {
 
 std::u16string TrimEnds(std::u16string text) {
     auto trimmable = [](char16_t c) { return c == u' ' || c == u'.' || c == u'_'; };
-    while (!text.empty() && trimmable(text.back())) text.pop_back();
+    while (!text.empty() && trimmable(text.back()))
+        text.pop_back();
     size_t start = 0;
-    while (start < text.size() && trimmable(text[start])) ++start;
+    while (start < text.size() && trimmable(text[start]))
+        ++start;
     return text.substr(start);
 }
 
@@ -53,8 +57,8 @@ std::string TScreenshotName::SafeTitle(std::string_view title) {
 
 std::string TScreenshotName::Stem(const std::tm& when, std::string_view title) {
     char date[64];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d.%02d.%02d", when.tm_year + 1900, when.tm_mon + 1,
-                  when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d.%02d.%02d", when.tm_year + 1900,
+                  when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
     std::string safe = SafeTitle(title);
     return std::string(date) + " " + (safe.empty() ? "网页" : safe);
 }

@@ -29,7 +29,9 @@ std::shared_ptr<TPageSnapshot> ToRgba(cairo_surface_t* surface) {
         for (int x = 0; x < picture->Width; ++x, out += 4) {
             uint32_t p = row[x];
             unsigned a = alpha ? p >> 24 : 0xFF;
-            auto straight = [a](unsigned c) { return uint8_t(a == 0 ? 0 : a == 0xFF ? c : c * 0xFF / a); };
+            auto straight = [a](unsigned c) {
+                return uint8_t(a == 0 ? 0 : a == 0xFF ? c : c * 0xFF / a);
+            };
             out[0] = straight((p >> 16) & 0xFF);
             out[1] = straight((p >> 8) & 0xFF);
             out[2] = straight(p & 0xFF);
@@ -58,11 +60,14 @@ void OnSnapshot(GObject* source, GAsyncResult* result, gpointer data) {
         }
         std::shared_ptr<TPageSnapshot> picture;
         if (cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE &&
-            cairo_image_surface_get_width(surface) > 0 && cairo_image_surface_get_height(surface) > 0)
+            cairo_image_surface_get_width(surface) > 0 &&
+            cairo_image_surface_get_height(surface) > 0)
             picture = ToRgba(surface);
         cairo_surface_destroy(surface);
-        if (picture) request->Done(std::move(picture), "");
-        else request->Done(nullptr, "页面没有给出画面");
+        if (picture)
+            request->Done(std::move(picture), "");
+        else
+            request->Done(nullptr, "页面没有给出画面");
     } catch (...) {
     }
 }
@@ -71,8 +76,8 @@ void OnSnapshot(GObject* source, GAsyncResult* result, gpointer data) {
 
 void TWebKitEngine::Snapshot(TSnapshotDone done) {
     auto* request = new TSnapshotRequest{FAlive, std::move(done)};
-    webkit_web_view_get_snapshot(FView, WEBKIT_SNAPSHOT_REGION_VISIBLE, WEBKIT_SNAPSHOT_OPTIONS_NONE,
-                                 nullptr, OnSnapshot, request);
+    webkit_web_view_get_snapshot(FView, WEBKIT_SNAPSHOT_REGION_VISIBLE,
+                                 WEBKIT_SNAPSHOT_OPTIONS_NONE, nullptr, OnSnapshot, request);
 }
 
 } // namespace platform

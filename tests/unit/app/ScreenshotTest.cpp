@@ -18,7 +18,8 @@ namespace {
 std::vector<fs::path> Pictures(const fs::path& folder) {
     std::vector<fs::path> files;
     if (fs::exists(folder))
-        for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
+        for (const auto& entry : fs::directory_iterator(folder))
+            files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -70,7 +71,8 @@ TEST_F(ScreenshotTest, MenuItemSavesTheActiveTabAsPngAndSaysWhere) {
 
 TEST_F(ScreenshotTest, TheChordTakesOneEveryTimeAndNoneReplacesAnother) {
     TFrmMain& form = StartOn("Game");
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(form.RunWindowKey('A', ssCtrl | ssAlt));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(form.RunWindowKey('A', ssCtrl | ssAlt));
     Settle();
     auto files = Pictures(Shots());
     EXPECT_EQ(files.size(), 3u);

@@ -17,7 +17,8 @@ platform::TPageSnapshot Picture(int width, int height) {
     picture.Width = width;
     picture.Height = height;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) picture.Rgba.insert(picture.Rgba.end(), {uint8_t(x), uint8_t(y), 0x80, 0xFF});
+        for (int x = 0; x < width; ++x)
+            picture.Rgba.insert(picture.Rgba.end(), {uint8_t(x), uint8_t(y), 0x80, 0xFF});
     return picture;
 }
 
@@ -51,8 +52,10 @@ TEST_F(PngFileTest, WritesThePictureIntoAFolderItMakes) {
 TEST_F(PngFileTest, NeverReplacesAFileButNumbersTheNextOne) {
     fs::create_directories(FDir);
     std::ofstream(FDir / "shot.png") << "the player's own file";
-    EXPECT_EQ(platform::WriteNewPng(FDir.string(), "shot", Picture(2, 2)), (FDir / "shot(1).png").string());
-    EXPECT_EQ(platform::WriteNewPng(FDir.string(), "shot", Picture(2, 2)), (FDir / "shot(2).png").string());
+    EXPECT_EQ(platform::WriteNewPng(FDir.string(), "shot", Picture(2, 2)),
+              (FDir / "shot(1).png").string());
+    EXPECT_EQ(platform::WriteNewPng(FDir.string(), "shot", Picture(2, 2)),
+              (FDir / "shot(2).png").string());
     std::ifstream in(FDir / "shot.png");
     std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(kept, "the player's own file");
@@ -70,6 +73,7 @@ TEST_F(PngFileTest, BrokenPicturesAndUnwritableFoldersFailWithAReasonAndLeaveNot
         platform::WriteNewPng((FDir / "file").string(), "x", Picture(1, 1));
         FAIL() << "wrote into a file";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find((FDir / "file").string()), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find((FDir / "file").string()), std::string::npos)
+            << e.what();
     }
 }
