@@ -108,6 +108,8 @@ struct TBrowserEvents {
     // refuses it. Pointer lock right after the user's click or key is the
     // page's without asking. Without a handler every request is refused.
     std::function<void(TPermissionKind kind, std::function<void(bool allow)> answer)> PermissionRequest;
+    // The page began or stopped making sound (whether or not it is muted).
+    std::function<void(bool playing)> AudioChange;
 };
 
 class IBrowserEngine {
@@ -169,6 +171,12 @@ public:
     using TSnapshotDone =
         std::function<void(std::shared_ptr<TPageSnapshot> picture, const std::string& error)>;
     virtual void Snapshot(TSnapshotDone done) = 0;
+
+    // Whether the page makes sound now (also while muted), and the view's
+    // own mute, which the page cannot see or undo.
+    virtual bool PlayingAudio() const = 0;
+    virtual bool Muted() const = 0;
+    virtual void SetMuted(bool muted) = 0;
 };
 
 // What the browsing data clean-up removes; flags.

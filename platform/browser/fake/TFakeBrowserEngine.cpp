@@ -206,6 +206,12 @@ std::string TFakeBrowserEngine::SuggestedFileName() const {
 
 // --- commands -------------------------------------------------------------
 
+void TFakeBrowserEngine::PlayAudio(bool playing) {
+    if (playing == FPlayingAudio) return;
+    FPlayingAudio = playing;
+    if (FEvents.AudioChange) FEvents.AudioChange(playing);
+}
+
 void TFakeBrowserEngine::Snapshot(TSnapshotDone done) {
     Log("Snapshot");
     std::weak_ptr<int> alive = FAlive;
