@@ -30,7 +30,9 @@ TWebBrowser* BrowserOf(TskTabSheet* sheet) {
 } // namespace
 
 void TFrmMain::ConnectSound() {
-    PclParent->OnTabSoundClick = [this](TObject*, int index) { ToggleMute(PclParent->PageAt(index)); };
+    PclParent->OnTabSoundClick = [this](TObject*, int index) {
+        ToggleMute(PclParent->PageAt(index));
+    };
     PclParent->OnChange = [this](TObject*) { UpdateSoundItems(); };
     popPopupMenu->OnPopup = [this](TObject*) { UpdateSoundItems(); };
     UpdateSoundItems();
@@ -42,8 +44,10 @@ void TFrmMain::ShowSound(TWebBrowser* browser) {
     for (TskTabSheet* sheet : PclParent->Pages()) {
         if (BrowserOf(sheet) != browser) continue;
         TTabSound sound = TTabSound::None;
-        if (browser->Muted()) sound = TTabSound::Muted;
-        else if (browser->PlayingAudio()) sound = TTabSound::Playing;
+        if (browser->Muted())
+            sound = TTabSound::Muted;
+        else if (browser->PlayingAudio())
+            sound = TTabSound::Playing;
         sheet->SetSound(sound);
     }
     UpdateSoundItems();
@@ -61,7 +65,8 @@ void TFrmMain::ToggleMute(TskTabSheet* sheet) {
 }
 
 void TFrmMain::MuteAll() {
-    for (TskTabSheet* sheet : PclParent->Pages()) SetTabMuted(sheet, true);
+    for (TskTabSheet* sheet : PclParent->Pages())
+        SetTabMuted(sheet, true);
 }
 
 void TFrmMain::UpdateSoundItems() {
