@@ -24,6 +24,9 @@ void TFrameWebBrowser::ConnectPlayerEvents() {
         WebActionProgressChange(s, loading, percent);
     };
     WebAction->OnFullScreen = [this](TObject* s, bool enter) { WebActionFullScreen(s, enter); };
+    WebAction->OnAudioChange = [this](TObject*) {
+        if (FrmMain && WebAction) FrmMain->ShowSound(WebAction);
+    };
     WebAction->OnPermissionRequest = [this](TObject* s, platform::TPermissionKind kind,
                                             std::function<void(bool)> answer) {
         WebActionPermissionRequest(s, kind, std::move(answer));

@@ -166,6 +166,7 @@ void TFrmMain::FormCreate(TObject*) {
     cmbAddr->Items().Assign(settings.Items);
     P_ClearFavorites();
     WatchDownloads();
+    ConnectSound();
 }
 
 

@@ -110,6 +110,20 @@ public:
     // The page of this browser agreed to close: its tab goes.
     void ClosePageOf(TWebBrowser* browser);
     void ToggleFullScreen();
+    // Saves the active tab's page as a picture (游戏截图); the status line
+    // says where, once it is written.
+    void TakeScreenshot();
+    // Where screenshots go: "星帆截图" in the user's pictures folder unless
+    // set (tests set it).
+    std::string ScreenshotFolder;
+    // Each tab's sound (TFrmMainSound.cpp): the browser's tab shows what its
+    // page does with sound; the speaker and the menus mute and unmute it.
+    void ShowSound(TWebBrowser* browser);
+    void SetTabMuted(TskTabSheet* sheet, bool muted);
+    void ToggleMute(TskTabSheet* sheet);
+    void MuteAll();
+    // "静音" or "取消静音" for the active tab.
+    void UpdateSoundItems();
     void PageFullScreen(TWebBrowser* browser, bool enter);
     TFullScreen& FullScreen();
 
@@ -180,6 +194,7 @@ private:
     void WatchDownloads();
     void StopWatchingDownloads();
     void BindComponents();
+    void ConnectSound();
     void CloseActivePage();
     void AskToClosePage(int index);
     void ToggleFavoritesArea();

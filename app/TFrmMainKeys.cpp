@@ -77,7 +77,9 @@ bool TFrmMain::RunWindowKey(int key, TShiftState shift) {
     }
     TWindowKey command = TWindowKeys::Command(key, shift);
     if (command == TWindowKey::None) return false;
-    if (command != TWindowKey::FullScreen && FullScreen().Active()) FullScreen().Leave();
+    // A screenshot of a fullscreen game is taken as the game is shown.
+    if (command != TWindowKey::FullScreen && command != TWindowKey::Screenshot && FullScreen().Active())
+        FullScreen().Leave();
     switch (command) {
     case TWindowKey::NewTab:
         OpenTab("about:blank");
@@ -105,6 +107,9 @@ bool TFrmMain::RunWindowKey(int key, TShiftState shift) {
         break;
     case TWindowKey::FullScreen:
         ToggleFullScreen();
+        break;
+    case TWindowKey::Screenshot:
+        RunMenuCommand("mnuScreenshot");
         break;
     case TWindowKey::None:
         break;

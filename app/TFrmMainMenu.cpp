@@ -18,6 +18,7 @@
 #include "platform/browser/OleCommands.h"
 #include "skin/TskFileTheme.h"
 #include "skin/TskImagePanel.h"
+#include "skin/TskPageControl.h"
 #include "skin/TskThemeManager.h"
 
 namespace {
@@ -165,6 +166,9 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     else if (n == "mnuWZ") OpenTab(TPortalConfig::Load(AppPath).HomePage);
     else if (n == "mnuContact") platform::OpenDocument("mailto:" + TPortalConfig::Load(AppPath).Contact);
     else if (n == "mnuInternet") TFrmInternetOptions::Execute();
+    else if (n == "mnuScreenshot") TakeScreenshot();
+    else if (n == "mnuMute" || n == "mnuTabMute") ToggleMute(PclParent->ActivePage());
+    else if (n == "mnuMuteAll" || n == "mnuTabMuteAll") MuteAll();
     else if (n == "mnuAddFavorites") AddFavoriteFromMenu();
     else if (n == "mnuFinishingFavorites") OrganizeFavoritesFromMenu();
 }

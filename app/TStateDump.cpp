@@ -104,6 +104,21 @@ std::string SiteBarQuestion(TFrameWebBrowser* frame, bool popups) {
     return item.Object();
 }
 
+// The speaker drawn on a tab, in screen coordinates; null when none shows.
+std::string SpeakerRect(TskPageControl* pages, int index) {
+    TskTabControlTopPanel* strip = pages->Strip();
+    TRect rect = strip ? strip->SoundRect(index) : TRect{};
+    if (rect.Right <= rect.Left) return "null";
+    TPoint at = strip->ClientToScreen({rect.Left, rect.Top});
+    TJsonList item;
+    item.Field("x", std::to_string(at.X));
+    item.Field("y", std::to_string(at.Y));
+    item.Field("w", std::to_string(rect.Right - rect.Left));
+    item.Field("h", std::to_string(rect.Bottom - rect.Top));
+    item.Field("state", Quote(strip->TabSound(index) == TTabSound::Muted ? "muted" : "playing"));
+    return item.Object();
+}
+
 std::string Tabs(TFrmMain& form) {
     TJsonList tabs;
     TskPageControl* pages = form.PclParent;
@@ -123,6 +138,9 @@ std::string Tabs(TFrmMain& form) {
         tab.Field("active", Bool(pages->ActivePage() == sheet));
         tab.Field("popupNotice", SiteBarQuestion(frame, true));
         tab.Field("permissionBar", SiteBarQuestion(frame, false));
+        tab.Field("playingAudio", Bool(browser && browser->PlayingAudio()));
+        tab.Field("muted", Bool(browser && browser->Muted()));
+        tab.Field("speaker", SpeakerRect(pages, i));
         tabs.Add(tab.Object());
     }
     return tabs.Array();

@@ -41,6 +41,7 @@ TWindowKey TWindowKeys::Command(int key, TShiftState shift) {
     TShiftState mods = shift & (ssShift | ssAlt | ssCtrl);
     if (mods == 0 && key == vkF11) return TWindowKey::FullScreen;
     if (mods == ssAlt && key == 'D') return TWindowKey::Address;
+    if (mods == (ssCtrl | ssAlt) && key == 'A') return TWindowKey::Screenshot;
     if (mods == (ssCtrl | ssShift)) {
         if (key == VK_TAB) return TWindowKey::PreviousTab;
         // Plus is a shifted key on most keyboards.

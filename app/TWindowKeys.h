@@ -14,6 +14,7 @@ enum class TWindowKey {
     TextSmaller, // Ctrl+minus
     TextReset,   // Ctrl+0
     FullScreen,  // F11
+    Screenshot,  // Ctrl+Alt+A
 };
 
 class TWindowKeys {

@@ -135,6 +135,15 @@ void TWebBrowser::NativeViewChanged(void* oldView) {
     });
 }
 
+void TWebBrowser::Snapshot(TSnapshotEvent done) {
+    TSafeRef<TWebBrowser> ref(this);
+    FEngine->Snapshot([ref, done = std::move(done)](std::shared_ptr<platform::TPageSnapshot> picture,
+                                                    const std::string& error) {
+        if (TWebBrowser* browser = ref.Get())
+            browser->Later([done, picture, error](TWebBrowser& self) { done(self, picture, error); });
+    });
+}
+
 void TWebBrowser::Later(std::function<void(TWebBrowser&)> fn) {
     if (!::Application) return;
     TSafeRef<TWebBrowser> ref(this);

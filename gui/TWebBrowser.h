@@ -94,6 +94,17 @@ public:
     // answer comes later, as OnCloseAllowed when the page agrees.
     bool TryClose();
     void ExitFullScreen();
+    // A picture of what the page shows; `done` runs from the queue, later,
+    // with the picture or the reason there is none, and not at all once
+    // this control is gone.
+    using TSnapshotEvent =
+        std::function<void(TWebBrowser& sender, std::shared_ptr<platform::TPageSnapshot> picture,
+                           const std::string& error)>;
+    void Snapshot(TSnapshotEvent done);
+    // The page's sound: whether it plays now, and the mute the user set.
+    bool PlayingAudio() const { return FEngine->PlayingAudio(); }
+    bool Muted() const { return FEngine->Muted(); }
+    void SetMuted(bool muted) { FEngine->SetMuted(muted); }
     // The view covers the whole window instead of this control's rectangle,
     // above every other view (a fullscreen page).
     void SetCoverWindow(bool cover);
@@ -122,6 +133,8 @@ public:
     // The page asks for one of the user's rights; the handler calls `answer`
     // once, now or later (never: refused). Without a handler it is refused.
     TPermissionRequestEvent OnPermissionRequest;
+    // The page began or stopped playing sound (from the queue).
+    TNotifyEvent OnAudioChange;
 
 protected:
     void DoEnter() override;

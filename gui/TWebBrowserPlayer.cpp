@@ -30,6 +30,11 @@ void TWebBrowser::AddPlayerEvents(platform::TBrowserEvents& events) {
             if (b.OnOpenRequest) b.OnOpenRequest(&b);
         });
     };
+    events.AudioChange = [this](bool) {
+        Later([](TWebBrowser& b) {
+            if (b.OnAudioChange) b.OnAudioChange(&b);
+        });
+    };
     events.CloseAllowed = [this] {
         Later([](TWebBrowser& b) {
             if (b.OnCloseAllowed) b.OnCloseAllowed(&b);

@@ -99,8 +99,10 @@ void TskPageControl::UpdateTabs() {
     for (const TskTabSheet* page : FPages)
         captions.push_back(page->Caption());
     Strip()->SetTabs(captions);
-    for (size_t i = 0; i < FPages.size(); ++i)
+    for (size_t i = 0; i < FPages.size(); ++i) {
         Strip()->SetTabShown(static_cast<int>(i), FPages[i]->FTabVisible);
+        Strip()->SetTabSound(static_cast<int>(i), FPages[i]->FSound);
+    }
 }
 
 void TskPageControl::InsertPage(TskTabSheet* page) {

@@ -122,6 +122,10 @@ void TskTab::TabActive(int index) {
     if (OnChange) OnChange(this);
 }
 
+void TskTab::TabSoundClick(int index) {
+    if (OnTabSoundClick) OnTabSoundClick(this, index);
+}
+
 bool TskTab::CanChange() {
     bool allow = true;
     if (OnChanging) OnChanging(this, allow);

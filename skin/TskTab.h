@@ -43,10 +43,13 @@ public:
     virtual void TabActive(int index);
     // The strip asks this before a change made with the mouse.
     bool CanChange();
+    // The speaker of a tab was clicked.
+    virtual void TabSoundClick(int index);
 
     TTabActiveNotify OnTabActive;
     TNotifyEvent OnChange;
     TTabChangingEvent OnChanging;
+    TTabActiveNotify OnTabSoundClick;
 
 protected:
     virtual TskTabControlTopPanel* CreateTopPanel() = 0;

@@ -59,6 +59,19 @@ TskTabControlTopPanel::TskTabControlTopPanel(TskTab* tab) : TWinControl(tab), FT
 void TskTabControlTopPanel::SetTabs(const std::vector<std::string>& tabs) {
     FTabs = tabs;
     if (FShown.size() < FTabs.size()) FShown.resize(FTabs.size(), true);
+    FSounds.resize(FTabs.size(), TTabSound::None);
+    Invalidate();
+}
+
+TTabSound TskTabControlTopPanel::TabSound(int index) const {
+    if (index < 0 || index >= static_cast<int>(FSounds.size())) return TTabSound::None;
+    return FSounds[static_cast<size_t>(index)];
+}
+
+void TskTabControlTopPanel::SetTabSound(int index, TTabSound sound) {
+    if (index < 0 || index >= TabCount() || TabSound(index) == sound) return;
+    if (FSounds.size() < FTabs.size()) FSounds.resize(FTabs.size(), TTabSound::None);
+    FSounds[static_cast<size_t>(index)] = sound;
     Invalidate();
 }
 
@@ -175,9 +188,13 @@ TCanvas& TskTabControlTopPanel::MeasureCanvas() {
 
 int TskTabControlTopPanel::TabWidth(int index) {
     if (index < 0 || index >= TabCount()) return 0;
+    return CaptionWidth(MeasureCanvas(), index);
+}
+
+int TskTabControlTopPanel::CaptionWidth(TCanvas& canvas, int index) const {
     const std::string& caption = FTabs[static_cast<size_t>(index)];
-    if (caption.empty()) return EmptyTabWidth;
-    return MeasureCanvas().TextWidth(caption) + CaptionPadding;
+    const int sound = TabSound(index) == TTabSound::None ? 0 : SoundWidth;
+    return (caption.empty() ? EmptyTabWidth : canvas.TextWidth(caption) + CaptionPadding) + sound;
 }
 
 // Tabs are laid from the left margin; the first `firstShown` shown tabs are
@@ -202,8 +219,7 @@ TskTabControlTopPanel::TTabLayout TskTabControlTopPanel::LayoutTabs(TCanvas& can
             continue;
         }
         if (cut) break;
-        const std::string& caption = FTabs[static_cast<size_t>(i)];
-        width = caption.empty() ? EmptyTabWidth : canvas.TextWidth(caption) + CaptionPadding;
+        width = CaptionWidth(canvas, i);
         if (skipped < firstShown) {
             ++skipped;
             continue;
@@ -276,6 +292,25 @@ int TskTabControlTopPanel::TabAtPos(TPoint point) const {
     return -1;
 }
 
+int TskTabControlTopPanel::RecordedLeft(int index) const {
+    int left = FLeftMargin;
+    for (size_t i = 0; i < FTabWidths.size() && static_cast<int>(i) < index; ++i) {
+        if (FTabWidths[i] == -1) return -1;
+        if (FDrawn[i]) left += FTabWidths[i];
+    }
+    return left;
+}
+
+// The speaker sits at the left of the tab, inside the caption padding.
+TRect TskTabControlTopPanel::SoundRect(int index) const {
+    if (TabSound(index) == TTabSound::None || index >= static_cast<int>(FDrawn.size()) ||
+        !FDrawn[static_cast<size_t>(index)])
+        return {};
+    const int left = RecordedLeft(index);
+    if (left < 0) return {};
+    return {left + 6, 0, left + 6 + SoundWidth, FTabHeight};
+}
+
 void TskTabControlTopPanel::Record(const TTabLayout& layout) {
     FTabWidths = layout.Widths;
     FDrawn.assign(FTabWidths.size(), false);
@@ -340,15 +375,48 @@ void TskTabControlTopPanel::PaintTab(TCanvas& canvas, const TPictures& pictures,
         DrawThreeSlice(image, canvas, tab.Rect, image.GetPixel(0, 0) == SkinTransparentColor);
     canvas.Brush().SetStyle(bsClear);
     const std::string& caption = FTabs[static_cast<size_t>(tab.Index)];
+    const TTabSound sound = TabSound(tab.Index);
+    const int soundRoom = sound == TTabSound::None ? 0 : SoundWidth;
+    if (soundRoom) {
+        TRect box{tab.Rect.Left + 6, tab.Rect.Top, tab.Rect.Left + 6 + SoundWidth, tab.Rect.Bottom};
+        if (box.Right <= tab.Rect.Right) PaintSound(canvas, box, sound);
+    }
     if (tab.Cut) {
-        TRect text{tab.Rect.Left + CutCaptionLeft, tab.Rect.Top, tab.Rect.Right - CutCaptionRight,
-                   tab.Rect.Bottom};
+        TRect text{tab.Rect.Left + CutCaptionLeft + soundRoom, tab.Rect.Top,
+                   tab.Rect.Right - CutCaptionRight, tab.Rect.Bottom};
         if (text.Right > text.Left)
             canvas.DrawText(caption, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     } else {
-        TRect text = tab.Rect;
+        TRect text{tab.Rect.Left + soundRoom, tab.Rect.Top, tab.Rect.Right, tab.Rect.Bottom};
         canvas.DrawText(caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
+}
+
+// A speaker in the caption's colour: body and cone, then two waves while
+// it plays or a cross once muted.
+void TskTabControlTopPanel::PaintSound(TCanvas& canvas, TRect box, TTabSound sound) {
+    const int cy = (box.Top + box.Bottom) / 2;
+    const int x = box.Left + 1;
+    const TColor color = canvas.Font().Color();
+    TCanvasSaver saver(canvas);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetColor(color);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(color);
+    const TPoint speaker[] = {{x, cy - 2}, {x + 3, cy - 2}, {x + 6, cy - 5},
+                              {x + 6, cy + 5}, {x + 3, cy + 2}, {x, cy + 2}};
+    canvas.Polygon(speaker);
+    if (sound == TTabSound::Muted) {
+        canvas.MoveTo(x + 8, cy - 3);
+        canvas.LineTo(x + 14, cy + 3);
+        canvas.MoveTo(x + 8, cy + 3);
+        canvas.LineTo(x + 14, cy - 3);
+        return;
+    }
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Arc(x + 4, cy - 4, x + 11, cy + 5, x + 9, cy + 4, x + 9, cy - 4);
+    canvas.Arc(x + 3, cy - 7, x + 14, cy + 8, x + 12, cy + 6, x + 12, cy - 6);
 }
 
 // The pointer is read now, not taken from the last mouse message, so that a
@@ -388,7 +456,12 @@ void TskTabControlTopPanel::MouseDown(TMouseButton button, TShiftState shift, in
         if (back || (FHoverButton > 0 && FOverflow)) {
             FFirstShown = std::clamp(FFirstShown + (back ? -1 : 1), 0, TabCount());
             RepaintNow();
-        } else if (int hit = TabAtPos({x, y}); hit >= 0) {
+        } else if (int hit = TabAtPos({x, y}); hit >= 0 && InRect({x, y}, SoundRect(hit))) {
+            // The speaker answers for the tab's sound and leaves the
+            // selection as it is.
+            if (FTab) FTab->TabSoundClick(hit);
+            if (alive.expired()) return;
+        } else if (hit >= 0) {
             FChangingByUser = true;
             SetTabIndex(hit);
             if (alive.expired()) return;

@@ -10,6 +10,7 @@
 #include "gui/TWinControl.h"
 #include "gui/graphics/TBitmap.h"
 #include "skin/SkinThemes.h"
+#include "skin/TabSound.h"
 
 class TskFileTheme;
 class TskTab;
@@ -28,6 +29,15 @@ public:
     int TabCount() const { return static_cast<int>(FTabs.size()); }
     bool TabShown(int index) const;
     void SetTabShown(int index, bool shown);
+
+    // The speaker a tab with sound shows left of its caption; the tab is
+    // that much wider than its caption alone.
+    static constexpr int SoundWidth = 16;
+    TTabSound TabSound(int index) const;
+    void SetTabSound(int index, TTabSound sound);
+    // Where the speaker of the tab was drawn by the last paint; empty when
+    // the tab has none or was not drawn.
+    TRect SoundRect(int index) const;
 
     int TabIndex() const { return FTabIndex; }
     // Same value: nothing. No tabs: -1. Outside -1 .. count-1: repaint only.
@@ -68,7 +78,8 @@ public:
     TRect ForwardButtonRect() const;
     TRect BackButtonRect() const;
 
-    // Width of one tab with the control's font: caption + 20, 80 when empty.
+    // Width of one tab with the control's font: caption + 20, 80 when empty;
+    // SoundWidth more with a speaker.
     int TabWidth(int index);
     // Where each tab would be drawn now (the active one a pixel lower, a cut
     // one ending before the scroll buttons); empty when it is not drawn.
@@ -112,6 +123,9 @@ private:
     void PaintBar(TCanvas& canvas, const TPictures& pictures);
     void PaintTab(TCanvas& canvas, const TPictures& pictures, const TPlacedTab& tab);
     void PaintScrollButtons(TCanvas& canvas);
+    void PaintSound(TCanvas& canvas, TRect box, TTabSound sound);
+    int CaptionWidth(TCanvas& canvas, int index) const;
+    int RecordedLeft(int index) const;
     void Record(const TTabLayout& layout);
     int ShownCount() const;
     void ApplyStripSize();
@@ -123,6 +137,7 @@ private:
     TskTab* FTab = nullptr;
     std::vector<std::string> FTabs;
     std::vector<bool> FShown;
+    std::vector<TTabSound> FSounds;
     std::vector<int> FTabWidths;
     std::vector<bool> FDrawn;
     int FTabIndex = 0;

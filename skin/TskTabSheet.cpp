@@ -62,6 +62,12 @@ void TskTabSheet::SetBorderColor(TColor color) {
     Invalidate();
 }
 
+void TskTabSheet::SetSound(TTabSound sound) {
+    if (sound == FSound) return;
+    FSound = sound;
+    if (FPageControl) FPageControl->UpdateTabs();
+}
+
 void TskTabSheet::TextChanged() {
     TWinControl::TextChanged();
     if (FPageControl) FPageControl->UpdateTabs();

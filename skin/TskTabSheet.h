@@ -2,6 +2,7 @@
 // One page of a TskPageControl: a panel that fills the control's body and
 // whose caption is its tab's text.
 #include "gui/TWinControl.h"
+#include "skin/TabSound.h"
 
 class TskPageControl;
 
@@ -25,6 +26,10 @@ public:
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor color);
 
+    // The speaker its tab shows.
+    TTabSound Sound() const { return FSound; }
+    void SetSound(TTabSound sound);
+
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
 
@@ -40,4 +45,5 @@ private:
     int FPageIndex = -1;
     bool FTabVisible = true;
     TColor FBorderColor = 0;
+    TTabSound FSound = TTabSound::None;
 };

@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -33,6 +34,14 @@ struct TBrowserKey {
     uint32_t Message = 0;
     uintptr_t WParam = 0;
     intptr_t LParam = 0;
+};
+
+// A picture of what a view shows: straight (not premultiplied) RGBA bytes,
+// rows top to bottom, Width * 4 bytes each.
+struct TPageSnapshot {
+    int Width = 0;
+    int Height = 0;
+    std::vector<uint8_t> Rgba;
 };
 
 class IBrowserEngine;
@@ -99,6 +108,8 @@ struct TBrowserEvents {
     // refuses it. Pointer lock right after the user's click or key is the
     // page's without asking. Without a handler every request is refused.
     std::function<void(TPermissionKind kind, std::function<void(bool allow)> answer)> PermissionRequest;
+    // The page began or stopped making sound (whether or not it is muted).
+    std::function<void(bool playing)> AudioChange;
 };
 
 class IBrowserEngine {
@@ -152,6 +163,20 @@ public:
     virtual bool TryClose() { return true; }
     // Ends a fullscreen the page asked for.
     virtual void ExitFullScreen() {}
+
+    // Takes a picture of the part of the page the view shows (all of the
+    // screen for a page in its own fullscreen). `done` runs later from the
+    // event loop, never inside this call, with the picture or, without one,
+    // the reason for the user. Not called when the engine is gone by then.
+    using TSnapshotDone =
+        std::function<void(std::shared_ptr<TPageSnapshot> picture, const std::string& error)>;
+    virtual void Snapshot(TSnapshotDone done) = 0;
+
+    // Whether the page makes sound now (also while muted), and the view's
+    // own mute, which the page cannot see or undo.
+    virtual bool PlayingAudio() const = 0;
+    virtual bool Muted() const = 0;
+    virtual void SetMuted(bool muted) = 0;
 };
 
 // What the browsing data clean-up removes; flags.

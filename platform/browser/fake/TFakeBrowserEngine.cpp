@@ -206,6 +206,29 @@ std::string TFakeBrowserEngine::SuggestedFileName() const {
 
 // --- commands -------------------------------------------------------------
 
+void TFakeBrowserEngine::PlayAudio(bool playing) {
+    if (playing == FPlayingAudio) return;
+    FPlayingAudio = playing;
+    if (FEvents.AudioChange) FEvents.AudioChange(playing);
+}
+
+void TFakeBrowserEngine::Snapshot(TSnapshotDone done) {
+    Log("Snapshot");
+    std::weak_ptr<int> alive = FAlive;
+    FFactory->Post([this, alive, done = std::move(done)] {
+        if (alive.expired()) return;
+        if (!FFactory->SnapshotError.empty()) return done(nullptr, FFactory->SnapshotError);
+        auto picture = std::make_shared<TPageSnapshot>();
+        picture->Width = FFactory->SnapshotWidth;
+        picture->Height = FFactory->SnapshotHeight;
+        const uint32_t c = FFactory->SnapshotColor;
+        const uint8_t pixel[4] = {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), 0xFF};
+        picture->Rgba.reserve(size_t(picture->Width) * picture->Height * 4);
+        for (int i = 0; i < picture->Width * picture->Height; ++i) picture->Rgba.insert(picture->Rgba.end(), pixel, pixel + 4);
+        done(std::move(picture), "");
+    });
+}
+
 void TFakeBrowserEngine::SaveAs(const std::string& fileName) {
     std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
     auto body = BodyOuterHTML();

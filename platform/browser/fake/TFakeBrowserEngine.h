@@ -46,6 +46,10 @@ public:
     void Focus() override { FFocused = true; }
     bool HasFocus() const override { return FFocused; }
     bool DeliverKey(const TBrowserKey& key) override;
+    void Snapshot(TSnapshotDone done) override;
+    bool PlayingAudio() const override { return FPlayingAudio; }
+    bool Muted() const override { return FMuted; }
+    void SetMuted(bool muted) override { FMuted = muted; }
 
     // The user and the page.
     void ClickLink(const std::string& url);          // a link that opens in this view
@@ -61,6 +65,8 @@ public:
     void ClickIntoPage();                            // the view takes the focus itself
     void RunScript(const TFakeAction& action);
     void LoseFocus() { FFocused = false; }
+    // The page starts or stops its sound.
+    void PlayAudio(bool playing);
     // The process that shows the page dies.
     void Crash();
 
@@ -114,6 +120,8 @@ private:
     TFakeBrowserEngine* FOpener = nullptr;
     std::weak_ptr<int> FOpenerAlive;
     int FZoomLevel = 2;
+    bool FPlayingAudio = false;
+    bool FMuted = false;
     bool FFocused = false;
     bool FFindBarShown = false;
     std::string FSelection;

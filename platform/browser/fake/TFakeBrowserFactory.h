@@ -50,6 +50,13 @@ public:
     bool HasDownloadObserver() const { return static_cast<bool>(FDownloadObserver); }
     std::vector<int> CancelRequests;
 
+    // Scripted pictures of a page: every view answers a picture of this size
+    // in one colour (0xRRGGBB), or, when SnapshotError is set, that reason.
+    int SnapshotWidth = 320;
+    int SnapshotHeight = 200;
+    uint32_t SnapshotColor = 0x336699;
+    std::string SnapshotError;
+
     std::string& Clipboard() { return FClipboard; }
     void Post(std::function<void()> step) const { FPost(std::move(step)); }
 

@@ -55,6 +55,10 @@ public:
     bool DeliverKey(const TBrowserKey& key) override;
     bool TryClose() override;
     void ExitFullScreen() override;
+    void Snapshot(TSnapshotDone done) override;
+    bool PlayingAudio() const override;
+    bool Muted() const override { return FMuted; }
+    void SetMuted(bool muted) override;
 
     WebKitWebView* WebView() const { return FView; }
     TFindBar& FindBar() { return *FFindBar; }
@@ -122,6 +126,7 @@ private:
     static gboolean OnScriptDialog(WebKitWebView* view, WebKitScriptDialog* dialog, gpointer self);
     static gboolean OnEnterFullScreen(WebKitWebView* view, gpointer self);
     static gboolean OnLeaveFullScreen(WebKitWebView* view, gpointer self);
+    static void OnAudio(GObject* view, GParamSpec* property, gpointer self);
     void ReportProgress();
     // What the page asks of the user (TWebKitEnginePermissions.cpp).
     void ConnectPermissions();
@@ -155,6 +160,8 @@ private:
     std::optional<std::string> FBody; // the last markup asked for, of the page shown
     bool FClosePending = false; // TryClose asked; the page's "close" is the answer
     bool FFullScreen = false;   // the page is in its own fullscreen
+    bool FMuted = false;        // kept here: a view made for a new window takes it over
+    bool FPlayingAudio = false; // last told to the owner
     int FReportedPercent = -1;  // last progress told, -1 when not loading
     double FWheelRest = 0;      // Ctrl+wheel movement not yet a whole level
     gint64 FLastInputTime = 0;  // monotonic time of the user's last click or key in the page

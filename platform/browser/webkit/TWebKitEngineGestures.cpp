@@ -92,6 +92,8 @@ void TWebKitEngine::ConnectGestures() {
     g_signal_connect(FView, "enter-fullscreen", G_CALLBACK(OnEnterFullScreen), this);
     g_signal_connect(FView, "script-dialog", G_CALLBACK(OnScriptDialog), this);
     g_signal_connect(FView, "leave-fullscreen", G_CALLBACK(OnLeaveFullScreen), this);
+    g_signal_connect(FView, "notify::is-playing-audio", G_CALLBACK(OnAudio), this);
+    if (FMuted) webkit_web_view_set_is_muted(FView, TRUE);
 }
 
 void TWebKitEngine::RunSoon(std::function<void(TWebKitEngine&)> fn) {

@@ -61,6 +61,26 @@ gboolean TWebKitEngine::OnLeaveFullScreen(WebKitWebView* view, gpointer data) {
     return FALSE;
 }
 
+void TWebKitEngine::OnAudio(GObject* view, GParamSpec*, gpointer data) {
+    Guard(view, 0, [&] {
+        auto* self = static_cast<TWebKitEngine*>(data);
+        bool playing = self->PlayingAudio();
+        if (playing == self->FPlayingAudio) return 0;
+        self->FPlayingAudio = playing;
+        if (self->FEvents.AudioChange) self->FEvents.AudioChange(playing);
+        return 0;
+    });
+}
+
+bool TWebKitEngine::PlayingAudio() const {
+    return FView && webkit_web_view_is_playing_audio(FView);
+}
+
+void TWebKitEngine::SetMuted(bool muted) {
+    FMuted = muted;
+    if (FView) webkit_web_view_set_is_muted(FView, muted);
+}
+
 void TWebKitEngine::ExitFullScreen() {
     if (!FFullScreen) return;
     webkit_web_view_evaluate_javascript(FView, kExitFullScreenScript, -1, nullptr, nullptr, nullptr,

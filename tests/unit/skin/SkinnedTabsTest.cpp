@@ -422,3 +422,50 @@ TEST_F(SkinnedTabsTest, EveryTabCanBeClickedPastSixtyFour) {
 }
 
 } // namespace
+
+TEST_F(SkinnedTabsTest, ASpeakerWidensItsTabAndAClickOnItIsNoSelection) {
+    AddHidden(3);
+    FPages->SetActivePageIndex(0);
+    std::vector<int> soundClicks;
+    FPages->OnTabSoundClick = [&](TObject*, int index) { soundClicks.push_back(index); };
+    FPages->PageAt(1)->SetSound(TTabSound::Playing);
+    Show();
+    EXPECT_EQ(Strip()->RecordedWidth(0), 80);
+    EXPECT_EQ(Strip()->RecordedWidth(1), 80 + TskTabControlTopPanel::SoundWidth);
+    EXPECT_EQ(Strip()->SoundRect(0), TRect());
+    const TRect speaker = Strip()->SoundRect(1);
+    EXPECT_EQ(speaker, TRect(96, 0, 96 + TskTabControlTopPanel::SoundWidth, 10));
+    auto drawn = [&] {
+        int count = 0;
+        for (int x = speaker.Left; x < speaker.Right; ++x)
+            for (int y = 1; y < 9; ++y) count += At(x, y) != kInactive;
+        return count;
+    };
+    const int playing = drawn();
+    EXPECT_GT(playing, 10);
+
+    Press(100, 5);
+    EXPECT_EQ(soundClicks, std::vector<int>({1}));
+    EXPECT_EQ(FPages->ActivePageIndex(), 0);
+    Press(150, 5);
+    EXPECT_EQ(FPages->ActivePageIndex(), 1);
+    EXPECT_EQ(soundClicks.size(), 1u);
+
+    // Muted: crossed instead of waves; tab 2 still starts after the wider tab.
+    FPages->PageAt(1)->SetSound(TTabSound::Muted);
+    FPages->PageAt(2)->SetSound(TTabSound::Muted);
+    FApp->ProcessMessages();
+    EXPECT_EQ(Strip()->SoundRect(2).Left, 10 + 80 + 80 + TskTabControlTopPanel::SoundWidth + 6);
+    Press(Strip()->SoundRect(2).Left + 3, 5);
+    EXPECT_EQ(soundClicks, std::vector<int>({1, 2}));
+
+    // The sound follows its page when another page goes.
+    delete FPages->PageAt(0);
+    FApp->ProcessMessages();
+    EXPECT_EQ(Strip()->TabSound(0), TTabSound::Muted);
+    EXPECT_EQ(Strip()->TabSound(1), TTabSound::Muted);
+    FPages->PageAt(0)->SetSound(TTabSound::None);
+    FApp->ProcessMessages();
+    EXPECT_EQ(Strip()->RecordedWidth(0), 80);
+    EXPECT_EQ(Strip()->SoundRect(0), TRect());
+}
