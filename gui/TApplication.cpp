@@ -77,7 +77,8 @@ bool TApplication::RunHooks(TMsg& msg) {
         try {
             bool before = handled;
             hook->DoMessage(msg, handled);
-            if (handled && !before && TTrace::Enabled(TTraceKind::Messages)) TTrace::HookTook(msg, hook);
+            if (handled && !before && TTrace::Enabled(TTraceKind::Messages))
+                TTrace::HookTook(msg, hook);
         } catch (const std::exception& e) {
             HandleException(hook, e);
         }
