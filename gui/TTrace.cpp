@@ -130,6 +130,14 @@ std::string Shortened(const std::string& text) {
     return out;
 }
 
+// One line at a time and flushed, so that the lines of a run that crashes
+// are all there.
+void Write(std::ostream* out, const std::string& line) {
+    std::ostream& to = out ? *out : std::cerr;
+    to << "trace " << line << '\n';
+    to.flush();
+}
+
 } // namespace
 
 void TTrace::Configure(std::string_view list, std::ostream& report) {
@@ -160,21 +168,15 @@ void TTrace::SetOutput(std::ostream* out) {
     FOut = out;
 }
 
-namespace {
-
-void Write(std::ostream* out, const std::string& line) {
-    std::ostream& to = out ? *out : std::cerr;
-    to << "trace " << line << '\n';
-    to.flush();
-}
-
-} // namespace
-
 void TTrace::Message(const TMsg& msg, const TMessageTarget* target) {
+    // A handle no longer in the table, or a bare message target, is named by
+    // its handle.
+    auto* object = dynamic_cast<const TObject*>(target);
+    std::string to = object
+                         ? Who(object)
+                         : std::string(target ? "(window " : "(no window ") + Hex(msg.hwnd) + ")";
     Write(FOut, "msg " + MessageText(msg.message) + " w=" + Hex(msg.wParam) +
-                    " l=" + Hex(static_cast<uint64_t>(msg.lParam)) + " -> " +
-                    (target ? Who(dynamic_cast<const TObject*>(target))
-                            : "(no window " + Hex(msg.hwnd) + ")"));
+                    " l=" + Hex(static_cast<uint64_t>(msg.lParam)) + " -> " + to);
 }
 
 void TTrace::HookTook(const TMsg& msg, const TObject* hook) {
