@@ -4,6 +4,7 @@
 
 #include "gui/TApplicationEvents.h"
 #include "gui/TForm.h"
+#include "gui/TTrace.h"
 
 TApplication* Application = nullptr;
 
@@ -17,6 +18,7 @@ const TClassInfo& TApplication::StaticClass() {
 
 TApplication::TApplication(THost* host) : TComponent(nullptr), FHost(host) {
     Application = this;
+    TTrace::ConfigureFromEnvironment();
     FHandle = AllocateHandle(this);
 }
 
@@ -58,6 +60,7 @@ bool TApplication::ProcessMessage() {
     }
     if (msg.FocusOf) RouteToFocus(msg);
     TakeModifierState(msg);
+    if (TTrace::Enabled(TTraceKind::Messages)) TTrace::Message(msg, FindTarget(msg.hwnd));
     if (MenuMessageFilter && MenuMessageFilter(msg)) return true;
     if (!RunHooks(msg)) {
         TranslateMessage(msg);
@@ -72,7 +75,10 @@ bool TApplication::RunHooks(TMsg& msg) {
     for (TApplicationEvents* hook : hooks) {
         if (std::find(FHooks.begin(), FHooks.end(), hook) == FHooks.end()) continue;
         try {
+            bool before = handled;
             hook->DoMessage(msg, handled);
+            if (handled && !before && TTrace::Enabled(TTraceKind::Messages))
+                TTrace::HookTook(msg, hook);
         } catch (const std::exception& e) {
             HandleException(hook, e);
         }

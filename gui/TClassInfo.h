@@ -12,6 +12,7 @@
 
 #include "gui/Exception.h"
 #include "gui/TObject.h"
+#include "gui/TTrace.h"
 #include "gui/TValue.h"
 
 class TComponent;
@@ -146,6 +147,7 @@ public:
             return ValueFrom((static_cast<const T*>(o)->*getter)(), copy);
         };
         info.Set = [setter, copy = info](TObject* o, const TValue& v) {
+            if (TTrace::Enabled(TTraceKind::Props)) TTrace::Property(o, copy.Name, v);
             (static_cast<T*>(o)->*setter)(ValueAs<P>(v, copy));
         };
         FInfo.AddProperty(std::move(info));
@@ -163,7 +165,8 @@ public:
         info.Get = [getter, &names](const TObject* o) -> TValue {
             return SetToValue(static_cast<uint32_t>((static_cast<const T*>(o)->*getter)()), names);
         };
-        info.Set = [setter, &names](TObject* o, const TValue& v) {
+        info.Set = [setter, &names, name = info.Name](TObject* o, const TValue& v) {
+            if (TTrace::Enabled(TTraceKind::Props)) TTrace::Property(o, name, v);
             (static_cast<T*>(o)->*setter)(ValueToSet(v, names));
         };
         FInfo.AddProperty(std::move(info));
@@ -176,7 +179,10 @@ public:
         info.Name = std::move(name);
         info.Kind = kind;
         if (get) info.Get = [get](const TObject* o) { return get(static_cast<const T*>(o)); };
-        info.Set = [set](TObject* o, const TValue& v) { set(static_cast<T*>(o), v); };
+        info.Set = [set, name = info.Name](TObject* o, const TValue& v) {
+            if (TTrace::Enabled(TTraceKind::Props)) TTrace::Property(o, name, v);
+            set(static_cast<T*>(o), v);
+        };
         FInfo.AddProperty(std::move(info));
         return *this;
     }
@@ -188,6 +194,7 @@ public:
         info.Kind = TPropKind::Event;
         info.Get = [](const TObject*) -> TValue { return std::monostate{}; };
         info.Set = [field, name](TObject* o, const TValue& v) {
+            if (TTrace::Enabled(TTraceKind::Props)) TTrace::Property(o, name, v);
             if (std::holds_alternative<std::monostate>(v)) {
                 static_cast<T*>(o)->*field = nullptr;
                 return;

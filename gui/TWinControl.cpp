@@ -4,6 +4,7 @@
 
 #include "gui/TApplication.h"
 #include "gui/TForm.h"
+#include "gui/TTrace.h"
 #include "gui/graphics/TCanvas.h"
 
 const TEnumTable& BorderStyleNames() {
@@ -248,6 +249,7 @@ void TWinControl::PaintTree(TCanvas& canvas, const TRect& dirty) {
         TCanvasSaver saver(canvas);
         canvas.SetOrigin(origin);
         canvas.IntersectClipRect(area.Offset(-origin.X, -origin.Y));
+        if (TTrace::Enabled(TTraceKind::Paint)) TTrace::Paint(this, canvas);
         Perform(WM_NCPAINT, reinterpret_cast<WPARAM>(&canvas));
     }
     if (clientArea.IsEmpty()) return;
@@ -280,6 +282,7 @@ void TWinControl::PaintControls(TCanvas& canvas) {
         TPoint origin = canvas.Origin();
         canvas.IntersectClipRect(bounds);
         canvas.SetOrigin({origin.X + bounds.Left, origin.Y + bounds.Top});
+        if (TTrace::Enabled(TTraceKind::Paint)) TTrace::Paint(c, canvas);
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&canvas));
     }
 }
