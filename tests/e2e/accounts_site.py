@@ -18,7 +18,8 @@ from http.cookies import SimpleCookie
 
 def page(script):
     return ("<!DOCTYPE html><html><head><meta charset='utf-8'><title>wait</title></head>"
-            "<body><p>accounts</p><script>" + script + "</script></body></html>").encode()
+            "<body><p>accounts</p><script>" + script +
+            "document.querySelector('p').textContent = document.title;</script></body></html>").encode()
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
