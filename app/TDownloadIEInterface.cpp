@@ -1,15 +1,23 @@
 #include "app/TDownloadIEInterface.h"
 
+#include <algorithm>
+
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
+#include "gui/Exception.h"
+#include "gui/TWebBrowser.h"
 #include "platform/Text.h"
 #include "skin/TskPageControl.h"
 #include "skin/TskTabSheet.h"
 
-void TDownloadIEInterface::NewPage() {
+void TDownloadIEInterface::NewPage(int account) {
+    if (account < 0 || account > platform::ACCOUNT_SLOTS)
+        throw Exception("没有第 " + std::to_string(account) + " 号小号");
     auto* sheet = new TskTabSheet(nullptr);
     sheet->SetPageControl(FPageControl);
     FSheets.push_back(sheet);
+    if (account != 0) sheet->SetCaption(TabCaption("", account));
+    TWebBrowser::TAccountScope scope(account);
     auto* frame = new TFrameWebBrowser(nullptr);
     frame->SetParent(FPageControl->PageAt(FPageControl->PageCount() - 1));
     frame->WebAction->SetTag(static_cast<intptr_t>(sheet->Handle()));
@@ -46,9 +54,27 @@ std::string TDownloadIEInterface::TabCaption(const std::string& title) {
     return platform::FirstUtf16Units(title, 10) + "...";
 }
 
-void TDownloadIEInterface::SetPageTitle(const std::string& title, intptr_t tag) {
+std::string TDownloadIEInterface::TabCaption(const std::string& title, int account) {
+    std::string caption = TabCaption(title);
+    return account == 0 ? caption : "小号" + std::to_string(account) + "·" + caption;
+}
+
+int TDownloadIEInterface::FreeAccountSlot(const std::vector<int>& open) {
+    for (int slot = 1; slot <= platform::ACCOUNT_SLOTS; ++slot)
+        if (std::find(open.begin(), open.end(), slot) == open.end()) return slot;
+    return 0;
+}
+
+std::vector<int> TDownloadIEInterface::OpenAccounts() const {
+    std::vector<int> accounts;
+    for (TFrameWebBrowser* frame : FFrames)
+        accounts.push_back(frame->WebAction ? frame->WebAction->Account() : 0);
+    return accounts;
+}
+
+void TDownloadIEInterface::SetPageTitle(const std::string& title, intptr_t tag, int account) {
     try {
-        std::string caption = TabCaption(title);
+        std::string caption = TabCaption(title, account);
         if (tag == 0) {
             if (TskTabSheet* first = FPageControl->PageAt(0)) first->SetCaption(caption);
             return;

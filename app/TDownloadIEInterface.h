@@ -14,19 +14,28 @@ class TskTabSheet;
 class TDownloadIEInterface {
 public:
     void SetPageControl(TskPageControl* pageControl) { FPageControl = pageControl; }
-    // Opens a tab on the main window's PendingURL; errors reach the caller.
-    void NewPage();
+    // Opens a tab on the main window's PendingURL, in account slot `account`
+    // (0: the common store); errors reach the caller.
+    void NewPage(int account = 0);
     // Closes the tab at page index `index`; 0 and bad indexes do nothing.
     void ClosePage(int index);
     // The automation object of the newest tab's browser.
     void GetLastBrowser(IBrowserAutomation*& disp);
-    void SetPageTitle(const std::string& title, intptr_t tag);
+    void SetPageTitle(const std::string& title, intptr_t tag, int account = 0);
     const std::vector<TFrameWebBrowser*>& Frames() const { return FFrames; }
     const std::vector<TskTabSheet*>& Sheets() const { return FSheets; }
 
     // The caption a title gives a tab: ten UTF-16 units and "...", except
     // "about:blank", which a blank tab must keep whole.
     static std::string TabCaption(const std::string& title);
+    // A tab of an account slot shows the slot before that caption.
+    static std::string TabCaption(const std::string& title, int account);
+
+    // The lowest account slot no tab uses, given the slots of the open
+    // tabs; 0 when all are taken.
+    static int FreeAccountSlot(const std::vector<int>& open);
+    // The slots of the open tabs, 0 for those of the common store.
+    std::vector<int> OpenAccounts() const;
 
 private:
     TskPageControl* FPageControl = nullptr;

@@ -50,7 +50,8 @@ void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp
             cancel = true;
             return;
         }
-        FrmMain->DownloadIE->NewPage();
+        // The page of a second account opens its windows in its own store.
+        FrmMain->DownloadIE->NewPage(WebAction ? WebAction->Account() : 0);
         FrmMain->DownloadIE->GetLastBrowser(ppDisp);
     } catch (...) {
     }
@@ -59,7 +60,7 @@ void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp
 void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
     FTitleSeen = true;
     try {
-        if (WebAction) FrmMain->DownloadIE->SetPageTitle(text, WebAction->Tag());
+        if (WebAction) FrmMain->DownloadIE->SetPageTitle(text, WebAction->Tag(), WebAction->Account());
     } catch (...) {
     }
 }

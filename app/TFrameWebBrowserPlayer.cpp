@@ -42,7 +42,7 @@ bool TFrameWebBrowser::IsActiveBrowser() const {
 }
 
 void TFrameWebBrowser::WebActionOpenInNewTab(TObject*, const std::string& url) {
-    FrmMain->OpenBackgroundTab(url);
+    FrmMain->OpenBackgroundTab(url, WebAction ? WebAction->Account() : 0);
 }
 
 // The menu's marks follow the active page; a page behind it only changes size.

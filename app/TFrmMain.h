@@ -88,8 +88,12 @@ public:
     void AddFavoriteFromMenu();
     void OrganizeFavoritesFromMenu();
     void UpdateFromMenu();
-    // Stores the address in PendingURL and opens a tab on it.
-    void OpenTab(const std::string& url);
+    // Stores the address in PendingURL and opens a tab on it, in account
+    // slot `account` (0: the common store).
+    void OpenTab(const std::string& url, int account = 0);
+    // A blank tab in the lowest free account slot; with all of them open the
+    // status line says so instead.
+    void NewAccountPage();
     void SearchGame();
 
     // The window's own keys (TWindowKeys), whatever has the focus; true
@@ -102,7 +106,7 @@ public:
     // Chooses the menu item of that name, as a click would.
     void RunMenuCommand(const std::string& name);
     // A tab on the address that stays behind the active one.
-    void OpenBackgroundTab(const std::string& url);
+    void OpenBackgroundTab(const std::string& url, int account = 0);
     // One text size level up or down for the active page, with the menu's marks.
     void StepTextSize(int delta);
     void FocusAddressBox();

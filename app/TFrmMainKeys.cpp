@@ -144,9 +144,9 @@ void TFrmMain::SelectNextTab(int delta) {
     PclParentClick(PclParent);
 }
 
-void TFrmMain::OpenBackgroundTab(const std::string& url) {
+void TFrmMain::OpenBackgroundTab(const std::string& url, int account) {
     TSafeRef<TskTabSheet> current(PclParent->ActivePage());
-    OpenTab(url);
+    OpenTab(url, account);
     if (TskTabSheet* page = current.Get()) PclParent->SetActivePage(page);
 }
 

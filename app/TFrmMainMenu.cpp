@@ -135,6 +135,7 @@ void TFrmMain::mnuShowWindowsClick(TObject* sender) {
     };
     if (n == "mnuNew") OpenTab("about:blank");
     else if (n == "mnuCurrently") OpenTab(ActiveBrowser()->LocationURL());
+    else if (n == "mnuAccount" || n == "mnuAccountTab") NewAccountPage();
     else if (n == "mnuOpen") {
         if (opgOpenDialog->Execute()) OpenTab(opgOpenDialog->FileName());
     } else if (n == "mnuSave") command(OLECMDID_SAVEAS);

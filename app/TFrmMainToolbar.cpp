@@ -3,6 +3,7 @@
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
+#include "gui/TLabel.h"
 #include "gui/TPanel.h"
 #include "gui/TSpeedButton.h"
 #include "gui/TWebBrowser.h"
@@ -20,11 +21,20 @@ TAddressHistory& TFrmMain::History() {
     return *FHistory;
 }
 
-void TFrmMain::OpenTab(const std::string& url) {
+void TFrmMain::OpenTab(const std::string& url, int account) {
     PendingURL = url;
-    DownloadIE->NewPage();
+    DownloadIE->NewPage(account);
     IBrowserAutomation* ignored = nullptr;
     DownloadIE->GetLastBrowser(ignored);
+}
+
+void TFrmMain::NewAccountPage() {
+    int slot = TDownloadIEInterface::FreeAccountSlot(DownloadIE->OpenAccounts());
+    if (slot == 0) {
+        labText->SetCaption("九个小号页都已打开，请先关闭一个小号页再新建。");
+        return;
+    }
+    OpenTab("about:blank", slot);
 }
 
 void TFrmMain::btnBackClick(TObject* sender) { ClickButton(sender); }
@@ -88,15 +98,24 @@ void TFrmMain::cmbAddrKeyPress(TObject* sender, char16_t& key) {
 void TFrmMain::P_writeReg() {
     std::string address = cmbAddr->Text();
     PendingURL = address;
+    // A typed address stays in the store of the tab it was typed over: over
+    // a second account's tab it never goes to a blank first tab.
+    TWebBrowser* active = nullptr;
+    try {
+        active = ActiveBrowser();
+    } catch (const std::exception&) {
+    }
+    int account = active ? active->Account() : 0;
     TWebBrowser* first = FrameWebBrowserDefault->WebAction;
-    if (first->LocationURL() == "about:blank") {
+    if (account == 0 && first->LocationURL() == "about:blank") {
         first->Navigate(address);
         return;
     }
-    if (PclParent->ActivePage() && PclParent->ActivePage()->Caption() == "about:blank") {
-        ActiveBrowser()->Navigate(address);
+    if (active && PclParent->ActivePage() &&
+        PclParent->ActivePage()->Caption() == TDownloadIEInterface::TabCaption("about:blank", account)) {
+        active->Navigate(address);
     } else {
-        DownloadIE->NewPage();
+        DownloadIE->NewPage(account);
     }
     std::vector<std::string> items = cmbAddr->Items().Items();
     History().Record(address, items);

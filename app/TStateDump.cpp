@@ -136,6 +136,7 @@ std::string Tabs(TFrmMain& form) {
         tab.Field("url", Quote(browser ? browser->LocationURL() : ""));
         tab.Field("title", Quote(browser ? browser->LocationName() : ""));
         tab.Field("active", Bool(pages->ActivePage() == sheet));
+        tab.Field("account", std::to_string(browser ? browser->Account() : 0));
         tab.Field("popupNotice", SiteBarQuestion(frame, true));
         tab.Field("permissionBar", SiteBarQuestion(frame, false));
         tab.Field("playingAudio", Bool(browser && browser->PlayingAudio()));

@@ -23,6 +23,8 @@ platform::IBrowserEngineFactory& Factory() {
     return *factory;
 }
 
+int gScopeAccount = 0;
+
 std::string SizeText(int64_t size) {
     return size < 0 ? "未知" : std::to_string(size) + " 字节";
 }
@@ -44,7 +46,17 @@ const TClassInfo& TWebBrowser::StaticClass() {
 TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
     SetColor(clWhite);
-    FEngine = Factory().CreateEngine(MakeEvents());
+    FAccount = gScopeAccount;
+    FEngine = FAccount == 0 ? Factory().CreateEngine(MakeEvents())
+                            : Call([&] { return Factory().CreateEngineInAccount(MakeEvents(), FAccount); });
+}
+
+TWebBrowser::TAccountScope::TAccountScope(int account) : FPrevious(gScopeAccount) {
+    gScopeAccount = account;
+}
+
+TWebBrowser::TAccountScope::~TAccountScope() {
+    gScopeAccount = FPrevious;
 }
 
 TWebBrowser::~TWebBrowser() {

@@ -85,6 +85,21 @@ public:
     TBrowserDocument Document();
     platform::IBrowserEngine& Engine() const { return *FEngine; }
 
+    // The account slot whose cookies and site data the pages use (0: the
+    // common store). The browsers made while a TAccountScope lives (a stored
+    // layout makes them) are in its slot; a bad slot raises Exception.
+    int Account() const { return FAccount; }
+    class TAccountScope {
+    public:
+        explicit TAccountScope(int account);
+        ~TAccountScope();
+        TAccountScope(const TAccountScope&) = delete;
+        TAccountScope& operator=(const TAccountScope&) = delete;
+
+    private:
+        int FPrevious;
+    };
+
     // IBrowserAutomation
     TWebBrowser* Browser() override { return this; }
     HRESULT TranslateAccelerator(const TMsg& msg) override;
@@ -158,6 +173,7 @@ private:
     bool IsFindKey(const TMessage& message) const;
 
     std::unique_ptr<platform::IBrowserEngine> FEngine;
+    int FAccount = 0;
     void AddPlayerEvents(platform::TBrowserEvents& events);
     void StepTextSize(int delta);
 

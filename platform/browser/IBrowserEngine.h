@@ -185,6 +185,11 @@ enum TBrowsingData : unsigned {
     bdCookies = 2, // every site's cookies
 };
 
+// Account slots: views whose cookies, site data and cache form a store of
+// their own, one per slot 1..ACCOUNT_SLOTS, kept between runs, so that a
+// player can be logged in to one site twice. Slot 0 is the common store.
+constexpr int ACCOUNT_SLOTS = 9;
+
 enum class TDownloadState { Running, Finished, Failed, Cancelled };
 
 // One download as the user sees it.
@@ -204,8 +209,16 @@ class IBrowserEngineFactory {
 public:
     virtual ~IBrowserEngineFactory() = default;
     virtual std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) = 0;
+    // An engine in account slot `account` (0..ACCOUNT_SLOTS); the windows its
+    // pages open stay in the slot. Raises BrowserError for a slot the
+    // factory cannot make.
+    virtual std::unique_ptr<IBrowserEngine> CreateEngineInAccount(TBrowserEvents events, int account) {
+        if (account == 0) return CreateEngine(std::move(events));
+        throw BrowserError("此浏览引擎不支持小号页");
+    }
 
-    // Removes the data of every view (`kinds`: TBrowsingData flags). The work
+    // Removes the data of every view, those of every account slot included,
+    // open or not (`kinds`: TBrowsingData flags). The work
     // runs in the background; `done` gets "" or the reason it failed, later,
     // from the event loop, and is never called from inside this call.
     using TClearDone = std::function<void(const std::string& error)>;

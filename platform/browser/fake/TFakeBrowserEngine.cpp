@@ -420,6 +420,7 @@ void TFakeBrowserEngine::AcceptWindow(TFakeBrowserEngine* opener, const std::str
     FURL.clear();
     FOpener = opener;
     FOpenerAlive = opener->FAlive;
+    FAccount = opener->FAccount;
     std::unique_ptr<TView> old = std::move(FView);
     FView = std::make_unique<TView>();
     FView->Id = ++gNextViewId;

@@ -83,6 +83,9 @@ public:
     const std::vector<std::string>& Commands() const { return FCommands; }
     const std::vector<TBrowserKey>& Keys() const { return FKeys; }
     bool FindBarShown() const { return FFindBarShown; }
+    // The account slot whose store the page uses; a window a page opened
+    // uses its opener's, as a related view does.
+    int Account() const { return FAccount; }
     const std::string& Selection() const { return FSelection; }
 
 private:
@@ -106,6 +109,7 @@ private:
 
     TFakeBrowserFactory* FFactory;
     TBrowserEvents FEvents;
+    int FAccount = 0;
     std::unique_ptr<TView> FView;
     std::shared_ptr<int> FAlive = std::make_shared<int>(0);
     int FLoadingStep = 0; // the step that will finish the load; 0 when idle

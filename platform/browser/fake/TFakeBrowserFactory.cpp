@@ -37,6 +37,16 @@ std::unique_ptr<IBrowserEngine> TFakeBrowserFactory::CreateEngine(TBrowserEvents
     return engine;
 }
 
+std::unique_ptr<IBrowserEngine> TFakeBrowserFactory::CreateEngineInAccount(TBrowserEvents events, int account) {
+    if (account < 0 || account > ACCOUNT_SLOTS)
+        throw BrowserError("没有第 " + std::to_string(account) + " 号小号");
+    auto engine = std::make_unique<TFakeBrowserEngine>(this, std::move(events));
+    engine->FAccount = account;
+    FEngines.push_back(engine.get());
+    ++FCreated;
+    return engine;
+}
+
 TFakeBrowserEngine* TFakeBrowserFactory::EngineForView(const void* view) const {
     for (TFakeBrowserEngine* engine : FEngines)
         if (engine->NativeView() == view) return engine;

@@ -28,6 +28,9 @@ public:
     TFakePage PageFor(const std::string& url) const;
 
     std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
+    // The engine remembers its slot (TFakeBrowserEngine::Account); a slot
+    // outside 0..ACCOUNT_SLOTS raises BrowserError as the real one does.
+    std::unique_ptr<IBrowserEngine> CreateEngineInAccount(TBrowserEvents events, int account) override;
     // Every engine alive, oldest first.
     const std::vector<TFakeBrowserEngine*>& Engines() const { return FEngines; }
     TFakeBrowserEngine* EngineForView(const void* view) const;

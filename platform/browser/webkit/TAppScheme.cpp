@@ -2,6 +2,9 @@
 
 #include <webkit2/webkit2.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/glib/GlibPtr.h"
 
 namespace platform {
@@ -51,10 +54,14 @@ void OnRequest(WebKitURISchemeRequest* request, gpointer) {
 } // namespace
 
 void TAppScheme::Register(WebKitWebContext* context, THandler handler) {
-    static bool registered = false;
     Handler() = std::move(handler);
-    if (registered) return;
-    registered = true;
+    Serve(context);
+}
+
+void TAppScheme::Serve(WebKitWebContext* context) {
+    static std::vector<WebKitWebContext*> served; // contexts live as long as the process
+    if (std::find(served.begin(), served.end(), context) != served.end()) return;
+    served.push_back(context);
     webkit_web_context_register_uri_scheme(context, Name, OnRequest, nullptr, nullptr);
     WebKitSecurityManager* security = webkit_web_context_get_security_manager(context);
     // Secure, so pages from the web may fetch it without mixed-content

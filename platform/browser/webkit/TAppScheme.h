@@ -25,8 +25,12 @@ public:
     using THandler =
         std::function<TAppSchemeReply(const std::string& host, const std::string& query)>;
 
-    // Registers the scheme on the context once; a later call replaces the handler.
+    // Sets the handler every served context answers with, and serves the
+    // scheme on `context`.
     static void Register(WebKitWebContext* context, THandler handler);
+    // Serves the scheme on `context` (once per context), with the handler
+    // set now or later.
+    static void Serve(WebKitWebContext* context);
 };
 
 } // namespace platform

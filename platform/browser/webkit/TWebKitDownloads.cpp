@@ -2,6 +2,7 @@
 
 #include <webkit2/webkit2.h>
 
+#include <algorithm>
 #include <exception>
 
 #include "platform/DownloadName.h"
@@ -107,11 +108,14 @@ void OnStarted(WebKitWebContext* context, WebKitDownload* download, gpointer dat
 } // namespace
 
 TWebKitDownloads& TWebKitDownloads::Of(WebKitWebContext* context) {
-    static TWebKitDownloads* downloads = new TWebKitDownloads(context);
+    static TWebKitDownloads* downloads = new TWebKitDownloads();
+    downloads->Watch(context);
     return *downloads;
 }
 
-TWebKitDownloads::TWebKitDownloads(WebKitWebContext* context) {
+void TWebKitDownloads::Watch(WebKitWebContext* context) {
+    if (std::find(FWatched.begin(), FWatched.end(), context) != FWatched.end()) return;
+    FWatched.push_back(context);
     g_signal_connect(context, "download-started", G_CALLBACK(OnStarted), this);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Every download of the program's web context: where its file goes (the
+// Every download of the program's web contexts: where its file goes (the
 // user's download folder, under a cleaned name that replaces nothing, via a
 // ".part" file), how far it got and how fast, and cancelling it. One per
 // process, like the context; the program's window watches it through one
@@ -15,7 +15,8 @@ namespace platform {
 
 class TWebKitDownloads {
 public:
-    // The downloads of `context`, made on the first call.
+    // The downloads of the process, made on the first call; from then on
+    // those of `context` too (each context is watched once).
     static TWebKitDownloads& Of(WebKitWebContext* context);
 
     void SetObserver(IBrowserEngineFactory::TDownloadObserver observer);
@@ -27,11 +28,13 @@ public:
     void Report(TItem& item, bool now);
 
 private:
-    explicit TWebKitDownloads(WebKitWebContext* context);
+    TWebKitDownloads() = default;
+    void Watch(WebKitWebContext* context);
 
     IBrowserEngineFactory::TDownloadObserver FObserver;
     std::vector<std::unique_ptr<TItem>> FItems;
     int FNextId = 1;
+    std::vector<WebKitWebContext*> FWatched;
 };
 
 } // namespace platform

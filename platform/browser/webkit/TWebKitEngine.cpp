@@ -182,20 +182,20 @@ bool TWebKitEngine::WaitUntil(const std::function<bool()>& done, int timeoutMs) 
 
 // --- life -----------------------------------------------------------------
 
-TWebKitEngine::TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events)
-    : FFactory(factory), FEvents(std::move(events)) {
+TWebKitEngine::TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events, int account)
+    : FFactory(factory), FAccount(account), FContext(factory.Context(account)), FEvents(std::move(events)) {
     FContainer = gtk_overlay_new();
     g_object_ref_sink(FContainer);
     FFindBar = std::make_unique<TFindBar>();
     gtk_overlay_add_overlay(GTK_OVERLAY(FContainer), FFindBar->Widget());
     CreateView(nullptr);
     g_signal_connect(FContainer, "grab-focus", G_CALLBACK(OnContainerFocus), this);
-    g_signal_connect(FFactory.Context(), "download-started", G_CALLBACK(OnDownloadStarted), this);
+    g_signal_connect(FContext, "download-started", G_CALLBACK(OnDownloadStarted), this);
     gtk_widget_show(FContainer);
 }
 
 TWebKitEngine::~TWebKitEngine() {
-    g_signal_handlers_disconnect_by_data(FFactory.Context(), this);
+    g_signal_handlers_disconnect_by_data(FContext, this);
     FAlive.reset();
     FErrorPageSource.Remove();
     DestroyView();
@@ -207,7 +207,7 @@ TWebKitEngine::~TWebKitEngine() {
 
 void TWebKitEngine::CreateView(WebKitWebView* relatedTo) {
     GtkWidget* view =
-        relatedTo ? webkit_web_view_new_with_related_view(relatedTo) : FFactory.NewWebView();
+        relatedTo ? webkit_web_view_new_with_related_view(relatedTo) : FFactory.NewWebView(FAccount);
     if (relatedTo) g_object_ref_sink(view);
     FView = WEBKIT_WEB_VIEW(view);
     gtk_container_add(GTK_CONTAINER(FContainer), view);

@@ -25,7 +25,8 @@ class TWebKitEngine : public IBrowserEngine {
 public:
     // The name of GTK's print-to-file printer in the running locale.
     static const char* FilePrinterName();
-    TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events);
+    // `account`: the slot whose store the views use (0: the common one).
+    TWebKitEngine(TWebKitFactory& factory, TBrowserEvents events, int account);
     ~TWebKitEngine() override;
 
     // IBrowserEngine
@@ -140,6 +141,8 @@ private:
     static void CallbackDepth(int delta);
 
     TWebKitFactory& FFactory;
+    int FAccount = 0;
+    WebKitWebContext* FContext = nullptr; // the factory's, for FAccount
     TBrowserEvents FEvents;
     GtkWidget* FContainer = nullptr; // our reference, sunk
     WebKitWebView* FView = nullptr;  // owned by the container

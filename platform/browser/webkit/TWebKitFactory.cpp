@@ -7,9 +7,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "platform/Kernel.h"
 #include "platform/glib/GlibPtr.h"
+#include "platform/browser/webkit/TAppScheme.h"
 #include "platform/browser/webkit/TWebKitDownloads.h"
 #include "platform/browser/webkit/TWebKitEngine.h"
 #include "platform/browser/webkit/TWebProcessSandbox.h"
@@ -61,14 +63,13 @@ void OpenWithViewer(const std::string& pdfPath) {
 TWebKitFactory::TWebKitFactory() : TWebKitFactory(true) {}
 
 TWebKitFactory::TWebKitFactory(bool keepSpareView) : FShared(std::make_unique<TShared>()) {
-    TWebProcessSandbox::Apply(Context(), {ExecutableDir()});
+    Context(); // downloads are kept safe from the first view on
     FShared->Settings = MakeSettings();
     FShared->PrintSettings.Reset(gtk_print_settings_new());
     FShared->PageSetup.Reset(gtk_page_setup_new());
     FShared->Preview = OpenWithViewer;
     FShared->KeepSpare = keepSpareView;
     FShared->ShareWhileStarting = !keepSpareView;
-    TWebKitDownloads::Of(Context()); // downloads are kept safe from the first view on
     if (keepSpareView) PrepareSpare();
 }
 
@@ -90,7 +91,14 @@ TWebKitFactory::~TWebKitFactory() {
     RemovePreviewFolder();
 }
 
-GtkWidget* TWebKitFactory::NewWebView() {
+GtkWidget* TWebKitFactory::NewWebView(int account) {
+    // The spare and the start-up process are the common store's.
+    if (account != 0) {
+        GtkWidget* view = GTK_WIDGET(g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", Context(account),
+                                                  "settings", Settings(), nullptr));
+        g_object_ref_sink(view);
+        return view;
+    }
     if (FShared->Spare && FShared->SpareReady) {
         GtkWidget* view = FShared->Spare.Get();
         g_object_ref(view); // the caller's
@@ -143,66 +151,110 @@ int TWebKitFactory::OnReplenish(void* data) {
 }
 
 std::unique_ptr<IBrowserEngine> TWebKitFactory::CreateEngine(TBrowserEvents events) {
-    return std::make_unique<TWebKitEngine>(*this, std::move(events));
+    return std::make_unique<TWebKitEngine>(*this, std::move(events), 0);
+}
+
+std::unique_ptr<IBrowserEngine> TWebKitFactory::CreateEngineInAccount(TBrowserEvents events, int account) {
+    Context(account); // a bad slot raises here, before any view
+    return std::make_unique<TWebKitEngine>(*this, std::move(events), account);
 }
 
 namespace {
 
-std::string UserFolder(const gchar* base) {
-    TGCharPtr path(g_build_filename(base, "xingfan", nullptr));
-    g_mkdir_with_parents(path.Get(), 0700);
+// The program's folder under `base`; an account slot's is inside it.
+std::string StoreFolder(const gchar* base, int account) {
+    std::string slot = std::to_string(account);
+    TGCharPtr path(account == 0 ? g_build_filename(base, "xingfan", nullptr)
+                                : g_build_filename(base, "xingfan", "accounts", slot.c_str(), nullptr));
     return path.Str();
+}
+
+std::string UserFolder(const gchar* base, int account) {
+    std::string path = StoreFolder(base, account);
+    g_mkdir_with_parents(path.c_str(), 0700);
+    return path;
 }
 
 // Cookies with an expiry date are kept in an SQLite file, so that logins
 // outlive the program; session cookies stay in memory and end with it.
 // The site data (local storage, databases) and the cache go to the user's
-// data and cache folders.
-WebKitWebContext* MakeContext() {
-    std::string data = UserFolder(g_get_user_data_dir());
-    std::string cache = UserFolder(g_get_user_cache_dir());
+// data and cache folders. Every context, whichever store it has, gets the
+// same sandbox, downloads and scheme: a page must not act differently in a
+// second account.
+WebKitWebContext* MakeContext(int account) {
+    std::string data = UserFolder(g_get_user_data_dir(), account);
+    std::string cache = UserFolder(g_get_user_cache_dir(), account);
     TGObjectPtr<WebKitWebsiteDataManager> manager(webkit_website_data_manager_new(
         "base-data-directory", data.c_str(), "base-cache-directory", cache.c_str(), nullptr));
     WebKitWebContext* context = webkit_web_context_new_with_website_data_manager(manager.Get());
     TGCharPtr cookies(g_build_filename(data.c_str(), "cookies.sqlite", nullptr));
     webkit_cookie_manager_set_persistent_storage(webkit_website_data_manager_get_cookie_manager(manager.Get()),
                                                  cookies.Get(), WEBKIT_COOKIE_PERSISTENT_STORAGE_SQLITE);
+    TWebProcessSandbox::Apply(context, {ExecutableDir()});
+    TWebKitDownloads::Of(context);
+    TAppScheme::Serve(context);
     return context;
 }
 
 } // namespace
 
-// One context for every view of the process, whichever factory made it:
-// one network process, one cache and one cookie store on disk.
 WebKitWebContext* TWebKitFactory::Context() const {
-    static WebKitWebContext* context = MakeContext();
+    return Context(0);
+}
+
+// One context per store for every view of the process, whichever factory
+// made it: one cache and one cookie store on disk each. Contexts live as
+// long as the process.
+WebKitWebContext* TWebKitFactory::Context(int account) const {
+    if (account < 0 || account > ACCOUNT_SLOTS)
+        throw BrowserError("没有第 " + std::to_string(account) + " 号小号");
+    static WebKitWebContext* contexts[ACCOUNT_SLOTS + 1] = {};
+    WebKitWebContext*& context = contexts[account];
+    if (!context) context = MakeContext(account);
     return context;
 }
 
 namespace {
 
+// Several stores are cleared at once; the caller hears once, when the last
+// is done, with the first failure.
+struct TClearJob {
+    IBrowserEngineFactory::TClearDone Done;
+    int Pending = 0;
+    std::string Error;
+};
+
 void ClearFinished(GObject* source, GAsyncResult* result, gpointer data) {
-    std::unique_ptr<IBrowserEngineFactory::TClearDone> done(static_cast<IBrowserEngineFactory::TClearDone*>(data));
+    auto* job = static_cast<TClearJob*>(data);
     GError* error = nullptr;
     webkit_website_data_manager_clear_finish(WEBKIT_WEBSITE_DATA_MANAGER(source), result, &error);
-    std::string reason = error ? (error->message && *error->message ? error->message : "未知错误") : "";
+    if (error && job->Error.empty()) job->Error = error->message && *error->message ? error->message : "未知错误";
     if (error) g_error_free(error);
-    if (*done) (*done)(reason);
+    if (--job->Pending > 0) return;
+    std::unique_ptr<TClearJob> owned(job);
+    if (owned->Done) owned->Done(owned->Error);
 }
 
 } // namespace
 
-// Through the context's data manager, so every view's cache and cookies go;
-// a time span of 0 means everything, however old.
+// Through each store's data manager, so every view's cache and cookies go,
+// those of account slots not open in this run included (a slot whose folder
+// exists has had data); a time span of 0 means everything, however old.
 void TWebKitFactory::ClearBrowsingData(unsigned kinds, TClearDone done) {
     unsigned types = 0;
     if (kinds & bdCache)
         types |= WEBKIT_WEBSITE_DATA_MEMORY_CACHE | WEBKIT_WEBSITE_DATA_DISK_CACHE |
                  WEBKIT_WEBSITE_DATA_OFFLINE_APPLICATION_CACHE;
     if (kinds & bdCookies) types |= WEBKIT_WEBSITE_DATA_COOKIES;
-    WebKitWebsiteDataManager* manager = webkit_web_context_get_website_data_manager(Context());
-    webkit_website_data_manager_clear(manager, static_cast<WebKitWebsiteDataTypes>(types), 0, nullptr,
-                                      ClearFinished, new TClearDone(std::move(done)));
+    std::vector<WebKitWebContext*> stores{Context()};
+    for (int account = 1; account <= ACCOUNT_SLOTS; ++account) {
+        std::string data = StoreFolder(g_get_user_data_dir(), account);
+        if (g_file_test(data.c_str(), G_FILE_TEST_IS_DIR)) stores.push_back(Context(account));
+    }
+    auto* job = new TClearJob{std::move(done), static_cast<int>(stores.size()), ""};
+    for (WebKitWebContext* context : stores)
+        webkit_website_data_manager_clear(webkit_web_context_get_website_data_manager(context),
+                                          static_cast<WebKitWebsiteDataTypes>(types), 0, nullptr, ClearFinished, job);
 }
 
 void TWebKitFactory::SetDownloadObserver(TDownloadObserver observer) {

@@ -1,6 +1,6 @@
 #pragma once
 // Makes the WebKit engines of the program and holds what all views share:
-// one web context, one set of settings, and the print settings and page
+// one web context per account slot, one set of settings, and the print settings and page
 // setup that the print commands remember between pages. Needs GTK to be
 // initialised first.
 //
@@ -34,14 +34,19 @@ public:
     // process does not compete with them.
     void KeepSpareViewAfter(unsigned delayMs);
     std::unique_ptr<IBrowserEngine> CreateEngine(TBrowserEvents events) override;
+    std::unique_ptr<IBrowserEngine> CreateEngineInAccount(TBrowserEvents events, int account) override;
     void ClearBrowsingData(unsigned kinds, TClearDone done) override;
     void SetDownloadObserver(TDownloadObserver observer) override;
     void CancelDownload(int id) override;
-    // A web view with the shared context and settings that has loaded
-    // nothing the caller could see. The caller owns the returned reference.
-    GtkWidget* NewWebView();
+    // A web view with the context of `account` and the shared settings that
+    // has loaded nothing the caller could see. The caller owns the returned
+    // reference.
+    GtkWidget* NewWebView(int account = 0);
 
+    // The context of the common store, and that of an account slot
+    // (0..ACCOUNT_SLOTS; BrowserError otherwise), made on first use.
     WebKitWebContext* Context() const;
+    WebKitWebContext* Context(int account) const;
     WebKitSettings* Settings() const;
     // Print settings and page setup in force; never null.
     GtkPrintSettings* PrintSettings() const;

@@ -79,20 +79,22 @@ TWebProcessSandbox::TCheck TWebProcessSandbox::Check() {
 }
 
 bool TWebProcessSandbox::Apply(WebKitWebContext* context, const std::vector<std::string>& readable) {
-    if (gApplied) return gEnabled;
-    gApplied = true;
-    TCheck check = Check();
-    if (!check.Usable) {
-        std::fprintf(stderr, "星帆IE: 网页进程不在沙箱中运行：%s。\n", check.Reason.c_str());
-        return false;
+    if (!gApplied) {
+        gApplied = true;
+        TCheck check = Check();
+        if (!check.Usable) {
+            std::fprintf(stderr, "星帆IE: 网页进程不在沙箱中运行：%s。\n", check.Reason.c_str());
+            return false;
+        }
+        gEnabled = true;
     }
+    if (!gEnabled) return false;
     webkit_web_context_set_sandbox_enabled(context, TRUE);
     for (std::string folder : readable) {
         while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
         if (!folder.empty() && !SystemFolder(folder) && g_file_test(folder.c_str(), G_FILE_TEST_IS_DIR))
             webkit_web_context_add_path_to_sandbox(context, folder.c_str(), TRUE);
     }
-    gEnabled = true;
     return true;
 }
 

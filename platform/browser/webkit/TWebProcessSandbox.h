@@ -21,10 +21,11 @@ public:
     // user, process and network namespaces succeeding.
     static TCheck Check();
 
-    // Once per process, before the first web process starts: turns the
+    // Once per context, before its first web process starts: turns the
     // sandbox on in `context` with `readable` folders visible (read only)
-    // inside, or leaves it off and writes the reason to stderr. Later calls
-    // only answer what the first one did.
+    // inside, or leaves it off. The first call decides for the process (and
+    // writes the reason to stderr when off); later ones, for other contexts,
+    // follow that decision without trying again.
     static bool Apply(WebKitWebContext* context, const std::vector<std::string>& readable);
     // What Apply decided; false before it ran.
     static bool Enabled();
