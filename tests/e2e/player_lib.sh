@@ -4,8 +4,9 @@
 
 SITE_PID=""
 # start_site: serves site/ and the special addresses; sets $SITE (the base URL).
+# start_site [SCRIPT]: the local web site (player_site.py unless named).
 start_site() {
-  python3 "$HERE/player_site.py" --port-file "$WORK/site.port" >>"$WORK/site.log" 2>&1 &
+  python3 "$HERE/${1:-player_site.py}" --port-file "$WORK/site.port" >>"$WORK/site.log" 2>&1 &
   SITE_PID=$!
   for _ in $(seq 1 100); do [ -s "$WORK/site.port" ] && break; sleep 0.1; done
   [ -s "$WORK/site.port" ] || fail "the web site did not start"
@@ -59,4 +60,26 @@ go_to() {
   xdotool type --delay 5 "$1"
   wait_for "d['address'] == '$1'" 10
   xdotool key Return
+}
+
+# clear_cookies: 工具 > Internet选项, its cookie button, then 关闭.
+clear_cookies() {
+  open_bar '工具(T)'
+  choose mnuInternet 0
+  local dialog=""
+  for _ in $(seq 1 50); do
+    dialog=$(xdotool search --onlyvisible --name '^Internet选项$' 2>/dev/null | head -1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.2
+  done
+  [ -n "$dialog" ] || fail "no Internet options dialog"
+  sleep 0.5
+  # Where the dialog's client area is on the screen (inside the window manager's frame).
+  local x y
+  read -r x y <<< "$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+  # The cookie button sits at (194, 70), 170 x 28, in the dialog's client area.
+  click_at $(( x + 194 + 85 )) $(( y + 70 + 14 ))
+  sleep 2
+  click_at $(( x + 288 + 38 )) $(( y + 146 + 13 )) # 关闭
+  for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
 }

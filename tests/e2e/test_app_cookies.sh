@@ -21,24 +21,8 @@ go_to "$SITE/cookie/show"
 wait_for "d['tabs'][0]['title'] in ('keep=1', 'sess=1', 'keep=1,sess=1', 'none')" 30
 [ "$(q "d['tabs'][0]['title']")" = "keep=1" ] || fail "after a restart the site got: $(q "d['tabs'][0]['title']")"
 
-# Internet options: 工具 > Internet选项, then its cookie button.
-open_bar '工具(T)'
-choose mnuInternet 0
-DIALOG=""
-for _ in $(seq 1 50); do
-  DIALOG=$(xdotool search --onlyvisible --name '^Internet选项$' 2>/dev/null | head -1 || true)
-  [ -n "$DIALOG" ] && break
-  sleep 0.2
-done
-[ -n "$DIALOG" ] || fail "no Internet options dialog"
-sleep 0.5
-# Where the dialog's client area is on the screen (inside the window manager's frame).
-read -r X Y <<< "$(xwininfo -id "$DIALOG" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
-# The cookie button sits at (194, 70), 170 x 28, in the dialog's client area.
-click_at $(( X + 194 + 85 )) $(( Y + 70 + 14 ))
-sleep 2
-click_at $(( X + 288 + 38 )) $(( Y + 146 + 13 )) # 关闭
-for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
+# Internet options: its cookie button.
+clear_cookies
 go_to "$SITE/cookie/show?again"
 wait_for "len(d['tabs']) == 2 and d['tabs'][1]['title'] in ('keep=1', 'none')" 30
 [ "$(q "d['tabs'][1]['title']")" = "none" ] || fail "the cookies were not cleared"

@@ -6,30 +6,9 @@
 # A; the tab menu opens the next slot with a store of its own. The Internet
 # options dialog's cookie button logs out every slot too.
 source "$(dirname "$0")/lib.sh"
+source "$HERE/player_lib.sh"
+start_site accounts_site.py
 
-SITE_PID=""
-trap 'stop_program; [ -z "$SITE_PID" ] || kill "$SITE_PID" 2>/dev/null; rm -rf "$WORK"' EXIT
-python3 "$HERE/accounts_site.py" --port-file "$WORK/site.port" >>"$WORK/site.log" 2>&1 &
-SITE_PID=$!
-for _ in $(seq 1 100); do [ -s "$WORK/site.port" ] && break; sleep 0.1; done
-[ -s "$WORK/site.port" ] || fail "the web site did not start"
-SITE="http://127.0.0.1:$(cat "$WORK/site.port")"
-
-# go_to URL: types the address into the box and presses Return.
-go_to() {
-  read -r X Y <<< "$(q "'%d %d' % (d['controls']['cmbAddr']['x'] + 100, d['controls']['cmbAddr']['y'] + 10)")"
-  click_at "$X" "$Y"
-  wait_for "d['focus'] == 'cmbAddr'"
-  for _ in 1 2 3 4 5; do
-    xdotool key ctrl+a BackSpace
-    sleep 0.2
-    dump
-    [ "$(q "d['address']")" = "" ] && break
-  done
-  xdotool type --delay 5 "$1"
-  wait_for "d['address'] == '$1'" 10
-  xdotool key Return
-}
 first_tab() {
   read -r FX FY <<< "$(q "'%d %d' % (d['controls']['PclParent']['x'] + 85 + 25, d['controls']['PclParent']['y'] + 9)")"
   click_at "$FX" "$FY"
@@ -90,22 +69,8 @@ go_to "$SITE/whoami?restarted"
 wait_for "d['tabs'][0]['title'].startswith('user:')" 30
 [ "$(q "d['tabs'][0]['title']")" = "user:A ls:A" ] || fail "the common store after a restart: $(q "d['tabs'][0]['title']")"
 
-# Internet options: 工具 > Internet选项, then its cookie button.
-open_bar '工具(T)'
-choose mnuInternet 0
-DIALOG=""
-for _ in $(seq 1 50); do
-  DIALOG=$(xdotool search --onlyvisible --name '^Internet选项$' 2>/dev/null | head -1 || true)
-  [ -n "$DIALOG" ] && break
-  sleep 0.2
-done
-[ -n "$DIALOG" ] || fail "no Internet options dialog"
-sleep 0.5
-read -r X Y <<< "$(xwininfo -id "$DIALOG" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
-click_at $(( X + 194 + 85 )) $(( Y + 70 + 14 ))
-sleep 2
-click_at $(( X + 288 + 38 )) $(( Y + 146 + 13 )) # 关闭
-for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
+# Internet options: its cookie button.
+clear_cookies
 quit_program
 
 start_program
