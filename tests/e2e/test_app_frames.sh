@@ -57,7 +57,7 @@ sleep 1
 read -r VX VY <<< "$(q "'%d %d' % (d['controls']['webFavorites']['x'] + 20, d['controls']['webFavorites']['y'] + 14)")"
 click_at "$VX" "$VY"
 wait_for "d['favoritesPane']['url'] == '$SITE/MyFav.htm'"
-for _ in $(seq 1 50); do [ "$(grep -c "GET /part.htm" "$WORK/site.log")" -ge 8 ] && break; sleep 0.1; done
+for _ in $(seq 1 300); do [ "$(grep -c "GET /part.htm" "$WORK/site.log")" -ge 8 ] && break; sleep 0.1; done
 [ "$(grep -c "GET /part.htm" "$WORK/site.log")" -ge 8 ] || fail "the favourite's frames did not load"
 sleep 1
 dump
