@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "app/IWindowServices.h"
 #include "app/TFrameWebBrowser.h"
-#include "app/TFrmMain.h"
 #include "gui/Exception.h"
 #include "gui/TWebBrowser.h"
 #include "platform/Text.h"
@@ -19,9 +19,10 @@ void TDownloadIEInterface::NewPage(int account) {
     if (account != 0) sheet->SetCaption(TabCaption("", account));
     TWebBrowser::TAccountScope scope(account);
     auto* frame = new TFrameWebBrowser(nullptr);
+    frame->SetWindow(&FWindow);
     frame->SetParent(FPageControl->PageAt(FPageControl->PageCount() - 1));
     frame->WebAction->SetTag(static_cast<intptr_t>(sheet->Handle()));
-    frame->WebAction->Navigate(FrmMain->PendingURL);
+    frame->WebAction->Navigate(FWindow.PendingAddress());
     FFrames.push_back(frame);
 }
 

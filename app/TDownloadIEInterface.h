@@ -7,14 +7,16 @@
 #include <vector>
 
 class IBrowserAutomation;
+class IWindowServices;
 class TFrameWebBrowser;
 class TskPageControl;
 class TskTabSheet;
 
 class TDownloadIEInterface {
 public:
+    explicit TDownloadIEInterface(IWindowServices& window) : FWindow(window) {}
     void SetPageControl(TskPageControl* pageControl) { FPageControl = pageControl; }
-    // Opens a tab on the main window's PendingURL, in account slot `account`
+    // Opens a tab on the window's pending address, in account slot `account`
     // (0: the common store); errors reach the caller.
     void NewPage(int account = 0);
     // Closes the tab at page index `index`; 0 and bad indexes do nothing.
@@ -38,6 +40,7 @@ public:
     std::vector<int> OpenAccounts() const;
 
 private:
+    IWindowServices& FWindow;
     TskPageControl* FPageControl = nullptr;
     std::vector<TskTabSheet*> FSheets;
     std::vector<TFrameWebBrowser*> FFrames;

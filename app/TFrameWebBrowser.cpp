@@ -1,12 +1,9 @@
 #include "app/TFrameWebBrowser.h"
 
+#include "app/IWindowServices.h"
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameSiteBar.h"
-#include "app/TFrmMain.h"
-#include "gui/TLabel.h"
 #include "gui/TWebBrowser.h"
-#include "skin/TskComboBox.h"
-#include "skin/TskPageControl.h"
 
 const TClassInfo& TFrameWebBrowser::StaticClass() {
     static const TClassInfo info =
@@ -51,8 +48,9 @@ void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp
             return;
         }
         // The page of a second account opens its windows in its own store.
-        FrmMain->DownloadIE->NewPage(WebAction ? WebAction->Account() : 0);
-        FrmMain->DownloadIE->GetLastBrowser(ppDisp);
+        if (!FWindow) return;
+        FWindow->Tabs().NewPage(WebAction ? WebAction->Account() : 0);
+        FWindow->Tabs().GetLastBrowser(ppDisp);
     } catch (...) {
     }
 }
@@ -60,7 +58,8 @@ void TFrameWebBrowser::WebActionNewWindow2(TObject*, IBrowserAutomation*& ppDisp
 void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
     FTitleSeen = true;
     try {
-        if (WebAction) FrmMain->DownloadIE->SetPageTitle(text, WebAction->Tag(), WebAction->Account());
+        if (WebAction && FWindow)
+            FWindow->Tabs().SetPageTitle(text, WebAction->Tag(), WebAction->Account());
     } catch (...) {
     }
 }
@@ -69,7 +68,7 @@ void TFrameWebBrowser::WebActionTitleChange(TObject*, const std::string& text) {
 // mouse) is shown again when the load ends instead of the plain "done".
 void TFrameWebBrowser::WebActionStatusTextChange(TObject*, const std::string& text) {
     if (FLoading) FLoadNotice = text;
-    FrmMain->labText->SetCaption(text);
+    if (FWindow) FWindow->ShowStatus(text);
 }
 
 // Local files, program paths and script addresses stay out of the address
@@ -80,21 +79,22 @@ void TFrameWebBrowser::WebActionBeforeNavigate2(TObject*, const std::string& url
     ForgetSiteQuestions();
     if (url.find("file") != std::string::npos) return;
     if (url.find("Program") != std::string::npos) return;
-    if (url.find("javascript") != std::string::npos) return;
-    if (FrmMain->cmbAddr->Text() != FAddressShown) FAddressBefore = FrmMain->cmbAddr->Text();
+    if (url.find("javascript") != std::string::npos || !FWindow) return;
+    if (FWindow->AddressText() != FAddressShown) FAddressBefore = FWindow->AddressText();
     FAddressShown = url;
-    FrmMain->cmbAddr->SetText(url);
+    FWindow->SetAddressText(url);
 }
 
 // The page stays; so does the address the user saw, unless the box has
 // been changed since.
 void TFrameWebBrowser::WebActionDownloadStart(TObject*, const std::string& url) {
-    if (url != FAddressShown || FrmMain->cmbAddr->Text() != url) return;
-    FrmMain->cmbAddr->SetText(FAddressBefore);
+    if (!FWindow || url != FAddressShown || FWindow->AddressText() != url) return;
+    FWindow->SetAddressText(FAddressBefore);
     FAddressShown.clear();
 }
 
-void TFrameWebBrowser::WebActionDocumentComplete(TObject*, IBrowserAutomation*, const std::string&) {}
+void TFrameWebBrowser::WebActionDocumentComplete(TObject*, IBrowserAutomation*,
+                                                 const std::string&) {}
 
 void TFrameWebBrowser::ApplicationEventsWebCloseMessage(TMsg& msg, bool&) {
     try {
@@ -102,14 +102,14 @@ void TFrameWebBrowser::ApplicationEventsWebCloseMessage(TMsg& msg, bool&) {
         if (WebAction->Tag() == 0) return; // the first tab is never closed
         // The page's own tab: by the time the request arrives another tab
         // (often the next window the page opened) may be in front.
-        FrmMain->ClosePageOf(WebAction); // may free this frame
+        if (FWindow) FWindow->ClosePageOf(WebAction); // may free this frame
     } catch (...) {
     }
 }
 
 void TFrameWebBrowser::WMClosePage() {
     try {
-        FrmMain->DownloadIE->ClosePage(FrmMain->PclParent->ActivePageIndex());
+        if (FWindow) FWindow->Tabs().ClosePage(FWindow->ActivePageIndex());
     } catch (...) {
     }
 }

@@ -11,12 +11,15 @@
 // A private message that closes the active tab, from any sender.
 constexpr uint32_t WM_CLOSEPAGE = WM_USER + 6;
 
+class IWindowServices;
 class TFrameSiteBar;
 
 class TFrameWebBrowser : public TFrame {
     XF_CLASS(TFrameWebBrowser)
 public:
     explicit TFrameWebBrowser(TComponent* owner);
+    // The window the frame's tab is in; not owned.
+    void SetWindow(IWindowServices* window) { FWindow = window; }
 
     TWebBrowser* WebAction = nullptr;
     TApplicationEvents* ApplicationEventsWebClose = nullptr;
@@ -25,7 +28,8 @@ public:
     void WebActionTitleChange(TObject* sender, const std::string& text);
     void WebActionStatusTextChange(TObject* sender, const std::string& text);
     void WebActionBeforeNavigate2(TObject* sender, const std::string& url, bool& cancel);
-    void WebActionDocumentComplete(TObject* sender, IBrowserAutomation* pDisp, const std::string& url);
+    void WebActionDocumentComplete(TObject* sender, IBrowserAutomation* pDisp,
+                                   const std::string& url);
     void WebActionDownloadStart(TObject* sender, const std::string& url);
     void ApplicationEventsWebCloseMessage(TMsg& msg, bool& handled);
     void WMClosePage();
@@ -62,12 +66,14 @@ private:
     bool WindowAllowed(const TNewWindowRequest& request) const;
     void BlockWindow(const std::string& url);
     TFrameSiteBar& NeedSiteBar();
-    void SiteBarAnswered(const std::string& site, int right, bool allow, const std::string& lastURL);
+    void SiteBarAnswered(const std::string& site, int right, bool allow,
+                         const std::string& lastURL);
     void ForgetSiteQuestions();
     void ShowNotice(const std::string& text);
 
     bool FLoading = false;
-    bool FTitleSeen = false; // the page's title came during this load
-    std::string FLoadNotice; // what the page said on the status line while it loaded
+    bool FTitleSeen = false;           // the page's title came during this load
+    std::string FLoadNotice;           // what the page said on the status line while it loaded
     TFrameSiteBar* FSiteBar = nullptr; // owned
+    IWindowServices* FWindow = nullptr;
 };

@@ -3,10 +3,9 @@
 // closing, loading feedback and fullscreen.
 #include <algorithm>
 
+#include "app/IWindowServices.h"
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameWebBrowser.h"
-#include "app/TFrmMain.h"
-#include "gui/TLabel.h"
 #include "platform/browser/OleCommands.h"
 
 namespace {
@@ -16,7 +15,9 @@ constexpr const char* kDoneStatus = "完成";
 
 void TFrameWebBrowser::ConnectPlayerEvents() {
     if (!WebAction) return;
-    WebAction->OnOpenInNewTab = [this](TObject* s, const std::string& url) { WebActionOpenInNewTab(s, url); };
+    WebAction->OnOpenInNewTab = [this](TObject* s, const std::string& url) {
+        WebActionOpenInNewTab(s, url);
+    };
     WebAction->OnTextSizeStep = [this](TObject* s, int delta) { WebActionTextSizeStep(s, delta); };
     WebAction->OnOpenRequest = [this](TObject* s) { WebActionOpenRequest(s); };
     WebAction->OnCloseAllowed = [this](TObject* s) { WebActionCloseAllowed(s); };
@@ -25,7 +26,7 @@ void TFrameWebBrowser::ConnectPlayerEvents() {
     };
     WebAction->OnFullScreen = [this](TObject* s, bool enter) { WebActionFullScreen(s, enter); };
     WebAction->OnAudioChange = [this](TObject*) {
-        if (FrmMain && WebAction) FrmMain->ShowSound(WebAction);
+        if (FWindow && WebAction) FWindow->ShowSound(WebAction);
     };
     WebAction->OnPermissionRequest = [this](TObject* s, platform::TPermissionKind kind,
                                             std::function<void(bool)> answer) {
@@ -35,20 +36,20 @@ void TFrameWebBrowser::ConnectPlayerEvents() {
 
 bool TFrameWebBrowser::IsActiveBrowser() const {
     try {
-        return WebAction && FrmMain->ActiveBrowser() == WebAction;
+        return WebAction && FWindow && FWindow->ActiveBrowser() == WebAction;
     } catch (...) {
         return false;
     }
 }
 
 void TFrameWebBrowser::WebActionOpenInNewTab(TObject*, const std::string& url) {
-    FrmMain->OpenBackgroundTab(url, WebAction ? WebAction->Account() : 0);
+    if (FWindow) FWindow->OpenBackgroundTab(url, WebAction ? WebAction->Account() : 0);
 }
 
 // The menu's marks follow the active page; a page behind it only changes size.
 void TFrameWebBrowser::WebActionTextSizeStep(TObject*, int delta) {
     if (IsActiveBrowser()) {
-        FrmMain->StepTextSize(delta);
+        FWindow->StepTextSize(delta);
         return;
     }
     TValue level;
@@ -60,33 +61,33 @@ void TFrameWebBrowser::WebActionTextSizeStep(TObject*, int delta) {
 }
 
 void TFrameWebBrowser::WebActionOpenRequest(TObject*) {
-    FrmMain->RunMenuCommand("mnuOpen");
+    if (FWindow) FWindow->RunMenuCommand("mnuOpen");
 }
 
 void TFrameWebBrowser::WebActionCloseAllowed(TObject*) {
-    if (WebAction) FrmMain->ClosePageOf(WebAction); // may free this frame
+    if (WebAction && FWindow) FWindow->ClosePageOf(WebAction); // may free this frame
 }
 
 // A tab shows that its page is coming until the page names itself; a blank
 // page is named at once and keeps its caption (the go command looks for it).
 void TFrameWebBrowser::WebActionProgressChange(TObject*, bool loading, int percent) {
-    if (!WebAction) return;
+    if (!WebAction || !FWindow) return;
     if (loading && !FLoading) {
         FTitleSeen = false;
         FLoadNotice.clear();
         if (WebAction->LocationURL() != "about:blank")
-            FrmMain->DownloadIE->SetPageTitle(kLoadingCaption, WebAction->Tag());
+            FWindow->Tabs().SetPageTitle(kLoadingCaption, WebAction->Tag());
     }
     if (!loading && FLoading && !FTitleSeen)
-        FrmMain->DownloadIE->SetPageTitle(WebAction->LocationName(), WebAction->Tag());
+        FWindow->Tabs().SetPageTitle(WebAction->LocationName(), WebAction->Tag());
     FLoading = loading;
     if (!IsActiveBrowser()) return;
     if (loading)
-        FrmMain->labText->SetCaption("正在打开网页... " + std::to_string(percent) + "%");
+        FWindow->ShowStatus("正在打开网页... " + std::to_string(percent) + "%");
     else
-        FrmMain->labText->SetCaption(FLoadNotice.empty() ? std::string(kDoneStatus) : FLoadNotice);
+        FWindow->ShowStatus(FLoadNotice.empty() ? std::string(kDoneStatus) : FLoadNotice);
 }
 
 void TFrameWebBrowser::WebActionFullScreen(TObject*, bool enter) {
-    if (WebAction) FrmMain->PageFullScreen(WebAction, enter);
+    if (WebAction && FWindow) FWindow->PageFullScreen(WebAction, enter);
 }

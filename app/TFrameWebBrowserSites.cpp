@@ -3,17 +3,16 @@
 // open windows freely (the portal opens its games that way); any other
 // site does so once the user allowed it in the bar on the tab. Rights are
 // asked in that bar and remembered per site.
+#include "app/IWindowServices.h"
 #include "app/TFrameSiteBar.h"
 #include "app/TFrameWebBrowser.h"
-#include "app/TFrmMain.h"
+#include "app/TFrmMain.h" // AppPath
 #include "gui/TApplication.h"
-#include "gui/TLabel.h"
 #include "platform/Text.h"
 #include "services/SiteHost.h"
 #include "services/TPortalConfig.h"
 #include "services/TSitePermissions.h"
 #include "skin/TskFileTheme.h"
-#include "skin/TskThemeManager.h"
 
 namespace {
 
@@ -54,7 +53,7 @@ void TFrameWebBrowser::BlockWindow(const std::string& url) {
 // The status line keeps the notice through the end of the page's load.
 void TFrameWebBrowser::ShowNotice(const std::string& text) {
     if (FLoading) FLoadNotice = text;
-    FrmMain->labText->SetCaption(text);
+    if (FWindow) FWindow->ShowStatus(text);
 }
 
 void TFrameWebBrowser::WebActionPermissionRequest(TObject*, platform::TPermissionKind kind,
@@ -85,9 +84,9 @@ TFrameSiteBar& TFrameWebBrowser::NeedSiteBar() {
 }
 
 void TFrameWebBrowser::RestyleSiteBar() {
-    if (!FSiteBar || !FrmMain || !FrmMain->thmThemeManager) return;
-    FSiteBar->Theme().SetUIStyle(FrmMain->thmThemeManager->UIStyle());
-    FSiteBar->Theme().SetFileTheme(FrmMain->thmThemeManager->FileTheme());
+    if (!FSiteBar || !FWindow) return;
+    FSiteBar->Theme().SetUIStyle(FWindow->SkinStyle());
+    FSiteBar->Theme().SetFileTheme(FWindow->SkinFile());
     FSiteBar->ThemeChanged();
 }
 
@@ -101,7 +100,8 @@ void TFrameWebBrowser::SiteBarAnswered(const std::string& site, int rightCode, b
     if (popups && !allow) return;
     if (!site.empty())
         TSitePermissions().Write(right, site, allow ? TSiteAnswer::Allow : TSiteAnswer::Deny);
-    if (popups && !lastURL.empty() && lastURL != "about:blank") FrmMain->OpenTab(lastURL);
+    if (popups && !lastURL.empty() && lastURL != "about:blank" && FWindow)
+        FWindow->OpenTab(lastURL, 0);
 }
 
 void TFrameWebBrowser::ForgetSiteQuestions() {

@@ -1,10 +1,22 @@
 #pragma once
 // The main window: owns every component of the program for the life of the
-// process, builds itself from its stored layout, and runs the start-up work.
+// process and builds itself from its stored layout. What its handlers do
+// lives in the command classes beside it (TMenuCommands, TTabCommands,
+// TKeyCommands, TToolbarCommands, TSidePanes, TTabSounds,
+// TScreenshotCommand) and in services (TSkinSelection, TStartupWork); the
+// handlers here hand over in one line.
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "app/IWindowServices.h"
+#include "app/TKeyCommands.h"
+#include "app/TMenuCommands.h"
+#include "app/TScreenshotCommand.h"
+#include "app/TSidePanes.h"
+#include "app/TTabCommands.h"
+#include "app/TTabSounds.h"
+#include "app/TToolbarCommands.h"
 #include "gui/TApplicationEvents.h"
 #include "gui/TForm.h"
 #include "gui/TTimer.h"
@@ -34,7 +46,7 @@ class TskTabSheet;
 class TskThemeManager;
 class TskTreeView;
 
-class TFrmMain : public TForm {
+class TFrmMain : public TForm, public IWindowServices {
     XF_CLASS(TFrmMain)
 public:
     explicit TFrmMain(TComponent* owner);
@@ -42,7 +54,7 @@ public:
 
     // The active tab's browser: the first tab's while the stored first page is
     // active, else the browser of tab-manager entry ActivePageIndex - 1.
-    TWebBrowser* ActiveBrowser();
+    TWebBrowser* ActiveBrowser() override;
     // What 刷新 reloads: a pane's browser when it has the keyboard focus (its
     // page may have failed: the error page asks for 刷新), else the active
     // tab's browser.
@@ -70,66 +82,84 @@ public:
     void timUpdateTimer(TObject* sender);
 
     // Settings in the registry.
-    void P_writeReg();
-    void P_ClearRocord();
+    void P_writeReg() { Toolbar().Go(); }
+    void P_ClearRocord() { Toolbar().ClearHistory(); }
     void P_RecordReg(const std::string& sky, const std::string& menuName);
     // Menu commands.
-    void mnuShowWindowsClick(TObject* sender);
-    void FontMnu(TObject* sender);
-    void CheckedMnu(TObject* sender);
-    void P_WebFont(int level);
-    void ViewSource();
-    void SynthesiseFindKeys();
+    void mnuShowWindowsClick(TObject* sender) { Menus().Run(sender); }
+    void FontMnu(TObject* sender) { Menus().CheckTextSize(sender); }
+    void CheckedMnu(TObject* sender) { Menus().CheckSkin(sender); }
+    void P_WebFont(int level) { Menus().SetTextSize(level); }
+    void ViewSource() { Menus().ViewSource(); }
+    void SynthesiseFindKeys() { Menus().SynthesiseFindKeys(); }
     // Shows the saved page source; tests replace it.
     std::function<void(const std::string& fileName)> OpenSourceViewer;
     // Writes the favourites page and shows it in the favourites pane.
-    void P_ClearFavorites();
+    void P_ClearFavorites() { Panes().ShowFavorites(); }
     // The add-favourite dialog for the active page, then the page rebuilt.
-    void AddFavoriteFromMenu();
-    void OrganizeFavoritesFromMenu();
+    void AddFavoriteFromMenu() { Panes().AddFavorite(); }
+    void OrganizeFavoritesFromMenu() { Panes().OrganizeFavorites(); }
     void UpdateFromMenu();
     // Stores the address in PendingURL and opens a tab on it, in account
     // slot `account` (0: the common store).
-    void OpenTab(const std::string& url, int account = 0);
+    void OpenTab(const std::string& url, int account = 0) override {
+        TabCommands().OpenTab(url, account);
+    }
     // A blank tab in the lowest free account slot; with all of them open the
     // status line says so instead.
-    void NewAccountPage();
-    void SearchGame();
+    void NewAccountPage() { TabCommands().NewAccountPage(); }
+    void SearchGame() { Toolbar().SearchGame(); }
 
     // The window's own keys (TWindowKeys), whatever has the focus; true
     // when the key was one of them.
-    bool RunWindowKey(int key, TShiftState shift);
+    bool RunWindowKey(int key, TShiftState shift) { return Keys().Run(key, shift); }
     // A key on its way to a focused page: true keeps it from the page, and
     // the window runs it from the queue.
-    bool NativeViewKey(int key, TShiftState shift);
+    bool NativeViewKey(int key, TShiftState shift) { return Keys().FromPage(key, shift); }
     bool IsShortCut(int key, TShiftState shift) override;
     // Chooses the menu item of that name, as a click would.
-    void RunMenuCommand(const std::string& name);
+    void RunMenuCommand(const std::string& name) override;
+    TMenuItem* MenuItem(const std::string& name) const;
     // A tab on the address that stays behind the active one.
-    void OpenBackgroundTab(const std::string& url, int account = 0);
+    void OpenBackgroundTab(const std::string& url, int account = 0) override {
+        TabCommands().OpenBackgroundTab(url, account);
+    }
     // One text size level up or down for the active page, with the menu's marks.
-    void StepTextSize(int delta);
-    void FocusAddressBox();
-    void SelectNextTab(int delta);
+    void StepTextSize(int delta) override { TabCommands().StepTextSize(delta); }
+    void FocusAddressBox() { TabCommands().FocusAddressBox(); }
+    void SelectNextTab(int delta) { TabCommands().SelectNextTab(delta); }
     // The page of this browser agreed to close: its tab goes.
-    void ClosePageOf(TWebBrowser* browser);
-    void ToggleFullScreen();
+    void ClosePageOf(TWebBrowser* browser) override { TabCommands().ClosePageOf(browser); }
+    void ToggleFullScreen() { TabCommands().ToggleFullScreen(); }
     // Saves the active tab's page as a picture (游戏截图); the status line
     // says where, once it is written.
-    void TakeScreenshot();
+    void TakeScreenshot() { TScreenshotCommand::Run(*this); }
     // Where screenshots go: "星帆截图" in the user's pictures folder unless
     // set (tests set it).
     std::string ScreenshotFolder;
-    // Each tab's sound (TFrmMainSound.cpp): the browser's tab shows what its
-    // page does with sound; the speaker and the menus mute and unmute it.
-    void ShowSound(TWebBrowser* browser);
-    void SetTabMuted(TskTabSheet* sheet, bool muted);
-    void ToggleMute(TskTabSheet* sheet);
-    void MuteAll();
+    // Each tab's sound (TTabSounds): the browser's tab shows what its page
+    // does with sound; the speaker and the menus mute and unmute it.
+    void ShowSound(TWebBrowser* browser) override { Sounds().Show(browser); }
+    void SetTabMuted(TskTabSheet* sheet, bool muted) { Sounds().SetMuted(sheet, muted); }
+    void ToggleMute(TskTabSheet* sheet) { Sounds().ToggleMute(sheet); }
+    void MuteAll() { Sounds().MuteAll(); }
     // "静音" or "取消静音" for the active tab.
-    void UpdateSoundItems();
-    void PageFullScreen(TWebBrowser* browser, bool enter);
-    TFullScreen& FullScreen();
+    void UpdateSoundItems() { Sounds().UpdateItems(); }
+    void PageFullScreen(TWebBrowser* browser, bool enter) override {
+        TabCommands().PageFullScreen(browser, enter);
+    }
+    TFullScreen& FullScreen() { return TabCommands().FullScreen(); }
+    TAddressHistory& History();
+
+    // The rest of what the tabs and their frames ask of the window.
+    void ShowStatus(const std::string& text) override;
+    std::string AddressText() const override;
+    void SetAddressText(const std::string& text) override;
+    const std::string& PendingAddress() const override { return PendingURL; }
+    TDownloadIEInterface& Tabs() override { return *DownloadIE; }
+    int ActivePageIndex() const override;
+    TskUIStyle SkinStyle() const override;
+    TskFileTheme* SkinFile() const override;
 
     // Fields besides the components.
     std::unique_ptr<TDownloadIEInterface> DownloadIE;
@@ -194,25 +224,21 @@ public:
     TTimer* timUpdate = nullptr;
 
 private:
-    // The downloads bar follows every download of the program.
-    void WatchDownloads();
-    void StopWatchingDownloads();
     void BindComponents();
-    void ConnectSound();
-    void CloseActivePage();
-    void AskToClosePage(int index);
-    void ToggleFavoritesArea();
-    void ToggleLeftPane();
-    void RestoreSkin(const std::string& sky, const std::string& menuName);
-    void ApplySkin(size_t index);
-    void RestyleSiteBars();
-    void ExitProgram();
-    TMenuItem* MenuItem(const std::string& name) const;
-    void CheckOnly(const std::string& name, const char* const* group, size_t count);
-    TAddressHistory& History();
+    TMenuCommands& Menus();
+    TTabCommands& TabCommands();
+    TKeyCommands& Keys();
+    TToolbarCommands& Toolbar();
+    TSidePanes& Panes();
+    TTabSounds& Sounds();
 
     std::unique_ptr<TAddressHistory> FHistory;
-    std::unique_ptr<TFullScreen> FFullScreen;
+    std::unique_ptr<TMenuCommands> FMenus;
+    std::unique_ptr<TTabCommands> FTabCommands;
+    std::unique_ptr<TKeyCommands> FKeys;
+    std::unique_ptr<TToolbarCommands> FToolbar;
+    std::unique_ptr<TSidePanes> FPanes;
+    std::unique_ptr<TTabSounds> FSounds;
 };
 
 // The program folder: the executable's folder with its trailing separator.

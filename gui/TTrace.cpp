@@ -188,6 +188,10 @@ void TTrace::Property(const TObject* object, std::string_view name, const TValue
           "prop " + Who(object) + "." + std::string(name) + " = " + Shortened(ValueText(value)));
 }
 
+void TTrace::Restyle(const TObject* control) {
+    Write(FOut, "restyle " + Who(control));
+}
+
 void TTrace::Paint(const TControl* control, const TCanvas& canvas) {
     TPoint origin = canvas.Origin();
     TRect rect = canvas.ClipRect().Offset(origin.X, origin.Y);

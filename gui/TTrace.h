@@ -31,6 +31,8 @@ public:
     static void Message(const TMsg& msg, const TMessageTarget* target);
     static void HookTook(const TMsg& msg, const TObject* hook);
     static void Property(const TObject* object, std::string_view name, const TValue& value);
+    // A skinned control taking its style and file theme (logged with props).
+    static void Restyle(const TObject* control);
     // Called with the canvas set up for the control (origin and clip): logs
     // the clip, the part of the window's back buffer the control may paint.
     static void Paint(const TControl* control, const TCanvas& canvas);

@@ -13,6 +13,7 @@
 #include "skin/TskImagePanel.h"
 #include "skin/TskMainMenu.h"
 #include "skin/TskMenuBar.h"
+#include "skin/TskStylePush.h"
 #include "skin/TskThemeLookup.h"
 
 namespace {
@@ -31,8 +32,10 @@ const TClassInfo& TskForm::StaticClass() {
             .Prop("TitleBarCustom", &TskForm::TitleBarCustom, &TskForm::SetTitleBarCustom)
             .Prop("FileTheme", &TskForm::FileTheme, &TskForm::SetFileTheme)
             .Enum("UIStyle", &TskForm::UIStyle, &TskForm::SetUIStyle, UIStyleNames())
-            .Prop("UIStyleAutoUpdateSub", &TskForm::UIStyleAutoUpdateSub, &TskForm::SetUIStyleAutoUpdateSub)
-            .Prop("BorderColor", &TskForm::FrameBorderColor, &TskForm::SetFrameBorderColor, &ColorNames())
+            .Prop("UIStyleAutoUpdateSub", &TskForm::UIStyleAutoUpdateSub,
+                  &TskForm::SetUIStyleAutoUpdateSub)
+            .Prop("BorderColor", &TskForm::FrameBorderColor, &TskForm::SetFrameBorderColor,
+                  &ColorNames())
             .Prop("BorderWidth", &TskForm::FrameBorderWidth, &TskForm::SetFrameBorderWidth)
             .Prop("TitleBarVisible", &TskForm::TitleBarVisible, &TskForm::SetTitleBarVisible)
             .Prop("FormPanel", &TskForm::FormPanel, &TskForm::SetFormPanel)
@@ -40,15 +43,18 @@ const TClassInfo& TskForm::StaticClass() {
                     [](TskForm* f, const TValue& v) { f->TitleBar()->ApplyCollection(v, true); })
             .Custom("TitleBarSections", TPropKind::Collection, nullptr,
                     [](TskForm* f, const TValue& v) { f->TitleBar()->ApplyCollection(v, false); })
-            .Prop("TitleBarDrawAppIcon", &TskForm::TitleBarDrawAppIcon, &TskForm::SetTitleBarDrawAppIcon)
-            .Custom("Font.Name", TPropKind::String,
-                    [](const TskForm* f) -> TValue { return f->TitleFont().Name(); },
-                    [](TskForm* f, const TValue& v) { f->TitleFont().SetName(ValueToString(v)); })
-            .Custom("Font.Color", TPropKind::Integer,
-                    [](const TskForm* f) -> TValue { return int64_t{f->TitleFont().Color()}; },
-                    [](TskForm* f, const TValue& v) {
-                        f->TitleFont().SetColor(static_cast<TColor>(ValueToInt(v, &ColorNames())));
-                    })
+            .Prop("TitleBarDrawAppIcon", &TskForm::TitleBarDrawAppIcon,
+                  &TskForm::SetTitleBarDrawAppIcon)
+            .Custom(
+                "Font.Name", TPropKind::String,
+                [](const TskForm* f) -> TValue { return f->TitleFont().Name(); },
+                [](TskForm* f, const TValue& v) { f->TitleFont().SetName(ValueToString(v)); })
+            .Custom(
+                "Font.Color", TPropKind::Integer,
+                [](const TskForm* f) -> TValue { return int64_t{f->TitleFont().Color()}; },
+                [](TskForm* f, const TValue& v) {
+                    f->TitleFont().SetColor(static_cast<TColor>(ValueToInt(v, &ColorNames())));
+                })
             .Custom("Font.Style", TPropKind::Set, nullptr,
                     [](TskForm* f, const TValue& v) {
                         uint32_t bits = ValueToSet(v, FontStyleNames());
@@ -89,7 +95,8 @@ void TskForm::Attach(TCustomForm* host) {
     if (!host->Caption().empty()) FTitleBar->SetCaption(host->Caption());
     TCustomPanel::SetText(" ");
     const TBorderStyle style = host->BorderStyle();
-    if (style == TBorderStyle::bsNone || style == TBorderStyle::bsSingle || style == TBorderStyle::bsToolWindow)
+    if (style == TBorderStyle::bsNone || style == TBorderStyle::bsSingle ||
+        style == TBorderStyle::bsToolWindow)
         host->SetBorderStyle(TBorderStyle::bsDialog);
     host->SetCaptionBits(false);
     host->SetFrameWidth(WindowFrame);
@@ -125,12 +132,19 @@ TskForm::~TskForm() {
     Destroying();
 }
 
-int TskForm::TitleBarHeight() const { return FTitleBar->Visible() ? FTitleBar->Height() : 0; }
+int TskForm::TitleBarHeight() const {
+    return FTitleBar->Visible() ? FTitleBar->Height() : 0;
+}
 
 // --- style -----------------------------------------------------------------
 
 void TskForm::SetUIStyle(TskUIStyle style) {
     FUIStyle = style;
+    TskStylePush::Restyle(this, [this] { ApplyUIStyle(); });
+}
+
+void TskForm::ApplyUIStyle() {
+    const TskUIStyle style = FUIStyle;
     const TskThemeLookup theme(FFileTheme, style);
     FBorderColor = theme.Color(ThemeItem::FormBorderColor);
     FFrameBorderWidth = theme.Int(ThemeItem::FormBorderWidthInt);
@@ -138,8 +152,10 @@ void TskForm::SetUIStyle(TskUIStyle style) {
     TColor menuColor = Color();
     if (theme.UsesFile()) {
         const TColor font = theme.Color(ThemeItem::ControlFontColor);
-        if (font == 0x20000) menuColor = RGB(59, 91, 172);
-        else if (font == 0x30000) menuColor = RGB(51, 103, 153);
+        if (font == 0x20000)
+            menuColor = RGB(59, 91, 172);
+        else if (font == 0x30000)
+            menuColor = RGB(51, 103, 153);
     }
     FMenuBarColor = menuColor;
     if (FMenuBar) {
@@ -192,8 +208,8 @@ void TskForm::SetRoundCorner(int value) {
 
 void TskForm::SetFormPanel(TControl* panel) {
     if (panel == this) {
-        Application->MessageBox("Sorry, you can't select the Form assign to FormPanel property", "Error",
-                                MB_OK | MB_ICONERROR);
+        Application->MessageBox("Sorry, you can't select the Form assign to FormPanel property",
+                                "Error", MB_OK | MB_ICONERROR);
         return;
     }
     if (FFormPanel) FFormPanel->RemoveFreeNotification(this);
@@ -240,7 +256,8 @@ void TskForm::Paint(TCanvas& canvas) {
 
 void TskForm::PaintBorder(TCanvas& canvas) {
     if (FDestroying || !FHost || FHost->WindowState() == TWindowState::wsMinimized) return;
-    const int w = FHost->Width(), h = FHost->Height(), bw = FFrameBorderWidth, th = TitleBarHeight();
+    const int w = FHost->Width(), h = FHost->Height(), bw = FFrameBorderWidth,
+              th = TitleBarHeight();
     TCanvasSaver saver(canvas);
     FillRectColor(canvas, {0, 0, bw, h}, FBorderColor);
     FillRectColor(canvas, {0, h - bw, w, h}, FBorderColor);
@@ -288,7 +305,8 @@ void TskForm::ContinueTitlePictures(TCanvas& canvas, int w) {
     TBitmap top(w - 5, WindowFrame);
     top.Canvas().Draw(-2, 0, left);
     top.Canvas().Draw(top.Width() - right.Width() + 3, 0, right);
-    top.Canvas().StretchDraw({left.Width() - 2, 0, top.Width() - right.Width() + 3, middle.Height()}, middle);
+    top.Canvas().StretchDraw(
+        {left.Width() - 2, 0, top.Width() - right.Width() + 3, middle.Height()}, middle);
     canvas.Draw(2, 0, top);
 }
 

@@ -78,6 +78,8 @@ protected:
     void EraseBackground(TCanvas&) override {}
 
 private:
+    // The look of the current style and file theme, once per style push.
+    void ApplyUIStyle();
     void Attach(TCustomForm* host);
     void UpdateMenuBar();
     void RepaintBorder();

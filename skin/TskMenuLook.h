@@ -77,6 +77,7 @@ private:
     void DrawBackground(TCanvas& canvas, const TRect& rect) const;
     void FlattenMenuWindow(const TCanvas& canvas) const;
 
+    TComponent* FSelf;
     TskThemeLink FTheme;
     TMenu* FMenu;
     int FMenuItemHeight = 21;
@@ -100,36 +101,41 @@ private:
 // The published properties of a class that derives from TskMenuLook.
 template <class T> TClassBuilder<T>& WithMenuLookProperties(TClassBuilder<T>& builder) {
     return builder
-        .Custom("UIStyle", TPropKind::Enum,
-                [](const T* c) -> TValue {
-                    return TIdent{EnumName(static_cast<int>(c->Theme().UIStyle()), UIStyleNames())};
-                },
-                [](T* c, const TValue& v) {
-                    c->SetUIStyle(static_cast<TskUIStyle>(ValueToEnum(v, UIStyleNames())));
-                })
-        .Custom("FileTheme", TPropKind::Component,
-                [](const T* c) -> TValue { return static_cast<TComponent*>(c->Theme().FileTheme()); },
-                [](T* c, const TValue& v) {
-                    TPropInfo info;
-                    info.Name = "FileTheme";
-                    c->SetFileTheme(ValueAs<TskFileTheme*>(v, info));
-                })
+        .Custom(
+            "UIStyle", TPropKind::Enum,
+            [](const T* c) -> TValue {
+                return TIdent{EnumName(static_cast<int>(c->Theme().UIStyle()), UIStyleNames())};
+            },
+            [](T* c, const TValue& v) {
+                c->SetUIStyle(static_cast<TskUIStyle>(ValueToEnum(v, UIStyleNames())));
+            })
+        .Custom(
+            "FileTheme", TPropKind::Component,
+            [](const T* c) -> TValue { return static_cast<TComponent*>(c->Theme().FileTheme()); },
+            [](T* c, const TValue& v) {
+                TPropInfo info;
+                info.Name = "FileTheme";
+                c->SetFileTheme(ValueAs<TskFileTheme*>(v, info));
+            })
         .Prop("MenuItemHeight", &TskMenuLook::MenuItemHeight, &TskMenuLook::SetMenuItemHeight)
         .Prop("SeparatorHeight", &TskMenuLook::SeparatorHeight, &TskMenuLook::SetSeparatorHeight)
         .Prop("BarWidth", &TskMenuLook::BarWidth, &TskMenuLook::SetBarWidth)
         .Prop("BarColor", &TskMenuLook::BarColor, &TskMenuLook::SetBarColor, &ColorNames())
         .Prop("Color", &TskMenuLook::Color, &TskMenuLook::SetColor, &ColorNames())
-        .Prop("SeparatorColor", &TskMenuLook::SeparatorColor, &TskMenuLook::SetSeparatorColor, &ColorNames())
-        .Prop("SelectedBorderColor", &TskMenuLook::SelectedBorderColor, &TskMenuLook::SetSelectedBorderColor,
+        .Prop("SeparatorColor", &TskMenuLook::SeparatorColor, &TskMenuLook::SetSeparatorColor,
               &ColorNames())
-        .Prop("SelectedColor", &TskMenuLook::SelectedColor, &TskMenuLook::SetSelectedColor, &ColorNames())
-        .Prop("SelectedFontColor", &TskMenuLook::SelectedFontColor, &TskMenuLook::SetSelectedFontColor,
+        .Prop("SelectedBorderColor", &TskMenuLook::SelectedBorderColor,
+              &TskMenuLook::SetSelectedBorderColor, &ColorNames())
+        .Prop("SelectedColor", &TskMenuLook::SelectedColor, &TskMenuLook::SetSelectedColor,
               &ColorNames())
+        .Prop("SelectedFontColor", &TskMenuLook::SelectedFontColor,
+              &TskMenuLook::SetSelectedFontColor, &ColorNames())
         .Prop("FontColor", &TskMenuLook::FontColor, &TskMenuLook::SetFontColor, &ColorNames())
         .Prop("BorderColor", &TskMenuLook::BorderColor, &TskMenuLook::SetBorderColor, &ColorNames())
         .Prop("FlatMenu", &TskMenuLook::FlatMenu, &TskMenuLook::SetFlatMenu)
         .Prop("FontName", &TskMenuLook::FontName, &TskMenuLook::SetFontName)
         .Prop("FontSize", &TskMenuLook::FontSize, &TskMenuLook::SetFontSize)
-        .Prop("FontCharset", &TskMenuLook::FontCharset, &TskMenuLook::SetFontCharset, &CharsetNames())
+        .Prop("FontCharset", &TskMenuLook::FontCharset, &TskMenuLook::SetFontCharset,
+              &CharsetNames())
         .Prop("UseSystemFont", &TskMenuLook::UseSystemFont, &TskMenuLook::SetUseSystemFont);
 }

@@ -3,6 +3,7 @@
 #include "gui/graphics/TCanvas.h"
 #include "skin/SkinStyle.h"
 #include "skin/TskFileTheme.h"
+#include "skin/TskStylePush.h"
 #include "skin/TskTabControlTopPanel.h"
 #include "skin/TskThemeLookup.h"
 
@@ -69,6 +70,11 @@ void TskTab::SetBorderColor(TColor color) {
 
 void TskTab::SetUIStyle(TskUIStyle style) {
     FUIStyle = style;
+    TskStylePush::Restyle(this, [this] { ApplyUIStyle(); });
+}
+
+void TskTab::ApplyUIStyle() {
+    const TskUIStyle style = FUIStyle;
     if (FStrip) {
         FStrip->SetFileTheme(FFileTheme);
         FStrip->SetUIStyle(style);

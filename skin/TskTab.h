@@ -67,6 +67,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // The look of the current style and file theme, once per style push.
+    void ApplyUIStyle();
     TskTabControlTopPanel* FStrip = nullptr;
     TColor FBorderColor = 0;
     TskUIStyle FUIStyle = TskUIStyle::DeepBlue;

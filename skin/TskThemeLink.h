@@ -4,6 +4,7 @@
 #include "gui/TComponent.h"
 #include "skin/SkinThemes.h"
 #include "skin/TskFileTheme.h"
+#include "skin/TskStylePush.h"
 
 class TskThemeLink {
 public:
@@ -22,31 +23,35 @@ private:
 };
 
 // After either property was set: a class with a ThemeChanged() restyles
-// itself there, any other control just repaints.
+// itself there, any other control just repaints; once per style push.
 template <class T> void ThemeLinkChanged(T* c) {
-    if constexpr (requires(T* x) { x->ThemeChanged(); })
-        c->ThemeChanged();
-    else if constexpr (requires(T* x) { x->Invalidate(); })
-        c->Invalidate();
+    TskStylePush::Restyle(c, [c] {
+        if constexpr (requires(T * x) { x->ThemeChanged(); })
+            c->ThemeChanged();
+        else if constexpr (requires(T * x) { x->Invalidate(); })
+            c->Invalidate();
+    });
 }
 
 // Adds the two published properties to a skinned class's table.
 template <class T> TClassBuilder<T>& WithThemeProperties(TClassBuilder<T>& builder) {
     return builder
-        .Custom("UIStyle", TPropKind::Enum,
-                [](const T* c) -> TValue {
-                    return TIdent{EnumName(static_cast<int>(c->Theme().UIStyle()), UIStyleNames())};
-                },
-                [](T* c, const TValue& v) {
-                    c->Theme().SetUIStyle(static_cast<TskUIStyle>(ValueToEnum(v, UIStyleNames())));
-                    ThemeLinkChanged(c);
-                })
-        .Custom("FileTheme", TPropKind::Component,
-                [](const T* c) -> TValue { return static_cast<TComponent*>(c->Theme().FileTheme()); },
-                [](T* c, const TValue& v) {
-                    TPropInfo info;
-                    info.Name = "FileTheme";
-                    c->Theme().SetFileTheme(ValueAs<TskFileTheme*>(v, info));
-                    ThemeLinkChanged(c);
-                });
+        .Custom(
+            "UIStyle", TPropKind::Enum,
+            [](const T* c) -> TValue {
+                return TIdent{EnumName(static_cast<int>(c->Theme().UIStyle()), UIStyleNames())};
+            },
+            [](T* c, const TValue& v) {
+                c->Theme().SetUIStyle(static_cast<TskUIStyle>(ValueToEnum(v, UIStyleNames())));
+                ThemeLinkChanged(c);
+            })
+        .Custom(
+            "FileTheme", TPropKind::Component,
+            [](const T* c) -> TValue { return static_cast<TComponent*>(c->Theme().FileTheme()); },
+            [](T* c, const TValue& v) {
+                TPropInfo info;
+                info.Name = "FileTheme";
+                c->Theme().SetFileTheme(ValueAs<TskFileTheme*>(v, info));
+                ThemeLinkChanged(c);
+            });
 }

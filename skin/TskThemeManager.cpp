@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "skin/SkinStyle.h"
 #include "skin/TskFileTheme.h"
+#include "skin/TskStylePush.h"
 
 const TClassInfo& TskThemeManager::StaticClass() {
     static const TClassInfo info =
@@ -43,10 +44,21 @@ void TskThemeManager::SetFileTheme(TskFileTheme* theme) {
     SetUIStyle(FUIStyle);
 }
 
+// Inside an open style push the manager pushes once, when it closes; on its
+// own a push is a style push of its own, so that each control restyles once
+// for the two properties it is given.
+void TskThemeManager::Push() {
+    if (FPushing) return;
+    TskStylePush::Push(this, [this] {
+        TskStylePush push;
+        PushNow();
+    });
+}
+
 // Each listed component takes the style first, then the file theme. A
 // manager reached again through its own list (directly or through another
 // manager) does not push a second time.
-void TskThemeManager::Push() {
+void TskThemeManager::PushNow() {
     auto* form = dynamic_cast<TCustomForm*>(Owner());
     if (!form || FPushing) return;
     FPushing = true;

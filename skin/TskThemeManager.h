@@ -38,6 +38,7 @@ protected:
 
 private:
     void Push();
+    void PushNow();
     bool RemovalAlreadyHandled(const TComponent* component);
 
     TskUIStyle FUIStyle = TskUIStyle::DeepBlue;

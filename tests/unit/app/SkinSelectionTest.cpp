@@ -3,17 +3,20 @@
 // skin files the build puts beside the program.
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 
 #include "AppTestSupport.h"
 #include "gui/TMenuItem.h"
+#include "gui/TTrace.h"
 #include "services/TAddressHistory.h"
 #include "skin/TskFileTheme.h"
 #include "skin/TskThemeManager.h"
 
 namespace {
 
-const char* const kSkinItems[] = {"mnuXP",     "mnuMsn",       "mnuXpgreen",    "mnuRoyale",
-                                  "mnuMacOS",  "mnuMd_asgold", "mnuMdb_summer", "mnuMdd_winter"};
+const char* const kSkinItems[] = {"mnuXP",    "mnuMsn",       "mnuXpgreen",    "mnuRoyale",
+                                  "mnuMacOS", "mnuMd_asgold", "mnuMdb_summer", "mnuMdd_winter"};
 
 class SkinSelectionTest : public AppTest {
 protected:
@@ -26,12 +29,17 @@ protected:
     std::vector<std::string> CheckedSkins(TFrmMain& form) {
         std::vector<std::string> checked;
         for (const char* name : kSkinItems)
-            if (dynamic_cast<TMenuItem*>(form.FindComponent(name))->Checked()) checked.push_back(name);
+            if (dynamic_cast<TMenuItem*>(form.FindComponent(name))->Checked())
+                checked.push_back(name);
         return checked;
     }
-    void Choose(TFrmMain& form, const char* name) { dynamic_cast<TMenuItem*>(form.FindComponent(name))->Click(); }
+    void Choose(TFrmMain& form, const char* name) {
+        dynamic_cast<TMenuItem*>(form.FindComponent(name))->Click();
+    }
     TAddressHistory::TStartup Recorded() { return TAddressHistory().ReadStartup(); }
-    static std::string FileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+    static std::string FileName(const std::string& path) {
+        return std::filesystem::path(path).filename().string();
+    }
 };
 
 } // namespace
@@ -59,7 +67,7 @@ TEST_F(SkinSelectionTest, AFileSkinIsRecordedAndComesBackAtTheNextStart) {
     EXPECT_EQ(again.thmThemeManager->UIStyle(), TskUIStyle::FromThemeFile);
 
     // Every file skin loads its own file; 简约风尚 is the file, not the built-in style.
-    const char* const files[] = {"msn.skn", "Xpgreen.skn", "Royale.skn", "MacOS.skn",
+    const char* const files[] = {"msn.skn",       "Xpgreen.skn",    "Royale.skn",    "MacOS.skn",
                                  "md_asgold.skn", "mdb_summer.skn", "mdd_winter.skn"};
     for (int i = 1; i < 8; ++i) {
         Choose(again, kSkinItems[i]);
@@ -132,4 +140,39 @@ TEST_F(SkinSelectionTest, AnInvalidFileIsReportedAndNotRecorded) {
     EXPECT_EQ(FileName(form.fthFileTheme->ThemeFile()), "Royale.skn");
     EXPECT_EQ(Recorded().Sky, "Royale.skn");
     EXPECT_EQ(Recorded().MenuName, "mnuRoyale");
+}
+
+// One choice is one style push, whatever the manager and the file theme do
+// on their way: each skinned control of the window restyles once (the props
+// trace names each restyle).
+TEST_F(SkinSelectionTest, OneChoiceRestylesEachSkinnedControlOnce) {
+    TFrmMain& form = Start();
+    std::ostringstream trace, report;
+    TTrace::SetOutput(&trace);
+    TTrace::Configure("props", report);
+    struct TTraceOff {
+        ~TTraceOff() {
+            std::ostringstream ignored;
+            TTrace::Configure("", ignored);
+            TTrace::SetOutput(nullptr);
+        }
+    } off;
+    auto restyles = [&] {
+        std::map<std::string, int> count;
+        std::istringstream lines(trace.str());
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("trace restyle ", 0) == 0) ++count[line.substr(line.rfind(' ') + 1)];
+        trace.str("");
+        return count;
+    };
+    const char* const listed[] = {"frmSkin",     "tviwList",    "PclParent",    "cmbAddr",
+                                  "edtFindName", "mnuMainMenu", "popPopupMenu", "FrameDownloads"};
+    for (const char* item : {"mnuMdd_winter", "mnuRoyale", "mnuXP"}) {
+        Choose(form, item);
+        std::map<std::string, int> count = restyles();
+        for (const char* name : listed)
+            EXPECT_EQ(count[name], 1) << name << " after " << item;
+        for (const auto& [name, times] : count)
+            EXPECT_EQ(times, 1) << name << " after " << item;
+    }
 }
