@@ -165,7 +165,10 @@ void TskForm::ApplyUIStyle() {
     FTitleBar->SetFileTheme(FFileTheme);
     FTitleBar->SetUIStyle(style);
     FTitleBar->SetRoundCorner(theme.Int(ThemeItem::FormRoundCornerInt));
-    if (auto* menu = dynamic_cast<TskMainMenu*>(FMenu)) {
+    // A menu that already has both (the theme manager's push gave them)
+    // is not restyled a second time for them.
+    auto* menu = dynamic_cast<TskMainMenu*>(FMenu);
+    if (menu && (menu->Theme().UIStyle() != style || menu->Theme().FileTheme() != FFileTheme)) {
         menu->SetUIStyle(style);
         menu->SetFileTheme(FFileTheme);
     }

@@ -46,6 +46,7 @@ TEST_F(StartupWorkTest, TheStartRecordUsesTheConfiguredServerAndTheDataFolder) {
 
 TEST_F(StartupWorkTest, AMissingModuleIsToldOnceAndTheRecordStillRuns) {
     Configure();
+    Serve("Lib/tj.txt", GameList("t", 1, 1));
     EXPECT_EQ(FWork.RunStartRecord(Parts(), "PC1"), TOutcome::FirstStart);
     ASSERT_EQ(FWarnings.size(), 1u);
     EXPECT_NE(FWarnings[0].find("UpModule.so"), std::string::npos);

@@ -58,6 +58,7 @@ protected:
         FEdit->SetParent(FForm);
         FManager->SetCompList({"edtFind"});
         FSelection = std::make_unique<TSkinSelection>(*FManager, *FTheme, *FHistory, Skins());
+        FApplied = 0;
         FSelection->OnApplied = [this] { ++FApplied; };
     }
     std::string Skins() const { return (FDir / "Skins").string() + "/"; }
