@@ -20,10 +20,12 @@ TskStylePush::~TskStylePush() noexcept(false) {
     } catch (...) {
         FPushes.clear();
         FRestyles.clear();
+        FPushed.clear();
         FDepth = 0;
         if (std::uncaught_exceptions() > FUnwinding) return;
         throw;
     }
+    FPushed.clear();
     FDepth = 0;
 }
 
@@ -33,9 +35,15 @@ void TskStylePush::Add(std::vector<TWork>& list, TComponent* target, std::functi
     list.push_back({target, target->AliveToken(), std::move(work)});
 }
 
+// A manager pushes at most once per push: managers that list each other
+// (or themselves) stop there.
 void TskStylePush::Push(TComponent* manager, std::function<void()> push) {
-    if (!Open()) return push();
-    Add(FPushes, manager, std::move(push));
+    for (TComponent* pushed : FPushed)
+        if (pushed == manager) return;
+    if (Open()) return Add(FPushes, manager, std::move(push));
+    TskStylePush scope;
+    FPushed.push_back(manager);
+    push();
 }
 
 void TskStylePush::Restyle(TComponent* control, std::function<void()> restyle) {

@@ -41,5 +41,7 @@ private:
     static inline int FDepth = 0;
     static inline std::vector<TWork> FPushes;
     static inline std::vector<TWork> FRestyles;
+    // The managers that pushed since the outermost push opened.
+    static inline std::vector<TComponent*> FPushed;
     int FUnwinding;
 };

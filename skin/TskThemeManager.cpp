@@ -49,10 +49,7 @@ void TskThemeManager::SetFileTheme(TskFileTheme* theme) {
 // for the two properties it is given.
 void TskThemeManager::Push() {
     if (FPushing) return;
-    TskStylePush::Push(this, [this] {
-        TskStylePush push;
-        PushNow();
-    });
+    TskStylePush::Push(this, [this] { PushNow(); });
 }
 
 // Each listed component takes the style first, then the file theme. A
