@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "gui/TFrame.h"
+#include "layouts/FrameDownloads.fields.h"
 #include "platform/browser/IBrowserEngine.h"
 #include "skin/TskThemeLink.h"
-#include "layouts/FrameDownloads.fields.h"
 
 class TLabel;
 class TPanel;

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "gui/TFrame.h"
+#include "layouts/FrameSiteBar.fields.h"
 #include "services/TSitePermissions.h"
 #include "skin/TskThemeLink.h"
-#include "layouts/FrameSiteBar.fields.h"
 
 class TLabel;
 class TPanel;

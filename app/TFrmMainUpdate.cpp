@@ -59,7 +59,8 @@ void RunStartRecord(TFrmMain& form) {
     LoadUpdateModuleAtStart();
     form.adoqSys->SetBaseDir(DataPath);
     form.IdAntiFreeze1->SetOnlyWhenIdle(false);
-    TStartRecord record(*form.adoqSystem, *form.IdHTTP1, DataPath, TUpdateConfig::Load(AppPath).BaseURL);
+    TStartRecord record(*form.adoqSystem, *form.IdHTTP1, DataPath,
+                        TUpdateConfig::Load(AppPath).BaseURL);
     try {
         record.Run(platform::ComputerName());
     } catch (const EStartRecordAborted&) {

@@ -12,12 +12,16 @@ function(xf_generate_layouts out_var)
     get_filename_component(stem ${layout} NAME_WE)
     set(dir ${XF_GENERATED_DIR}/layouts)
     set(files ${dir}/${stem}.fields.h ${dir}/${stem}.bind.cpp)
-    add_custom_command(OUTPUT ${files}
+    # The tool leaves unchanged outputs alone so that nothing recompiles for
+    # them; the stamp keeps it from running again until the layout changes.
+    add_custom_command(OUTPUT ${dir}/${stem}.stamp
+      BYPRODUCTS ${files}
       COMMAND xf_laygen ${PROJECT_SOURCE_DIR} ${layout} ${dir} ${XF_LAYOUT_HEADER_DIRS}
+      COMMAND ${CMAKE_COMMAND} -E touch ${dir}/${stem}.stamp
       DEPENDS xf_laygen ${PROJECT_SOURCE_DIR}/${layout}
       COMMENT "Generating the fields of ${layout}"
       VERBATIM)
-    list(APPEND outputs ${files})
+    list(APPEND outputs ${dir}/${stem}.stamp ${files})
   endforeach()
   set(${out_var} ${outputs} PARENT_SCOPE)
 endfunction()

@@ -132,12 +132,14 @@ const std::any* TComponent::FindMethod(const std::string& name) const {
 
 TComponent::TFieldBind TComponent::BindField(const std::string& name, TComponent* component) {
     for (auto& [key, bind] : FFields)
-        if (platform::SameText(key, name)) return bind(component) ? TFieldBind::Bound : TFieldBind::WrongClass;
+        if (platform::SameText(key, name))
+            return bind(component) ? TFieldBind::Bound : TFieldBind::WrongClass;
     return TFieldBind::NoField;
 }
 
 std::vector<std::string> TComponent::FieldNames() const {
     std::vector<std::string> names;
-    for (const auto& entry : FFields) names.push_back(entry.first);
+    for (const auto& entry : FFields)
+        names.push_back(entry.first);
     return names;
 }

@@ -67,7 +67,9 @@ private:
 
     void BindField(const TLayoutObject& obj, TComponent* c) {
         switch (FRoot->BindField(obj.Name, c)) {
-        case TComponent::TFieldBind::Bound: FFilled.insert(platform::AsciiLower(obj.Name)); return;
+        case TComponent::TFieldBind::Bound:
+            FFilled.insert(platform::AsciiLower(obj.Name));
+            return;
         case TComponent::TFieldBind::WrongClass:
             Fail(obj.Line, "field " + obj.Name + " does not take class " + obj.ClassName);
         case TComponent::TFieldBind::NoField:
@@ -83,7 +85,8 @@ private:
     void CheckFieldsFilled(int rootLine) const {
         for (const std::string& name : FRoot->FieldNames())
             if (!FFilled.count(platform::AsciiLower(name)))
-                Fail(rootLine, "field " + name + " of " + FRoot->ClassName() + " is filled by no object of the layout");
+                Fail(rootLine, "field " + name + " of " + FRoot->ClassName() +
+                                   " is filled by no object of the layout");
     }
 
     template <class F> void Guard(int line, const std::string& item, F&& fn) {

@@ -36,10 +36,16 @@ struct TFieldEntry {
     int Line;
 };
 
-struct THandlerEntry {
-    std::string Name;
+struct THandlerUse {
+    std::string ClassName; // of the object whose event names it; "" inside a collection
+    std::string Event;
     std::string Where; // "btnBack.OnClick"
     int Line;
+};
+
+struct THandlerEntry {
+    std::string Name;
+    std::vector<THandlerUse> Uses;
 };
 
 struct TWindow {
@@ -69,8 +75,9 @@ public:
         TLayoutObject top = TLayoutParser(ReadText(FRoot / FLayout), FLayout).Parse();
         FWindow.ClassName = top.ClassName;
         Require(top.Line, top.ClassName, top.Name.empty() ? "the window" : top.Name);
-        AddHandlers(top.Props, top.Name);
-        for (const TLayoutObject& child : top.Children) AddObject(child);
+        AddHandlers(top.Props, top.Name, top.ClassName);
+        for (const TLayoutObject& child : top.Children)
+            AddObject(child);
         return std::move(FWindow);
     }
 
@@ -80,25 +87,34 @@ private:
     }
 
     void AddObject(const TLayoutObject& obj) {
-        if (!IsCppIdentifier(obj.Name)) Fail(obj.Line, "object name '" + obj.Name + "' cannot be a field name");
+        if (!IsCppIdentifier(obj.Name))
+            Fail(obj.Line, "object name '" + obj.Name + "' cannot be a field name");
         if (!FNames.insert(obj.Name).second) Fail(obj.Line, "a second object named " + obj.Name);
         Require(obj.Line, obj.ClassName, obj.Name);
         FWindow.Fields.push_back({obj.Name, obj.ClassName, obj.Line});
-        AddHandlers(obj.Props, obj.Name);
-        for (const TLayoutObject& child : obj.Children) AddObject(child);
+        AddHandlers(obj.Props, obj.Name, obj.ClassName);
+        for (const TLayoutObject& child : obj.Children)
+            AddObject(child);
     }
 
     // Events are the properties named On...: their identifiers name the
     // window's methods.
-    void AddHandlers(const std::vector<TLayoutItem>& props, const std::string& owner) {
+    void AddHandlers(const std::vector<TLayoutItem>& props, const std::string& owner,
+                     const std::string& cls) {
         for (const TLayoutItem& item : props) {
             if (auto* items = std::get_if<TCollectionValue>(&item.Value))
-                for (const auto& entry : items->Items) AddHandlers(entry, owner + "." + item.Name);
+                for (const auto& entry : items->Items)
+                    AddHandlers(entry, owner + "." + item.Name, "");
             auto* id = std::get_if<TIdent>(&item.Value);
             if (!id || item.Name.rfind("On", 0) != 0) continue;
-            if (!IsCppIdentifier(id->Name)) Fail(item.Line, "handler name '" + id->Name + "' is not a method name");
-            if (FHandlerNames.insert(id->Name).second)
-                FWindow.Handlers.push_back({id->Name, owner + "." + item.Name, item.Line});
+            if (!IsCppIdentifier(id->Name))
+                Fail(item.Line, "handler name '" + id->Name + "' is not a method name");
+            if (!IsCppIdentifier(item.Name))
+                Fail(item.Line, "event name '" + item.Name + "' is not a member name");
+            auto [at, added] = FHandlerIndex.emplace(id->Name, FWindow.Handlers.size());
+            if (added) FWindow.Handlers.push_back({id->Name, {}});
+            FWindow.Handlers[at->second].Uses.push_back(
+                {cls, item.Name, owner + "." + item.Name, item.Line});
         }
     }
 
@@ -115,9 +131,10 @@ private:
             return;
         }
         std::string dirs;
-        for (const std::string& dir : FHeaderDirs) dirs += " " + dir + "/";
-        Fail(line, "class " + className + " of " + object + ": no header " + className + ".h in" + dirs +
-                       " declares it");
+        for (const std::string& dir : FHeaderDirs)
+            dirs += " " + dir + "/";
+        Fail(line, "class " + className + " of " + object + ": no header " + className + ".h in" +
+                       dirs + " declares it");
     }
 
     fs::path FRoot;
@@ -125,7 +142,7 @@ private:
     std::vector<std::string> FHeaderDirs;
     TWindow FWindow;
     std::set<std::string> FNames;
-    std::set<std::string> FHandlerNames;
+    std::map<std::string, size_t> FHandlerIndex;
 };
 
 std::string Quote(const std::string& text) {
@@ -147,9 +164,11 @@ std::string FieldsHeader(const TWindow& w, const std::string& layout) {
         if (declared.insert(f.ClassName).second) out << "class " << f.ClassName << ";\n";
     out << "\n// The components of " << layout << ", filled by the loader.\n"
         << "struct " << w.ClassName << "Fields {\n";
-    for (const TFieldEntry& f : w.Fields) out << "    " << f.ClassName << "* " << f.Name << " = nullptr;\n";
+    for (const TFieldEntry& f : w.Fields)
+        out << "    " << f.ClassName << "* " << f.Name << " = nullptr;\n";
     out << "\nprotected:\n"
-        << "    // Registers the fields and the layout's handlers; call before loading the layout.\n"
+        << "    // Registers the fields and the layout's handlers; call before loading the "
+           "layout.\n"
         << "    static void BindLayout(" << w.ClassName << "& window);\n"
         << "};\n";
     return out.str();
@@ -167,24 +186,43 @@ std::string BindSource(const TWindow& w, const std::string& layout) {
     const std::string& W = w.ClassName;
     out << "\nnamespace {\n\n";
     for (const THandlerEntry& h : w.Handlers)
-        out << "template <class W> concept Has_" << h.Name << " = requires { &W::" << h.Name << "; };\n";
+        out << "template <class W> concept Has_" << h.Name << " = requires { &W::" << h.Name
+            << "; };\n";
     out << "\n";
     for (const TFieldEntry& f : w.Fields)
-        out << "static_assert(std::is_same_v<decltype(" << W << "::" << f.Name << "), " << f.ClassName << "*>,\n"
-            << "              " << Quote(layout + ":" + std::to_string(f.Line) + ": " + W + "::" + f.Name +
-                                         " is not the layout's " + f.ClassName + "*")
+        out << "static_assert(std::is_same_v<decltype(" << W << "::" << f.Name << "), "
+            << f.ClassName << "*>,\n"
+            << "              "
+            << Quote(layout + ":" + std::to_string(f.Line) + ": " + W + "::" + f.Name +
+                     " is not the layout's " + f.ClassName + "*")
             << ");\n";
-    for (const THandlerEntry& h : w.Handlers)
+    for (const THandlerEntry& h : w.Handlers) {
+        const THandlerUse& first = h.Uses.front();
         out << "static_assert(Has_" << h.Name << "<" << W << ">,\n"
-            << "              " << Quote(layout + ":" + std::to_string(h.Line) + ": " + W +
-                                         " has no public handler " + h.Name + " (" + h.Where + ")")
+            << "              "
+            << Quote(layout + ":" + std::to_string(first.Line) + ": " + W +
+                     " has no public handler " + h.Name + " (" + first.Where + ")")
             << ");\n";
+    }
     out << "\n// A template, so that a missing handler reports only its static_assert above.\n"
         << "template <class W> void Bind(TLayoutTable<W>& table) {\n";
-    for (const TFieldEntry& f : w.Fields) out << "    table.Field(" << Quote(f.Name) << ", &W::" << f.Name << ");\n";
-    for (const THandlerEntry& h : w.Handlers)
-        out << "    if constexpr (Has_" << h.Name << "<W>) table.Handler(" << Quote(h.Name) << ", &W::" << h.Name
-            << ");\n";
+    for (const TFieldEntry& f : w.Fields)
+        out << "    table.Field(" << Quote(f.Name) << ", &W::" << f.Name << ");\n";
+    for (const THandlerEntry& h : w.Handlers) {
+        out << "    if constexpr (Has_" << h.Name << "<W>) {\n";
+        // The loader would refuse a handler of another shape; the build does it first.
+        for (const THandlerUse& use : h.Uses) {
+            if (use.ClassName.empty()) continue;
+            out << "        static_assert(std::is_same_v<typename THandlerEvent<decltype(&W::"
+                << h.Name << ")>::Type, "
+                << "decltype(" << use.ClassName << "::" << use.Event << ")>,\n"
+                << "                      "
+                << Quote(layout + ":" + std::to_string(use.Line) + ": " + W + "::" + h.Name +
+                         " does not fit " + use.Where)
+                << ");\n";
+        }
+        out << "        table.Handler(" << Quote(h.Name) << ", &W::" << h.Name << ");\n    }\n";
+    }
     out << "}\n\n} // namespace\n\n"
         << "void " << W << "Fields::BindLayout(" << W << "& window) {\n"
         << "    TLayoutTable<" << W << "> table(window);\n"
@@ -212,7 +250,8 @@ int main(int argc, char** argv) {
     }
     try {
         const std::string layout = argv[2];
-        TWindow window = TLayoutReader(argv[1], layout, std::vector<std::string>(argv + 4, argv + argc)).Read();
+        TWindow window =
+            TLayoutReader(argv[1], layout, std::vector<std::string>(argv + 4, argv + argc)).Read();
         const std::string stem = fs::path(layout).stem().string();
         WriteIfChanged(fs::path(argv[3]) / (stem + ".fields.h"), FieldsHeader(window, layout));
         WriteIfChanged(fs::path(argv[3]) / (stem + ".bind.cpp"), BindSource(window, layout));

@@ -1,6 +1,7 @@
 # The layout generator's failure cases, each of which must stop the build
 # and name the layout's file and line:
 #   a handler the window does not define      -> the compile fails
+#   a handler of another shape than its event  -> the compile fails
 #   a field the window declares with another class -> the compile fails
 #   a class no header declares                -> xf_laygen fails
 # The unchanged layout compiles, so a broken set-up cannot pass as a failure.
@@ -58,6 +59,14 @@ if(rc EQUAL 0)
 endif()
 expect_one_error("misspelt handler" "${out}"
   "tests/laygen/misspelt/ProbeForm.lay:3: TProbeForm has no public handler palTopClik \\(palTop.OnClick\\)")
+
+generate(wrong-shape rc out)
+compile(wrong-shape rc out)
+if(rc EQUAL 0)
+  message(FATAL_ERROR "a handler of another shape compiled")
+endif()
+expect_one_error("handler of another shape" "${out}"
+  "tests/laygen/wrong-shape/ProbeForm.lay:3: TProbeForm::palTopKeyPress does not fit palTop.OnClick")
 
 generate(unknown-class rc out)
 if(rc EQUAL 0)

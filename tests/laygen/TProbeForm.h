@@ -10,6 +10,7 @@ class TProbeForm : public TForm, public TProbeFormFields {
 public:
     explicit TProbeForm(TComponent* owner) : TForm(owner) { BindLayout(*this); }
     void palTopClick(TObject* sender) { (void)sender; }
+    void palTopKeyPress(TObject* sender, char16_t& key) { (void)sender, (void)key; }
 #ifdef PROBE_OWN_FIELD
     // The window's own declaration of a layout name, with another class.
     TLabel* palTop = nullptr;

@@ -37,7 +37,8 @@ public:
 };
 
 const TClassInfo& TTableForm::StaticClass() {
-    static const TClassInfo info = TClassBuilder<TTableForm>("TTableForm", &TForm::StaticClass()).Build();
+    static const TClassInfo info =
+        TClassBuilder<TTableForm>("TTableForm", &TForm::StaticClass()).Build();
     return info;
 }
 
@@ -82,7 +83,8 @@ TEST_F(LayoutTableTest, RegisteredFieldTheLayoutNeverFilledFailsTheLoad) {
                                                     "  end\n"
                                                     "end\n"
                                                   : kLayout);
-        EXPECT_EQ(error, "Table.lay:1: field palExtrra of TTableForm is filled by no object of the layout")
+        EXPECT_EQ(error,
+                  "Table.lay:1: field palExtrra of TTableForm is filled by no object of the layout")
             << "table: " << table;
         // Nothing is left half-loaded.
         EXPECT_FALSE(form.IsLoading());
@@ -96,8 +98,8 @@ TEST_F(LayoutTableTest, ObjectWithoutFieldFailsOnlyUnderATable) {
     EXPECT_NE(byHand.FindComponent("palExtra"), nullptr);
 
     TTableForm generated(true, nullptr);
-    EXPECT_EQ(LoadError(generated),
-              "Table.lay:5: TTableForm has no field palExtra: its layout table was generated from another layout");
+    EXPECT_EQ(LoadError(generated), "Table.lay:5: TTableForm has no field palExtra: its layout "
+                                    "table was generated from another layout");
 }
 
 TEST_F(LayoutTableTest, FieldNamesMatchObjectsWithoutRegardToCase) {
