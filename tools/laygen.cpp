@@ -66,6 +66,12 @@ bool IsCppIdentifier(const std::string& name) {
     return std::regex_match(name, ident);
 }
 
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 class TLayoutReader {
 public:
     TLayoutReader(fs::path root, std::string layout, std::vector<std::string> headerDirs)
@@ -89,7 +95,9 @@ private:
     void AddObject(const TLayoutObject& obj) {
         if (!IsCppIdentifier(obj.Name))
             Fail(obj.Line, "object name '" + obj.Name + "' cannot be a field name");
-        if (!FNames.insert(obj.Name).second) Fail(obj.Line, "a second object named " + obj.Name);
+        // The loader compares names without regard to case.
+        if (!FNames.insert(Lower(obj.Name)).second)
+            Fail(obj.Line, "a second object named " + obj.Name);
         Require(obj.Line, obj.ClassName, obj.Name);
         FWindow.Fields.push_back({obj.Name, obj.ClassName, obj.Line});
         AddHandlers(obj.Props, obj.Name, obj.ClassName);
@@ -121,6 +129,8 @@ private:
     // The class's own header, named after it in one of the layer folders.
     void Require(int line, const std::string& className, const std::string& object) {
         if (FWindow.Headers.count(className)) return;
+        if (!IsCppIdentifier(className))
+            Fail(line, "class name '" + className + "' of " + object + " is not a C++ class name");
         const std::regex declared("\\bclass\\s+" + className + "\\b(\\s+final)?\\s*[:{]");
         for (const std::string& dir : FHeaderDirs) {
             const std::string include = dir + "/" + className + ".h";
