@@ -40,25 +40,7 @@ const TClassInfo& TFrmMain::StaticClass() {
 
 TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
     FrmMain = this;
-    Method("FormCreate", &TFrmMain::FormCreate);
-    Method("FormShow", &TFrmMain::FormShow);
-    Method("FormClose", &TFrmMain::FormClose);
-    Method("PclParentClick", &TFrmMain::PclParentClick);
-    Method("PclParentDblClick", &TFrmMain::PclParentDblClick);
-    Method("N1Click", &TFrmMain::N1Click);
-    Method("N2Click", &TFrmMain::N2Click);
-    Method("btnBackClick", &TFrmMain::btnBackClick);
-    Method("cmbAddrClick", &TFrmMain::cmbAddrClick);
-    Method("cmbAddrKeyPress", &TFrmMain::cmbAddrKeyPress);
-    Method("edtFindNameClick", &TFrmMain::edtFindNameClick);
-    Method("edtFindNameKeyPress", &TFrmMain::edtFindNameKeyPress);
-    Method("ApplicationEvents1Message", &TFrmMain::ApplicationEvents1Message);
-    Method("mnuNewClick", &TFrmMain::mnuNewClick);
-    Method("mnuXPClick", &TFrmMain::mnuXPClick);
-    Method("webLeftBeforeNavigate2", &TFrmMain::webLeftBeforeNavigate2);
-    Method("webFavoritesBeforeNavigate2", &TFrmMain::webFavoritesBeforeNavigate2);
-    Method("timUpdateTimer", &TFrmMain::timUpdateTimer);
-    BindComponents();
+    BindLayout(*this);
     LoadLayout("layouts/FrmMain.lay");
 }
 
@@ -68,65 +50,6 @@ TFrmMain::~TFrmMain() {
     DestroyComponents();
     DownloadIE.reset();
     if (FrmMain == this) FrmMain = nullptr;
-}
-
-void TFrmMain::BindComponents() {
-    Field("frmSkin", frmSkin);
-    Field("palFG1", palFG1);
-    Field("palToolBar", palToolBar);
-    Field("btnBack", btnBack);
-    Field("btnForward", btnForward);
-    Field("btnStop", btnStop);
-    Field("btnRefresh", btnRefresh);
-    Field("palX", palX);
-    Field("btnFavorites", btnFavorites);
-    Field("btnWeb", btnWeb);
-    Field("btnClear", btnClear);
-    Field("btnUsrOut", btnUsrOut);
-    Field("palFG2", palFG2);
-    Field("palRUL", palRUL);
-    Field("labAddress", labAddress);
-    Field("cmbAddr", cmbAddr);
-    Field("btnTo", btnTo);
-    Field("Label2", Label2);
-    Field("edtFindName", edtFindName);
-    Field("btnFind", btnFind);
-    Field("palFG3", palFG3);
-    Field("palBehind", palBehind);
-    Field("palLeft", palLeft);
-    Field("palLeftMainTop", palLeftMainTop);
-    Field("palLeftGW", palLeftGW);
-    Field("palLeftTop", palLeftTop);
-    Field("tviwList", tviwList);
-    Field("webLeft", webLeft);
-    Field("palLeftMainClient", palLeftMainClient);
-    Field("palLeftFavorites", palLeftFavorites);
-    Field("palLeftClient", palLeftClient);
-    Field("webFavorites", webFavorites);
-    Field("palLeftBottom", palLeftBottom);
-    Field("palMain", palMain);
-    Field("PclParent", PclParent);
-    Field("skTabSheet1", skTabSheet1);
-    Field("FrameWebBrowserDefault", FrameWebBrowserDefault);
-    Field("FrameDownloads", FrameDownloads);
-    Field("palCenterLeft", palCenterLeft);
-    Field("btnLeftHide", btnLeftHide);
-    Field("btnNewPage", btnNewPage);
-    Field("btnClosePage", btnClosePage);
-    Field("palBottom", palBottom);
-    Field("imgBottom", imgBottom);
-    Field("labText", labText);
-    Field("mnuMainMenu", mnuMainMenu);
-    Field("popPopupMenu", popPopupMenu);
-    Field("N1", N1);
-    Field("N2", N2);
-    Field("opgOpenDialog", opgOpenDialog);
-    Field("ImageIndex", ImageIndex);
-    Field("ImageIndex1", ImageIndex1);
-    Field("ApplicationEvents1", ApplicationEvents1);
-    Field("thmThemeManager", thmThemeManager);
-    Field("fthFileTheme", fthFileTheme);
-    Field("timUpdate", timUpdate);
 }
 
 TWebBrowser* TFrmMain::ActiveBrowser() {

@@ -49,10 +49,6 @@ void LoadUpdateModuleAtStart() {
     }
 }
 
-template <class T> T* Find(const TFrmMain& form, const char* name) {
-    return dynamic_cast<T*>(form.FindComponent(name));
-}
-
 } // namespace
 
 namespace {
@@ -61,13 +57,10 @@ namespace {
 // components, through references that notice when they are gone.
 void RunStartRecord(TFrmMain& form) {
     LoadUpdateModuleAtStart();
-    auto* connection = Find<TDbConnection>(form, "adoqSys");
-    auto* query = Find<TDbQuery>(form, "adoqSystem");
-    auto* http = Find<THttpClient>(form, "IdHTTP1");
-    if (!connection || !query || !http) return;
-    connection->SetBaseDir(DataPath);
-    if (auto* freeze = Find<THttpAntiFreeze>(form, "IdAntiFreeze1")) freeze->SetOnlyWhenIdle(false);
-    TStartRecord record(*query, *http, DataPath, TUpdateConfig::Load(AppPath).BaseURL);
+    form.adoqSys->SetBaseDir(DataPath);
+    form.IdAntiFreeze1->SetOnlyWhenIdle(false);
+    TStartRecord record(*form.adoqSystem, *form.IdHTTP1, DataPath,
+                        TUpdateConfig::Load(AppPath).BaseURL);
     try {
         record.Run(platform::ComputerName());
     } catch (const EStartRecordAborted&) {
