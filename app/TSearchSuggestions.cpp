@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "gui/TApplication.h"
+#include "gui/TCustomForm.h"
 #include "gui/TPopupWindow.h"
 #include "skin/TskEdit.h"
 #include "skin/TskSuggestList.h"
@@ -85,6 +86,13 @@ void TSearchSuggestions::HookEdit() {
         if (TSearchSuggestions* suggestions = self.Get()) suggestions->Close();
         if (old) old(sender);
     };
+    // The pop-up sits above every window: another program taking the
+    // keyboard from ours (the box keeps its focus inside ours) closes it.
+    if (TCustomForm* form = edit->ParentForm())
+        form->OnDeactivate = [self, old = form->OnDeactivate](TObject* sender) {
+            if (TSearchSuggestions* suggestions = self.Get()) suggestions->Close();
+            if (old) old(sender);
+        };
 }
 
 bool TSearchSuggestions::IsOpen() const {

@@ -6,7 +6,8 @@
 //
 // Down and Up move the highlight (Up from the first row goes back to no
 // highlight), a click or Enter on a highlighted row chooses it, Escape only
-// closes the list, and so do clearing the box and the box losing focus.
+// closes the list, and so do clearing the box, the box losing focus and the
+// window losing the keyboard to another program.
 // Enter with no row highlighted goes on to the box's own handler as before.
 //
 // Choosing puts the game's name into the box and runs OnChoose (the main

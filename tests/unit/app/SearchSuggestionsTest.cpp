@@ -186,6 +186,17 @@ TEST_F(SearchSuggestionsTest, AClickOnARowChoosesItAndLeavingTheBoxCloses) {
     form.edtFindName->SetText("xq");
     Settle();
     EXPECT_FALSE(Suggestions().IsOpen());
+
+    // Another program taking the keyboard closes it too.
+    form.edtFindName->SetFocus();
+    form.edtFindName->SetText("");
+    Type(u"x");
+    ASSERT_TRUE(Suggestions().IsOpen());
+    form.HostActivated(true);
+    form.HostActivated(false);
+    Settle();
+    EXPECT_FALSE(Suggestions().IsOpen());
+    EXPECT_EQ(form.ActiveControl(), form.edtFindName);
 }
 
 TEST_F(SearchSuggestionsTest, RowsAreDrawnInTheMenuColoursOfTheCurrentStyle) {
