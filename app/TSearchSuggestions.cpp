@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "gui/TApplication.h"
+#include "gui/TApplicationEvents.h"
 #include "gui/TCustomForm.h"
 #include "gui/TPopupWindow.h"
 #include "skin/TskEdit.h"
@@ -12,6 +13,11 @@
 namespace {
 
 constexpr int kRowHeight = 20;
+
+bool IsButtonDown(uint32_t msg) {
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+           msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+}
 // How many names are asked for to fill the rows when some repeat.
 constexpr size_t kPool = TSearchSuggestions::MaxItems * 4;
 
@@ -50,6 +56,18 @@ TSearchSuggestions::TSearchSuggestions(TComponent* owner, TskEdit* edit, TSource
         });
     };
     HookEdit();
+    // Without a grab, a press elsewhere in the program (a button that takes
+    // no focus, the search button included) is seen on its way.
+    auto* presses = new TApplicationEvents(this);
+    presses->OnMessage = [this](TMsg& msg, bool&) {
+        if (IsOpen() && IsButtonDown(msg.message) && !IsOwnWindow(msg.hwnd)) Close();
+    };
+}
+
+bool TSearchSuggestions::IsOwnWindow(HWND window) const {
+    TskEdit* edit = FEdit.Get();
+    return (edit && window == edit->Handle()) || window == FPopup->Handle() ||
+           window == FList->Handle();
 }
 
 TSearchSuggestions::~TSearchSuggestions() {

@@ -6,8 +6,9 @@
 //
 // Down and Up move the highlight (Up from the first row goes back to no
 // highlight), a click or Enter on a highlighted row chooses it, Escape only
-// closes the list, and so do clearing the box, the box losing focus and the
-// window losing the keyboard to another program.
+// closes the list, and so do clearing the box, the box losing focus, a press
+// anywhere else in the program and the window losing the keyboard to
+// another program.
 // Enter with no row highlighted goes on to the box's own handler as before.
 //
 // Choosing puts the game's name into the box and runs OnChoose (the main
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "gui/Events.h"
+#include "gui/Messages.h"
 #include "gui/TComponent.h"
 #include "gui/TStringList.h"
 #include "gui/Types.h"
@@ -63,6 +65,7 @@ private:
     bool EditKeyDown(int key);
     bool SwallowChar(char16_t key);
     void MoveHighlight(int step);
+    bool IsOwnWindow(HWND window) const;
     void Open();
     TRect DropRect() const;
 

@@ -4,7 +4,8 @@
 # games, drawn under the box in the skin; an input method's pre-edit text
 # still composes in the box while it is open; Down and Enter choose a game
 # and search it, a click chooses too, Escape only closes the drop-down, and
-# Enter without a chosen row searches the typed text as before.
+# Enter without a chosen row and the search button search the typed text
+# as before.
 source "$(dirname "$0")/lib.sh"
 
 mkdir -p "$WORK/server/Lib"
@@ -107,6 +108,17 @@ read -r X Y <<< "$(q "'%d %d' % ($S['x'] + 40, $S['y'] + 1 + 10)")"
 click_at "$X" "$Y"
 new_tab "搜索：象棋大师 - 找到 1 款：象棋大师"
 [ "$(q "d['search']")" = 象棋大师 ] || fail "the clicked name is not in the box"
+
+# The search button searches the typed text as before, and closes it.
+fresh_box
+xdotool type --delay 40 xq
+wait_for "$S['open'] and $S['highlight'] == -1"
+xdotool key Down
+wait_for "$S['highlight'] == 0"
+read -r X Y <<< "$(centre btnFind)"
+click_at "$X" "$Y"
+new_tab "搜索：xq - 找到 2 款：象棋大师、中国象棋"
+wait_for "not $S['open'] and d['search'] == 'xq'"
 
 # Leaving the box closes it.
 fresh_box

@@ -5,6 +5,7 @@
 
 #include "app/TSearchSuggestions.h"
 #include "gui/TPopupWindow.h"
+#include "gui/TSpeedButton.h"
 #include "gui/graphics/TBitmap.h"
 #include "services/TGameSearchIndex.h"
 #include "services/TPinyin.h"
@@ -143,6 +144,20 @@ TEST_F(SearchSuggestionsTest, EnterWithoutAHighlightSearchesTheTypedTextAsBefore
     EXPECT_EQ(form.PclParent->PageCount(), 2);
     EXPECT_EQ(form.PendingURL, AppPath + "Main.htm?Find=xq");
     EXPECT_EQ(form.edtFindName->Text(), "xq");
+}
+
+TEST_F(SearchSuggestionsTest, TheSearchButtonSearchesTheTypedTextAsBefore) {
+    TFrmMain& form = StartWith(kChess);
+    Type(u"xq");
+    Key(VK_DOWN);
+    // A real click: the button takes no focus from the box.
+    const TPoint at = form.btnFind->ClientToScreen({5, 5});
+    FHost.Click(form.HostWindow(), {at.X - form.Left(), at.Y - form.Top()});
+    Settle();
+    EXPECT_EQ(form.ActiveControl(), form.edtFindName);
+    EXPECT_EQ(form.PclParent->PageCount(), 2);
+    EXPECT_EQ(form.PendingURL, AppPath + "Main.htm?Find=xq");
+    EXPECT_FALSE(Suggestions().IsOpen());
 }
 
 TEST_F(SearchSuggestionsTest, EscapeOnlyClosesAndDownOpensAgain) {
