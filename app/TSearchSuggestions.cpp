@@ -18,6 +18,7 @@ bool IsButtonDown(uint32_t msg) {
     return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
            msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
 }
+
 // How many names are asked for to fill the rows when some repeat.
 constexpr size_t kPool = TSearchSuggestions::MaxItems * 4;
 
