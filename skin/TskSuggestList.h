@@ -2,7 +2,7 @@
 // The list of suggestions under an edit box, in the colours of the style's
 // pop-up menus: the menu background and font, the highlighted row in the
 // menu's selected colours with its border, and a frame in the control
-// border colour, so that it reads as part of the same skin as the box.
+// border colour, so that it reads as the same skin as the box.
 #include "gui/TDropDownList.h"
 #include "skin/SkinThemes.h"
 
