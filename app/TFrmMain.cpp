@@ -4,6 +4,8 @@
 #include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFullScreen.h"
+#include "app/TGameSearchService.h"
+#include "app/TSearchSuggestions.h"
 #include "gui/TImage.h"
 #include "gui/TImageList.h"
 #include "gui/TLabel.h"
@@ -90,6 +92,7 @@ void TFrmMain::FormCreate(TObject*) {
     P_ClearFavorites();
     WatchDownloads();
     ConnectSound();
+    (new TSearchSuggestions(this, edtFindName, &SuggestGameNames))->OnChoose = [this](TObject*) { SearchGame(); };
 }
 
 

@@ -32,3 +32,9 @@ TGameSearch& MainGameSearch() {
 std::string AnswerGamesRequest(const std::string& query) {
     return MainGameSearch().AnswerJson(query);
 }
+
+std::vector<std::string> SuggestGameNames(const std::string& text, size_t limit) {
+    std::vector<std::string> names;
+    for (const TGameHit& hit : MainGameSearch().Search(text, limit).Hits) names.push_back(hit.Game->Name);
+    return names;
+}
