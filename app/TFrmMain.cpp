@@ -1,5 +1,6 @@
 #include "app/TFrmMain.h"
 
+#include "app/TBossKey.h"
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
@@ -167,6 +168,7 @@ void TFrmMain::FormCreate(TObject*) {
     P_ClearFavorites();
     WatchDownloads();
     ConnectSound();
+    new TBossKey(*this);
 }
 
 

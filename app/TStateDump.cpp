@@ -4,6 +4,7 @@
 #include <fstream>
 #include <map>
 
+#include "app/TBossKey.h"
 #include "app/DownloadText.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameSiteBar.h"
@@ -399,6 +400,8 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("forms", Forms());
     root.Field("downloads", Downloads(form));
     root.Field("player", TPlayerState::Json(form));
+    TBossKey* bossKey = TBossKey::Of(&form);
+    root.Field("bossKey", bossKey ? bossKey->Json() : "null");
     return root.Object() + "\n";
 }
 
