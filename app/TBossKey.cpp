@@ -122,6 +122,8 @@ void TBossKey::HideAll() {
     FHidden = true;
     FActivePage = FForm.PclParent->ActivePage();
     FFocus = FForm.ActiveControl();
+    FState = FForm.WindowState();
+    FBounds = FForm.BoundsRect();
     FSilenced.clear();
     for (TskTabSheet* sheet : FForm.PclParent->Pages()) {
         TWebBrowser* browser = BrowserOf(sheet);
@@ -135,15 +137,7 @@ void TBossKey::HideAll() {
 void TBossKey::RestoreAll() {
     if (!FHidden) return;
     FHidden = false;
-    THost& host = Application->Host();
-    if (FForm.Visible()) {
-        const THostWindow window = FForm.HostWindow();
-        host.SetWindowVisible(window, true);
-        // The window manager may place a window that comes back anew.
-        if (FForm.WindowState() == TWindowState::wsNormal && !FForm.FullScreen().Active())
-            host.SetWindowBounds(window, FForm.BoundsRect());
-        host.ActivateWindow(window);
-    }
+    if (FForm.Visible()) ShowWindow();
     if (TskTabSheet* page = FActivePage.Get()) FForm.PclParent->SetActivePage(page);
     for (TskTabSheet* sheet : FForm.PclParent->Pages()) {
         TWebBrowser* browser = BrowserOf(sheet);
@@ -153,6 +147,23 @@ void TBossKey::RestoreAll() {
     FSilenced.clear();
     if (TWinControl* focus = FFocus.Get(); focus && focus->CanFocus()) focus->SetFocus();
     FFocus = nullptr;
+}
+
+// A window manager forgets the state of a window taken off the screen (and
+// says so, so the form believes it), and may place it anew when it comes
+// back: both are given back as they were.
+void TBossKey::ShowWindow() {
+    THost& host = Application->Host();
+    const THostWindow window = FForm.HostWindow();
+    host.SetWindowVisible(window, true);
+    if (FForm.WindowState() != FState) FForm.SetWindowState(FState);
+    if (FState == TWindowState::wsNormal && !FForm.FullScreen().Active()) {
+        if (FForm.BoundsRect() != FBounds)
+            FForm.SetBoundsRect(FBounds);
+        else
+            host.SetWindowBounds(window, FBounds);
+    }
+    if (FState != TWindowState::wsMinimized) host.ActivateWindow(window);
 }
 
 std::string TBossKey::Json() const {

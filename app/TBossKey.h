@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui/TComponent.h"
+#include "gui/TCustomForm.h"
 #include "gui/THost.h"
 #include "services/TBossKeyChord.h"
 
@@ -46,11 +47,14 @@ public:
 
 private:
     void Grab();
+    void ShowWindow();
 
     TFrmMain& FForm;
     TBossKeyChord FChord;
     TGlobalKeyGrab FGrab = TGlobalKeyGrab::Unsupported;
     bool FHidden = false;
+    TWindowState FState = TWindowState::wsNormal;
+    TRect FBounds;
     TSafeRef<TskTabSheet> FActivePage;
     TSafeRef<TWinControl> FFocus;
     std::vector<TSafeRef<TWebBrowser>> FSilenced;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The boss key on the real engine, pressed while another program has the
 # keyboard: Ctrl+Alt+Z takes the main window off the screen and silences
-# every tab (the page plays on, unheard); pressed again, with NumLock on this
-# time, it gives back the window where it was, the tab that was active and
-# the tone's sound, while the tab the player had muted stays muted.
+# every tab (the page plays on, unheard); pressed again it gives back the
+# window where and as it was (maximised, or smaller elsewhere with NumLock
+# on), the tab that was active and the tone's sound, while the tab the
+# player had muted stays muted.
 source "$(dirname "$0")/lib.sh"
 source "$HERE/play/lib.sh"
 OTHER=""
@@ -18,7 +19,6 @@ start_tone() { # TAB_INDEX
   wait_for "d['tabs'][$1]['title'] == 'tone running' and d['tabs'][$1]['playingAudio']" 20
 }
 map_state() { xwininfo -id "$WIN" | sed -n 's/^ *Map State: //p'; }
-corner() { xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'; }
 
 dump
 [ "$(q "d['bossKey']['chord']")" = "Ctrl+Alt+Z" ] || fail "chord $(q "d['bossKey']")"
@@ -39,7 +39,6 @@ wait_for "d['tabs'][1]['muted'] and not d['tabs'][0]['muted']"
 xdotool key ctrl+shift+Tab
 wait_for "d['tabs'][0]['active']"
 [ "$(map_state)" = IsViewable ] || fail "the window is not on the screen: $(map_state)"
-BEFORE=$(corner)
 
 # Another program's window has the keyboard.
 xlogo -geometry 220x160+60+60 >/dev/null 2>&1 &
@@ -51,32 +50,53 @@ for _ in $(seq 1 50); do
   sleep 0.1
 done
 [ -n "$OW" ] || fail "the other program's window did not appear"
-xdotool windowactivate --sync "$OW" 2>/dev/null || xdotool windowfocus --sync "$OW"
-sleep 0.3
-[ "$(xdotool getwindowfocus)" = "$OW" ] || fail "the other window does not have the keyboard"
+geometry() { xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'; }
 
-xdotool key ctrl+alt+z
-wait_for "d['bossKey']['hidden'] and all(t['muted'] for t in d['tabs'])"
-for _ in $(seq 1 20); do [ "$(map_state)" = IsUnMapped ] && break; sleep 0.1; done
-[ "$(map_state)" = IsUnMapped ] || fail "the window is still on the screen: $(map_state)"
-[ "$(tab 0 title)" = "tone running" ] || fail "the page stopped its tone: $(tab 0 title)"
-[ "$(tab 0 playingAudio)" = True ] || fail "the page no longer plays"
-[ "$(xdotool getwindowfocus)" != "$WIN" ] || fail "the hidden window kept the keyboard"
+# boss_round LOCK: the chord from the other window hides and silences; again
+# (with LOCK pressed before it, then again after) it gives everything back.
+boss_round() {
+  local before maximized
+  dump
+  maximized=$(q "d['player']['maximized']")
+  before=$(geometry)
+  xdotool windowactivate --sync "$OW" 2>/dev/null || xdotool windowfocus --sync "$OW"
+  sleep 0.3
+  [ "$(xdotool getwindowfocus)" = "$OW" ] || fail "the other window does not have the keyboard"
+  xdotool key ctrl+alt+z
+  wait_for "d['bossKey']['hidden'] and all(t['muted'] for t in d['tabs'])"
+  for _ in $(seq 1 20); do [ "$(map_state)" = IsUnMapped ] && break; sleep 0.1; done
+  [ "$(map_state)" = IsUnMapped ] || fail "the window is still on the screen: $(map_state)"
+  [ "$(tab 0 title)" = "tone running" ] || fail "the page stopped its tone: $(tab 0 title)"
+  [ "$(tab 0 playingAudio)" = True ] || fail "the page no longer plays"
+  [ "$(xdotool getwindowfocus)" != "$WIN" ] || fail "the hidden window kept the keyboard"
 
-# NumLock counts as a modifier on X: the chord works with it on as well.
-xdotool key Num_Lock
-sleep 0.2
-xdotool windowfocus --sync "$OW" 2>/dev/null || true
-xdotool key ctrl+alt+z
-xdotool key Num_Lock
-wait_for "not d['bossKey']['hidden'] and not d['tabs'][0]['muted'] and d['tabs'][1]['muted']"
-wait_for "d['tabs'][0]['active'] and d['tabs'][0]['speaker']['state'] == 'playing'"
-for _ in $(seq 1 20); do [ "$(map_state)" = IsViewable ] && break; sleep 0.1; done
-[ "$(map_state)" = IsViewable ] || fail "the window did not come back: $(map_state)"
-AFTER=$(corner)
-[ "$AFTER" = "$BEFORE" ] || fail "the window came back at $AFTER, not at $BEFORE"
-[ "$(tab 1 muted)" = True ] || fail "the player's own mute was lifted"
-[ "$(tab 0 title)" = "tone running" ] || fail "the tone stopped: $(tab 0 title)"
+  [ -z "$1" ] || { xdotool key "$1"; sleep 0.2; }
+  xdotool key ctrl+alt+z
+  [ -z "$1" ] || xdotool key "$1"
+  wait_for "not d['bossKey']['hidden'] and not d['tabs'][0]['muted'] and d['tabs'][1]['muted']"
+  wait_for "d['tabs'][0]['active'] and d['tabs'][0]['speaker']['state'] == 'playing'"
+  for _ in $(seq 1 20); do [ "$(map_state)" = IsViewable ] && break; sleep 0.1; done
+  [ "$(map_state)" = IsViewable ] || fail "the window did not come back: $(map_state)"
+  for _ in $(seq 1 20); do [ "$(geometry)" = "$before" ] && break; sleep 0.1; done
+  [ "$(geometry)" = "$before" ] || fail "the window came back at $(geometry), not at $before"
+  dump
+  [ "$(q "d['player']['maximized']")" = "$maximized" ] || fail "maximised was $maximized, now not"
+  [ "$(tab 1 muted)" = True ] || fail "the player's own mute was lifted"
+  [ "$(tab 0 title)" = "tone running" ] || fail "the tone stopped: $(tab 0 title)"
+}
+
+# Maximised as the program starts; then a smaller window elsewhere, with
+# NumLock on (X counts it as a modifier).
+[ "$(q "d['player']['maximized']")" = True ] || fail "the window did not start maximised"
+boss_round ""
+dump
+read -r X Y <<< "$(q "'%d %d' % (d['titleButtons']['max']['x'] + 10, d['titleButtons']['max']['y'] + 10)")"
+click_at "$X" "$Y"
+wait_for "not d['player']['maximized']"
+xdotool windowsize "$WIN" 900 600
+xdotool windowmove "$WIN" 150 100
+wait_for "d['player']['w'] == 900 and d['player']['x'] == 150 and d['player']['y'] == 100"
+boss_round Num_Lock
 kill "$OTHER" 2>/dev/null || true
 OTHER=""
 quit_program

@@ -84,7 +84,12 @@ TEST_F(BossKeyTest, AMaximisedWindowComesBackMaximisedAndAClosedTabIsForgotten) 
     TFrmMain& form = StartWithThreeTabs();
     form.SetWindowState(TWindowState::wsMaximized);
     Settle();
+    const TRect maximised = form.BoundsRect();
     Press();
+    // The window manager drops the state of a window taken off the screen.
+    FHost.WindowManagerState(form.HostWindow(), false, false);
+    Settle();
+    ASSERT_EQ(form.WindowState(), TWindowState::wsNormal);
     // The playing tab goes while the window is hidden.
     form.PclParent->SetActivePageIndex(0);
     form.N1Click(nullptr);
@@ -96,6 +101,7 @@ TEST_F(BossKeyTest, AMaximisedWindowComesBackMaximisedAndAClosedTabIsForgotten) 
     EXPECT_TRUE(Shown(form));
     EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
     EXPECT_TRUE(FHost.Window(form.HostWindow())->Maximized);
+    EXPECT_EQ(form.BoundsRect(), maximised);
     EXPECT_TRUE(Muted(1)) << "the user's mute stays";
 }
 
