@@ -4,9 +4,11 @@
 # every tab (the page plays on, unheard); pressed again it gives back the
 # window where and as it was (maximised, or smaller elsewhere with NumLock
 # on), the tab that was active and the tone's sound, while the tab the
-# player had muted stays muted.
+# player had muted stays muted. A chord typed into the Internet options
+# dialog takes the old one's place.
 source "$(dirname "$0")/lib.sh"
 source "$HERE/play/lib.sh"
+source "$HERE/player_lib.sh"
 OTHER=""
 trap 'stop_program; stop_pages; [ -z "$OTHER" ] || kill "$OTHER" 2>/dev/null; rm -rf "$WORK"' EXIT
 start_pages
@@ -25,12 +27,12 @@ dump
 [ "$(q "d['bossKey']['grabbed']")" = True ] || fail "the chord was not taken from the desktop: $(q "d['bossKey']")"
 
 # Tab 1 plays a tone; tab 2 plays too but the player muted it; tab 1 is active.
-type_address "$SITE/sound.htm"
+go_to "$SITE/sound.htm"
 wait_for "d['tabs'][0]['title'] == 'silent'" 30
 start_tone 0
 xdotool key ctrl+t
 wait_for "len(d['tabs']) == 2 and d['tabs'][1]['active']"
-type_address "$SITE/sound.htm"
+go_to "$SITE/sound.htm"
 wait_for "d['tabs'][1]['title'] == 'silent'" 30
 start_tone 1
 open_bar "查看(V)"
@@ -97,6 +99,41 @@ xdotool windowsize "$WIN" 900 600
 xdotool windowmove "$WIN" 150 100
 wait_for "d['player']['w'] == 900 and d['player']['x'] == 150 and d['player']['y'] == 100"
 boss_round Num_Lock
+
+# A chord of the player's own, typed into 工具 > Internet选项 > 老板键: kept in
+# the settings file, held instead of the old one from then on.
+open_bar '工具(T)'
+choose mnuInternet 0
+DIALOG=""
+for _ in $(seq 1 50); do
+  DIALOG=$(xdotool search --onlyvisible --name '^Internet选项$' 2>/dev/null | head -1 || true)
+  [ -n "$DIALOG" ] && break
+  sleep 0.2
+done
+[ -n "$DIALOG" ] || fail "no Internet options dialog"
+sleep 0.5
+read -r DX DY <<< "$(xwininfo -id "$DIALOG" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+# The chord's box sits at (16, 188), 250 x 24, in the dialog's client area.
+click_at $(( DX + 16 + 125 )) $(( DY + 188 + 12 ))
+xdotool key ctrl+a BackSpace
+xdotool type --delay 5 "ctrl+shift+b"
+xdotool key Return
+wait_for "d['bossKey']['chord'] == 'Shift+Ctrl+B' and d['bossKey']['grabbed']"
+grep -q '"Chord"="Shift+Ctrl+B"' "$XINGFAN_REGISTRY" || fail "the chord is not in the settings file"
+click_at $(( DX + 288 + 38 )) $(( DY + 274 + 13 )) # 关闭
+for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
+xdotool windowactivate --sync "$OW" 2>/dev/null || xdotool windowfocus --sync "$OW"
+sleep 0.3
+xdotool key ctrl+alt+z
+sleep 1
+dump
+[ "$(q "d['bossKey']['hidden']")" = False ] || fail "the old chord still hides the window"
+[ "$(map_state)" = IsViewable ] || fail "the old chord took the window away"
+xdotool key ctrl+shift+b
+wait_for "d['bossKey']['hidden'] and all(t['muted'] for t in d['tabs'])"
+xdotool key ctrl+shift+b
+wait_for "not d['bossKey']['hidden'] and not d['tabs'][0]['muted'] and d['tabs'][1]['muted']"
+
 kill "$OTHER" 2>/dev/null || true
 OTHER=""
 quit_program
