@@ -19,7 +19,9 @@ TWebBrowser* BrowserOf(TskTabSheet* sheet) {
     return nullptr;
 }
 
-std::string Bool(bool v) { return v ? "true" : "false"; }
+std::string Bool(bool v) {
+    return v ? "true" : "false";
+}
 
 std::string Text(const std::string& text) {
     std::string out = "\"";

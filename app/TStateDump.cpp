@@ -4,8 +4,8 @@
 #include <fstream>
 #include <map>
 
-#include "app/TBossKey.h"
 #include "app/DownloadText.h"
+#include "app/TBossKey.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameSiteBar.h"
 #include "app/TFrameWebBrowser.h"

@@ -52,11 +52,11 @@ public:
 
 // What came of asking for a key chord from the whole desktop.
 enum class TGlobalKeyGrab {
-    Grabbed,     // the chord reaches the program whichever window has the keyboard
+    Grabbed,      // the chord reaches the program whichever window has the keyboard
     OnlyXWindows, // held, but a Wayland desktop passes it on only from X programs' windows
-    Unsupported, // the window system offers no such grab (no X display)
-    Taken,       // another program holds the chord
-    NoSuchKey,   // the keyboard has no key for it
+    Unsupported,  // the window system offers no such grab (no X display)
+    Taken,        // another program holds the chord
+    NoSuchKey,    // the keyboard has no key for it
 };
 
 struct TFileDialogRequest {

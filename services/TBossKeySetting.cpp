@@ -14,7 +14,9 @@ std::unique_ptr<platform::Registry> NewRegistry(const std::string& file) {
     return reg;
 }
 
-std::string SubKey() { return std::string("\\") + TBossKeySetting::KeyPath; }
+std::string SubKey() {
+    return std::string("\\") + TBossKeySetting::KeyPath;
+}
 
 } // namespace
 

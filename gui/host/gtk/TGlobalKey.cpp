@@ -46,8 +46,10 @@ TGlobalKey::~TGlobalKey() {
 }
 
 unsigned TGlobalKey::KeySymOf(int virtualKey) {
-    if (virtualKey >= 'A' && virtualKey <= 'Z') return XK_a + static_cast<unsigned>(virtualKey - 'A');
-    if (virtualKey >= '0' && virtualKey <= '9') return XK_0 + static_cast<unsigned>(virtualKey - '0');
+    if (virtualKey >= 'A' && virtualKey <= 'Z')
+        return XK_a + static_cast<unsigned>(virtualKey - 'A');
+    if (virtualKey >= '0' && virtualKey <= '9')
+        return XK_0 + static_cast<unsigned>(virtualKey - '0');
     if (virtualKey >= VK_F1 && virtualKey < VK_F1 + 24)
         return XK_F1 + static_cast<unsigned>(virtualKey - VK_F1);
     if (virtualKey == VK_SPACE) return XK_space;
@@ -133,8 +135,8 @@ GdkFilterReturn TGlobalKey::Handle(void* xevent) {
         return GDK_FILTER_REMOVE;
     }
     const unsigned locks = FLockMasks[0] | FLockMasks[1] | FLockMasks[2];
-    const unsigned modifiers = ShiftMask | ControlMask | Mod1Mask | Mod2Mask | Mod3Mask |
-                               Mod4Mask | Mod5Mask;
+    const unsigned modifiers =
+        ShiftMask | ControlMask | Mod1Mask | Mod2Mask | Mod3Mask | Mod4Mask | Mod5Mask;
     if ((e->xkey.state & modifiers & ~locks) != FModifiers) return GDK_FILTER_CONTINUE;
     if (FDown || e->xkey.time == FReleaseTime) return GDK_FILTER_REMOVE;
     FDown = true;

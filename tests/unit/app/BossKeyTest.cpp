@@ -131,7 +131,8 @@ TEST_F(BossKeyTest, TheOptionsDialogSetsTheChordAndRefusesWhatIsNone) {
 
     dialog.edtBossKey->SetText("B");
     dialog.btnBossKey->Click();
-    EXPECT_EQ(dialog.labBossStatus->Caption(), "无法识别“B”：组合键须含 Ctrl 或 Alt，如 Ctrl+Alt+Z。");
+    EXPECT_EQ(dialog.labBossStatus->Caption(),
+              "无法识别“B”：组合键须含 Ctrl 或 Alt，如 Ctrl+Alt+Z。");
     EXPECT_EQ(FHost.GlobalKey(), 'Z');
 
     dialog.edtBossKey->SetText(" alt+shift+b ");
@@ -149,8 +150,9 @@ TEST_F(BossKeyTest, WithoutAGlobalGrabTheDialogSaysWhyAndTheProgramGoesOn) {
     TFrmMain& form = Start();
     TBossKey* bossKey = TBossKey::Of(&form);
     EXPECT_FALSE(bossKey->Grabbed());
-    EXPECT_NE(TStateDump::Build(form).find("\"bossKey\":{\"chord\":\"Ctrl+Alt+Z\",\"grabbed\":false"),
-              std::string::npos);
+    EXPECT_NE(
+        TStateDump::Build(form).find("\"bossKey\":{\"chord\":\"Ctrl+Alt+Z\",\"grabbed\":false"),
+        std::string::npos);
     TFrmInternetOptions dialog(nullptr);
     EXPECT_EQ(dialog.labBossStatus->Caption(),
               "老板键无法在此桌面上全局使用：另一个程序已占用 Ctrl+Alt+Z。");

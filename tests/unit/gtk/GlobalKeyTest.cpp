@@ -77,7 +77,8 @@ TEST(GlobalKeySyms, VirtualKeysNameTheMainBlocksKeysBeforeTheKeypads) {
 
 TEST_F(GlobalKeyTest, TheChordArrivesOncePerPressWhateverTheLockKeys) {
     int presses = 0;
-    ASSERT_EQ(FHost.GrabGlobalKey('Z', ssCtrl | ssAlt, [&] { ++presses; }), TGlobalKeyGrab::Grabbed);
+    ASSERT_EQ(FHost.GrabGlobalKey('Z', ssCtrl | ssAlt, [&] { ++presses; }),
+              TGlobalKeyGrab::Grabbed);
     ASSERT_TRUE(Xdotool("ctrl+alt+z"));
     EXPECT_TRUE(WaitFor([&] { return presses == 1; }));
     ASSERT_TRUE(Xdotool("Num_Lock ctrl+alt+z Num_Lock Caps_Lock ctrl+alt+z Caps_Lock"));
@@ -87,7 +88,8 @@ TEST_F(GlobalKeyTest, TheChordArrivesOncePerPressWhateverTheLockKeys) {
     Settle(200);
     EXPECT_EQ(presses, 3);
     // A new chord replaces the old one.
-    ASSERT_EQ(FHost.GrabGlobalKey(VK_F1 + 8, ssAlt, [&] { presses += 10; }), TGlobalKeyGrab::Grabbed);
+    ASSERT_EQ(FHost.GrabGlobalKey(VK_F1 + 8, ssAlt, [&] { presses += 10; }),
+              TGlobalKeyGrab::Grabbed);
     ASSERT_TRUE(Xdotool("ctrl+alt+z alt+F9"));
     EXPECT_TRUE(WaitFor([&] { return presses == 13; })) << presses;
 }

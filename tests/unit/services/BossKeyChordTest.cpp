@@ -47,9 +47,9 @@ TEST(BossKeyChordTest, ReadsNamesInAnyCaseAndOrderAndWritesThemOneWay) {
 // Held on the whole desktop, a chord without Ctrl or Alt would take a key
 // from every program's typing.
 TEST(BossKeyChordTest, RefusesWhatIsNoChordOrWouldTakeTyping) {
-    for (const char* text : {"", "   ", "Z", "Shift+Z", "F5", "Ctrl+", "Ctrl+Alt+", "Ctrl+Alt+ZZ",
-                             "Ctrl+Alt+Ä", "Ctrl+Alt+F25", "Ctrl+Alt+F0", "Ctrl-Alt-Z",
-                             "Ctrl+Alt+Z+", "Ctrl+Alt+Z\x01", "Win+Z"})
+    for (const char* text :
+         {"", "   ", "Z", "Shift+Z", "F5", "Ctrl+", "Ctrl+Alt+", "Ctrl+Alt+ZZ", "Ctrl+Alt+Ä",
+          "Ctrl+Alt+F25", "Ctrl+Alt+F0", "Ctrl-Alt-Z", "Ctrl+Alt+Z+", "Ctrl+Alt+Z\x01", "Win+Z"})
         EXPECT_EQ(TextOf(text), "<none>") << "\"" << text << "\"";
     EXPECT_EQ(TextOf(std::string(200, 'A')), "<none>");
     EXPECT_EQ(TextOf("Ctrl+" + std::string(100, ' ') + "Z"), "<none>");
@@ -90,8 +90,10 @@ TEST_F(BossKeySettingTest, KeptAsReadableTextInASubkeyOfTheSettings) {
     setting.Write(*TBossKeyChord::Parse("ctrl+shift+b"));
     EXPECT_EQ(TBossKeySetting(FRegistry).Read().Text(), "Shift+Ctrl+B");
     const std::string text = RegistryText();
-    EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf\\BossKey]"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("[HKEY_LOCAL_"
+                  "MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Orbisurf\\BossKey]"),
+        std::string::npos)
         << text;
     EXPECT_NE(text.find("\"Chord\"=\"Shift+Ctrl+B\""), std::string::npos) << text;
 }
