@@ -136,6 +136,16 @@ void TBossKey::HideAll() {
     if (FForm.Visible()) Application->Host().SetWindowVisible(FForm.HostWindow(), false);
 }
 
+void TBossKey::PageSound(TWebBrowser* browser) {
+    if (!FHidden || !browser || browser->Muted() || !browser->PlayingAudio()) return;
+    for (TskTabSheet* sheet : FForm.PclParent->Pages())
+        if (BrowserOf(sheet) == browser) {
+            FSilenced.emplace_back(browser);
+            FForm.SetTabMuted(sheet, true);
+            return;
+        }
+}
+
 void TBossKey::RestoreAll() {
     if (!FHidden) return;
     FHidden = false;

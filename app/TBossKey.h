@@ -41,6 +41,9 @@ public:
     void Toggle();
     void HideAll();
     void RestoreAll();
+    // A page started or stopped its sound: while hidden, a page that starts
+    // (one opened meanwhile too) is silenced with the rest.
+    void PageSound(TWebBrowser* browser);
 
     // {"chord":"Ctrl+Alt+Z","grabbed":true,"hidden":false,...}
     std::string Json() const;

@@ -165,3 +165,21 @@ TEST_F(BossKeyTest, WithoutAGlobalGrabTheDialogSaysWhyAndTheProgramGoesOn) {
     EXPECT_EQ(TBossKeySetting().Read().Text(), "Ctrl+Alt+X") << "kept for a desktop that allows it";
     EXPECT_TRUE(FHost.MessageBoxes().empty());
 }
+
+TEST_F(BossKeyTest, APageThatStartsPlayingWhileHiddenIsSilencedWithTheRest) {
+    TFrmMain& form = StartWithThreeTabs();
+    Press();
+    // A quiet tab starts a tune, and a page opens a new tab that plays.
+    EngineOf(TabBrowser(2)).PlayAudio(true);
+    form.OpenBackgroundTab("about:blank");
+    Settle();
+    ASSERT_EQ(form.PclParent->PageCount(), 4);
+    EXPECT_TRUE(Muted(2));
+    EngineOf(TabBrowser(3)).PlayAudio(true);
+    Settle();
+    EXPECT_TRUE(Muted(3));
+    Press();
+    EXPECT_FALSE(Muted(0) || Muted(2) || Muted(3));
+    EXPECT_TRUE(Muted(1));
+    EXPECT_EQ(form.PclParent->PageAt(3)->Sound(), TTabSound::Playing);
+}
