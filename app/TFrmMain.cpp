@@ -1,5 +1,6 @@
 #include "app/TFrmMain.h"
 
+#include "app/TBossKey.h"
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
@@ -93,6 +94,7 @@ void TFrmMain::FormCreate(TObject*) {
     WatchDownloads();
     ConnectSound();
     (new TSearchSuggestions(this, edtFindName, &SuggestGameNames))->OnChoose = [this](TObject*) { SearchGame(); };
+    new TBossKey(*this);
 }
 
 

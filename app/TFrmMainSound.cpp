@@ -1,5 +1,6 @@
 // Each tab's sound: the speaker on a tab that plays, muting one tab from its
 // speaker or the menus, and muting them all.
+#include "app/TBossKey.h"
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
@@ -41,6 +42,7 @@ void TFrmMain::ConnectSound() {
 // The mark follows the page: a speaker while it plays or while it is
 // muted (so that it can be given its sound back), none otherwise.
 void TFrmMain::ShowSound(TWebBrowser* browser) {
+    if (TBossKey* bossKey = TBossKey::Of(this)) bossKey->PageSound(browser);
     for (TskTabSheet* sheet : PclParent->Pages()) {
         if (BrowserOf(sheet) != browser) continue;
         TTabSound sound = TTabSound::None;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/DownloadText.h"
+#include "app/TBossKey.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameSiteBar.h"
 #include "app/TFrameWebBrowser.h"
@@ -416,6 +417,8 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("forms", Forms());
     root.Field("downloads", Downloads(form));
     root.Field("player", TPlayerState::Json(form));
+    TBossKey* bossKey = TBossKey::Of(&form);
+    root.Field("bossKey", bossKey ? bossKey->Json() : "null");
     return root.Object() + "\n";
 }
 

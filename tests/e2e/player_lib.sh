@@ -80,6 +80,6 @@ clear_cookies() {
   # The cookie button sits at (194, 70), 170 x 28, in the dialog's client area.
   click_at $(( x + 194 + 85 )) $(( y + 70 + 14 ))
   sleep 2
-  click_at $(( x + 288 + 38 )) $(( y + 146 + 13 )) # 关闭
+  click_at $(( x + 288 + 38 )) $(( y + 274 + 13 )) # 关闭
   for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
 }
