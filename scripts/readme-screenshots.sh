@@ -4,7 +4,8 @@
 # hand in the test session, never by the test suite:
 #   scripts/desktop-session.sh -- scripts/readme-screenshots.sh build-test/bin
 # Writes docs/search-results.png, docs/search-suggestions.png,
-# docs/tab-sound.png, docs/account-tab.png and docs/screenshot-status.png.
+# docs/tab-sound.png, docs/account-tab.png, docs/screenshot-status.png and
+# docs/boss-key.png.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 DOCS=$ROOT/docs
@@ -105,4 +106,17 @@ xdotool key ctrl+alt+a
 wait_for "d['status'].startswith('截图已保存到 ')" 15
 read -r SX SY SW SH <<< "$(box palBottom)"
 crop screenshot-status "$SX" "$SY" 720 "$SH"
+
+# The boss key's part of the Internet options dialog.
+open_bar '工具(T)'
+choose mnuInternet 0
+for _ in $(seq 1 50); do
+  DIALOG=$(xdotool search --onlyvisible --name '^Internet选项$' 2>/dev/null | head -1 || true)
+  [ -n "$DIALOG" ] && break
+  sleep 0.2
+done
+[ -n "$DIALOG" ] || fail "no Internet options dialog"
+read -r DX DY <<< "$(xwininfo -id "$DIALOG" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+crop boss-key "$DX" $((DY + 128)) 380 140
+xdotool key Escape
 quit_program
