@@ -40,12 +40,7 @@ const TClassInfo& TFrameDownloads::StaticClass() {
 }
 
 TFrameDownloads::TFrameDownloads(TComponent* owner) : TFrame(owner), FTheme(this) {
-    Method("btnDownloadsCloseClick", &TFrameDownloads::btnDownloadsCloseClick);
-    Field("palDownloadsLine", palDownloadsLine);
-    Field("palDownloadsTitle", palDownloadsTitle);
-    Field("labDownloads", labDownloads);
-    Field("btnDownloadsClose", btnDownloadsClose);
-    Field("palDownloadsRows", palDownloadsRows);
+    BindLayout(*this);
     LoadLayout("layouts/FrameDownloads.lay");
     CreateRows();
     ThemeChanged();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gui/TFrame.h"
+#include "layouts/FrameDownloads.fields.h"
 #include "platform/browser/IBrowserEngine.h"
 #include "skin/TskThemeLink.h"
 
@@ -15,7 +16,8 @@ class TLabel;
 class TPanel;
 class TskButton;
 
-class TFrameDownloads : public TFrame {
+// The components of its layout are the fields of TFrameDownloadsFields.
+class TFrameDownloads : public TFrame, public TFrameDownloadsFields {
     XF_CLASS(TFrameDownloads)
 public:
     explicit TFrameDownloads(TComponent* owner);
@@ -35,12 +37,6 @@ public:
     void Notification(TComponent* component, TOperation operation) override;
 
     void btnDownloadsCloseClick(TObject* sender);
-
-    TPanel* palDownloadsLine = nullptr;
-    TPanel* palDownloadsTitle = nullptr;
-    TLabel* labDownloads = nullptr;
-    TskButton* btnDownloadsClose = nullptr;
-    TPanel* palDownloadsRows = nullptr;
 
 protected:
     void Resize() override;

@@ -41,12 +41,7 @@ const TClassInfo& TFrameSiteBar::StaticClass() {
 }
 
 TFrameSiteBar::TFrameSiteBar(TComponent* owner) : TFrame(owner), FTheme(this) {
-    Method("btnSiteAllowClick", &TFrameSiteBar::btnSiteAllowClick);
-    Method("btnSiteDenyClick", &TFrameSiteBar::btnSiteDenyClick);
-    Field("palSiteBarLine", palSiteBarLine);
-    Field("labSiteBar", labSiteBar);
-    Field("btnSiteAllow", btnSiteAllow);
-    Field("btnSiteDeny", btnSiteDeny);
+    BindLayout(*this);
     LoadLayout("layouts/FrameSiteBar.lay");
     ThemeChanged();
 }

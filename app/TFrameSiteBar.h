@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/TFrame.h"
+#include "layouts/FrameSiteBar.fields.h"
 #include "services/TSitePermissions.h"
 #include "skin/TskThemeLink.h"
 
@@ -18,7 +19,8 @@ class TLabel;
 class TPanel;
 class TskButton;
 
-class TFrameSiteBar : public TFrame {
+// The components of its layout are the fields of TFrameSiteBarFields.
+class TFrameSiteBar : public TFrame, public TFrameSiteBarFields {
     XF_CLASS(TFrameSiteBar)
 public:
     struct TQuestion {
@@ -53,11 +55,6 @@ public:
 
     void btnSiteAllowClick(TObject* sender);
     void btnSiteDenyClick(TObject* sender);
-
-    TPanel* palSiteBarLine = nullptr;
-    TLabel* labSiteBar = nullptr;
-    TskButton* btnSiteAllow = nullptr;
-    TskButton* btnSiteDeny = nullptr;
 
 protected:
     void Resize() override;

@@ -12,14 +12,7 @@ const TClassInfo& TFrameWebBrowser::StaticClass() {
 }
 
 TFrameWebBrowser::TFrameWebBrowser(TComponent* owner) : TFrame(owner) {
-    Method("WebActionNewWindow2", &TFrameWebBrowser::WebActionNewWindow2);
-    Method("WebActionTitleChange", &TFrameWebBrowser::WebActionTitleChange);
-    Method("WebActionStatusTextChange", &TFrameWebBrowser::WebActionStatusTextChange);
-    Method("WebActionBeforeNavigate2", &TFrameWebBrowser::WebActionBeforeNavigate2);
-    Method("WebActionDocumentComplete", &TFrameWebBrowser::WebActionDocumentComplete);
-    Method("ApplicationEventsWebCloseMessage", &TFrameWebBrowser::ApplicationEventsWebCloseMessage);
-    Field("WebAction", WebAction);
-    Field("ApplicationEventsWebClose", ApplicationEventsWebClose);
+    BindLayout(*this);
     LoadLayout("layouts/FrameWebBrowser.lay");
     if (WebAction)
         WebAction->OnDownloadStart = [this](TObject* sender, const std::string& url) {

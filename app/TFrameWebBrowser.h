@@ -7,6 +7,7 @@
 #include "gui/TApplicationEvents.h"
 #include "gui/TFrame.h"
 #include "gui/TWebBrowser.h"
+#include "layouts/FrameWebBrowser.fields.h"
 
 // A private message that closes the active tab, from any sender.
 constexpr uint32_t WM_CLOSEPAGE = WM_USER + 6;
@@ -14,15 +15,13 @@ constexpr uint32_t WM_CLOSEPAGE = WM_USER + 6;
 class IWindowServices;
 class TFrameSiteBar;
 
-class TFrameWebBrowser : public TFrame {
+// The components of its layout are the fields of TFrameWebBrowserFields.
+class TFrameWebBrowser : public TFrame, public TFrameWebBrowserFields {
     XF_CLASS(TFrameWebBrowser)
 public:
     explicit TFrameWebBrowser(TComponent* owner);
     // The window the frame's tab is in; not owned.
     void SetWindow(IWindowServices* window) { FWindow = window; }
-
-    TWebBrowser* WebAction = nullptr;
-    TApplicationEvents* ApplicationEventsWebClose = nullptr;
 
     void WebActionNewWindow2(TObject* sender, IBrowserAutomation*& ppDisp, bool& cancel);
     void WebActionTitleChange(TObject* sender, const std::string& text);

@@ -1,9 +1,12 @@
 #include "app/TFrmMain.h"
 
+#include "app/TBossKey.h"
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFullScreen.h"
+#include "app/TGameSearchService.h"
+#include "app/TSearchSuggestions.h"
 #include "gui/TImage.h"
 #include "gui/TImageList.h"
 #include "gui/TLabel.h"
@@ -46,25 +49,7 @@ const TClassInfo& TFrmMain::StaticClass() {
 
 TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
     FrmMain = this;
-    Method("FormCreate", &TFrmMain::FormCreate);
-    Method("FormShow", &TFrmMain::FormShow);
-    Method("FormClose", &TFrmMain::FormClose);
-    Method("PclParentClick", &TFrmMain::PclParentClick);
-    Method("PclParentDblClick", &TFrmMain::PclParentDblClick);
-    Method("N1Click", &TFrmMain::N1Click);
-    Method("N2Click", &TFrmMain::N2Click);
-    Method("btnBackClick", &TFrmMain::btnBackClick);
-    Method("cmbAddrClick", &TFrmMain::cmbAddrClick);
-    Method("cmbAddrKeyPress", &TFrmMain::cmbAddrKeyPress);
-    Method("edtFindNameClick", &TFrmMain::edtFindNameClick);
-    Method("edtFindNameKeyPress", &TFrmMain::edtFindNameKeyPress);
-    Method("ApplicationEvents1Message", &TFrmMain::ApplicationEvents1Message);
-    Method("mnuNewClick", &TFrmMain::mnuNewClick);
-    Method("mnuXPClick", &TFrmMain::mnuXPClick);
-    Method("webLeftBeforeNavigate2", &TFrmMain::webLeftBeforeNavigate2);
-    Method("webFavoritesBeforeNavigate2", &TFrmMain::webFavoritesBeforeNavigate2);
-    Method("timUpdateTimer", &TFrmMain::timUpdateTimer);
-    BindComponents();
+    BindLayout(*this);
     LoadLayout("layouts/FrmMain.lay");
 }
 
@@ -74,65 +59,6 @@ TFrmMain::~TFrmMain() {
     DestroyComponents();
     DownloadIE.reset();
     if (FrmMain == this) FrmMain = nullptr;
-}
-
-void TFrmMain::BindComponents() {
-    Field("frmSkin", frmSkin);
-    Field("palFG1", palFG1);
-    Field("palToolBar", palToolBar);
-    Field("btnBack", btnBack);
-    Field("btnForward", btnForward);
-    Field("btnStop", btnStop);
-    Field("btnRefresh", btnRefresh);
-    Field("palX", palX);
-    Field("btnFavorites", btnFavorites);
-    Field("btnWeb", btnWeb);
-    Field("btnClear", btnClear);
-    Field("btnUsrOut", btnUsrOut);
-    Field("palFG2", palFG2);
-    Field("palRUL", palRUL);
-    Field("labAddress", labAddress);
-    Field("cmbAddr", cmbAddr);
-    Field("btnTo", btnTo);
-    Field("Label2", Label2);
-    Field("edtFindName", edtFindName);
-    Field("btnFind", btnFind);
-    Field("palFG3", palFG3);
-    Field("palBehind", palBehind);
-    Field("palLeft", palLeft);
-    Field("palLeftMainTop", palLeftMainTop);
-    Field("palLeftGW", palLeftGW);
-    Field("palLeftTop", palLeftTop);
-    Field("tviwList", tviwList);
-    Field("webLeft", webLeft);
-    Field("palLeftMainClient", palLeftMainClient);
-    Field("palLeftFavorites", palLeftFavorites);
-    Field("palLeftClient", palLeftClient);
-    Field("webFavorites", webFavorites);
-    Field("palLeftBottom", palLeftBottom);
-    Field("palMain", palMain);
-    Field("PclParent", PclParent);
-    Field("skTabSheet1", skTabSheet1);
-    Field("FrameWebBrowserDefault", FrameWebBrowserDefault);
-    Field("FrameDownloads", FrameDownloads);
-    Field("palCenterLeft", palCenterLeft);
-    Field("btnLeftHide", btnLeftHide);
-    Field("btnNewPage", btnNewPage);
-    Field("btnClosePage", btnClosePage);
-    Field("palBottom", palBottom);
-    Field("imgBottom", imgBottom);
-    Field("labText", labText);
-    Field("mnuMainMenu", mnuMainMenu);
-    Field("popPopupMenu", popPopupMenu);
-    Field("N1", N1);
-    Field("N2", N2);
-    Field("opgOpenDialog", opgOpenDialog);
-    Field("ImageIndex", ImageIndex);
-    Field("ImageIndex1", ImageIndex1);
-    Field("ApplicationEvents1", ApplicationEvents1);
-    Field("thmThemeManager", thmThemeManager);
-    Field("fthFileTheme", fthFileTheme);
-    Field("timUpdate", timUpdate);
 }
 
 TWebBrowser* TFrmMain::ActiveBrowser() {
@@ -171,10 +97,6 @@ TStartupWork StartupWork() {
     return work;
 }
 
-template <class T> T* Find(const TFrmMain& form, const char* name) {
-    return dynamic_cast<T*>(form.FindComponent(name));
-}
-
 template <class T> T& Need(std::unique_ptr<T>& part, TFrmMain& form) {
     if (!part) part = std::make_unique<T>(form);
     return *part;
@@ -198,6 +120,10 @@ void TFrmMain::FormCreate(TObject*) {
     P_ClearFavorites();
     Panes().WatchDownloads();
     Sounds().Connect();
+    (new TSearchSuggestions(this, edtFindName, &SuggestGameNames))->OnChoose = [this](TObject*) {
+        SearchGame();
+    };
+    new TBossKey(*this);
 }
 
 // The start-up work runs from the message queue right after the window is
@@ -209,9 +135,8 @@ void TFrmMain::FormShow(TObject*) {
     Application->Queue([self] {
         TFrmMain* form = self.Get();
         if (!form) return;
-        TStartupWork::TParts parts{
-            Find<TDbConnection>(*form, "adoqSys"), Find<TDbQuery>(*form, "adoqSystem"),
-            Find<THttpClient>(*form, "IdHTTP1"), Find<THttpAntiFreeze>(*form, "IdAntiFreeze1")};
+        TStartupWork::TParts parts{form->adoqSys, form->adoqSystem, form->IdHTTP1,
+                                   form->IdAntiFreeze1};
         StartupWork().RunStartRecord(parts, platform::ComputerName());
     });
 }

@@ -20,6 +20,7 @@
 #include "gui/TApplicationEvents.h"
 #include "gui/TForm.h"
 #include "gui/TTimer.h"
+#include "layouts/FrmMain.fields.h"
 
 class TAddressHistory;
 class TDownloadIEInterface;
@@ -46,7 +47,9 @@ class TskTabSheet;
 class TskThemeManager;
 class TskTreeView;
 
-class TFrmMain : public TForm, public IWindowServices {
+// The components of the stored layout are the fields of TFrmMainFields,
+// generated from resources/layouts/FrmMain.lay.
+class TFrmMain : public TForm, public TFrmMainFields, public IWindowServices {
     XF_CLASS(TFrmMain)
 public:
     explicit TFrmMain(TComponent* owner);
@@ -165,66 +168,7 @@ public:
     std::unique_ptr<TDownloadIEInterface> DownloadIE;
     std::string PendingURL;
 
-    // Components of the stored layout.
-    TskForm* frmSkin = nullptr;
-    TPanel* palFG1 = nullptr;
-    TskImagePanel* palToolBar = nullptr;
-    TSpeedButton* btnBack = nullptr;
-    TSpeedButton* btnForward = nullptr;
-    TSpeedButton* btnStop = nullptr;
-    TSpeedButton* btnRefresh = nullptr;
-    TPanel* palX = nullptr;
-    TSpeedButton* btnFavorites = nullptr;
-    TSpeedButton* btnWeb = nullptr;
-    TSpeedButton* btnClear = nullptr;
-    TSpeedButton* btnUsrOut = nullptr;
-    TPanel* palFG2 = nullptr;
-    TskImagePanel* palRUL = nullptr;
-    TLabel* labAddress = nullptr;
-    TskComboBox* cmbAddr = nullptr;
-    TSpeedButton* btnTo = nullptr;
-    TLabel* Label2 = nullptr;
-    TskEdit* edtFindName = nullptr;
-    TSpeedButton* btnFind = nullptr;
-    TPanel* palFG3 = nullptr;
-    TskImagePanel* palBehind = nullptr;
-    TskImagePanel* palLeft = nullptr;
-    TskImagePanel* palLeftMainTop = nullptr;
-    TskImagePanel* palLeftGW = nullptr;
-    TskImagePanel* palLeftTop = nullptr;
-    TskTreeView* tviwList = nullptr;
-    TWebBrowser* webLeft = nullptr;
-    TskImagePanel* palLeftMainClient = nullptr;
-    TskImagePanel* palLeftFavorites = nullptr;
-    TskImagePanel* palLeftClient = nullptr;
-    TWebBrowser* webFavorites = nullptr;
-    TskImagePanel* palLeftBottom = nullptr;
-    TskImagePanel* palMain = nullptr;
-    TskPageControl* PclParent = nullptr;
-    TskTabSheet* skTabSheet1 = nullptr;
-    TFrameWebBrowser* FrameWebBrowserDefault = nullptr;
-    TFrameDownloads* FrameDownloads = nullptr;
-    TskImagePanel* palCenterLeft = nullptr;
-    TSpeedButton* btnLeftHide = nullptr;
-    TSpeedButton* btnNewPage = nullptr;
-    TSpeedButton* btnClosePage = nullptr;
-    TPanel* palBottom = nullptr;
-    TImage* imgBottom = nullptr;
-    TLabel* labText = nullptr;
-    TskMainMenu* mnuMainMenu = nullptr;
-    TskPopupMenu* popPopupMenu = nullptr;
-    TMenuItem* N1 = nullptr;
-    TMenuItem* N2 = nullptr;
-    TOpenDialog* opgOpenDialog = nullptr;
-    TImageList* ImageIndex = nullptr;
-    TImageList* ImageIndex1 = nullptr;
-    TApplicationEvents* ApplicationEvents1 = nullptr;
-    TskThemeManager* thmThemeManager = nullptr;
-    TskFileTheme* fthFileTheme = nullptr;
-    TTimer* timUpdate = nullptr;
-
 private:
-    void BindComponents();
     TMenuCommands& Menus();
     TTabCommands& TabCommands();
     TKeyCommands& Keys();

@@ -16,9 +16,8 @@ std::unique_ptr<TGameSearch>& Instance() {
 // The file the window's connection opens, without opening it here.
 std::string DatabaseFile() {
     if (!FrmMain) throw Exception("主窗口不存在");
-    auto* connection = dynamic_cast<TDbConnection*>(FrmMain->FindComponent("adoqSys"));
     TDbConnection probe(nullptr);
-    probe.SetConnectionString(connection ? connection->ConnectionString() : "Data Source=ocn.js");
+    probe.SetConnectionString(FrmMain->adoqSys->ConnectionString());
     probe.SetBaseDir(DataPath);
     return probe.DataSourcePath();
 }
@@ -32,4 +31,10 @@ TGameSearch& MainGameSearch() {
 
 std::string AnswerGamesRequest(const std::string& query) {
     return MainGameSearch().AnswerJson(query);
+}
+
+std::vector<std::string> SuggestGameNames(const std::string& text, size_t limit) {
+    std::vector<std::string> names;
+    for (const TGameHit& hit : MainGameSearch().Search(text, limit).Hits) names.push_back(hit.Game->Name);
+    return names;
 }

@@ -5,11 +5,13 @@
 #include <map>
 
 #include "app/DownloadText.h"
+#include "app/TBossKey.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameSiteBar.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
 #include "app/TPlayerState.h"
+#include "app/TSearchSuggestions.h"
 #include "gui/IMenuBarView.h"
 #include "gui/TMenuItem.h"
 #include "gui/TMenuTracker.h"
@@ -351,6 +353,21 @@ std::string InputMethod(TFrmMain& form) {
     return ime.Object();
 }
 
+// The search box's drop-down: its rows, the highlighted one and where it is
+// on the screen, so a test can click a row.
+std::string SearchSuggestions(TFrmMain& form) {
+    auto* suggestions = dynamic_cast<TSearchSuggestions*>(form.FindComponent("SearchSuggestions"));
+    TJsonList state;
+    state.Field("open", Bool(suggestions && suggestions->IsOpen()));
+    TJsonList items;
+    if (suggestions && suggestions->IsOpen())
+        for (const std::string& name : suggestions->Items()) items.Add(Quote(name));
+    state.Field("items", items.Array());
+    state.Field("highlight", std::to_string(suggestions ? suggestions->Highlight() : -1));
+    RectFields(state, suggestions ? suggestions->ScreenRect() : TRect{});
+    return state.Object();
+}
+
 bool MenuBarKeyboardMode() {
     TMenuTracker* tracker = TMenuTracker::Current();
     return tracker && tracker->Bar() && tracker->Levels().empty();
@@ -373,6 +390,7 @@ std::string TStateDump::Build(TFrmMain& form) {
     for (const std::string& entry : form.cmbAddr->Items().Items()) items.Add(Quote(entry));
     root.Field("addressItems", items.Array());
     root.Field("search", Quote(form.edtFindName->Text()));
+    root.Field("searchSuggestions", SearchSuggestions(form));
     root.Field("focus", Quote(form.ActiveControl() ? form.ActiveControl()->Name() : ""));
     root.Field("status", Quote(form.labText->Caption()));
     root.Field("controls", Controls(form));
@@ -399,6 +417,8 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("forms", Forms());
     root.Field("downloads", Downloads(form));
     root.Field("player", TPlayerState::Json(form));
+    TBossKey* bossKey = TBossKey::Of(&form);
+    root.Field("bossKey", bossKey ? bossKey->Json() : "null");
     return root.Object() + "\n";
 }
 

@@ -1,4 +1,5 @@
 #include "app/TTabSounds.h"
+#include "app/TBossKey.h"
 
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
@@ -35,6 +36,9 @@ void TTabSounds::Connect() {
 // The mark follows the page: a speaker while it plays or while it is
 // muted (so that it can be given its sound back), none otherwise.
 void TTabSounds::Show(TWebBrowser* browser) {
+    // A page that starts a sound while the boss key hides the window is
+    // muted with the rest.
+    if (TBossKey* bossKey = TBossKey::Of(&F)) bossKey->PageSound(browser);
     for (TskTabSheet* sheet : F.PclParent->Pages()) {
         if (BrowserOf(sheet) != browser) continue;
         TTabSound sound = TTabSound::None;

@@ -6,7 +6,7 @@ const TClassInfo& Tfrmabout::StaticClass() {
 }
 
 Tfrmabout::Tfrmabout(TComponent* owner) : TForm(owner) {
-    Method("btnCloseClick", &Tfrmabout::btnCloseClick);
+    BindLayout(*this);
     LoadLayout("layouts/frmabout.lay");
 }
 

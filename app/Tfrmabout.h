@@ -2,8 +2,10 @@
 // The about window: what the product is, its version and how to reach its
 // makers. Created once, owned by the main window, shown again on request.
 #include "gui/TForm.h"
+#include "layouts/frmabout.fields.h"
 
-class Tfrmabout : public TForm {
+// The components of its layout are the fields of TfrmaboutFields.
+class Tfrmabout : public TForm, public TfrmaboutFields {
     XF_CLASS(Tfrmabout)
 public:
     explicit Tfrmabout(TComponent* owner);

@@ -130,8 +130,16 @@ const std::any* TComponent::FindMethod(const std::string& name) const {
     return nullptr;
 }
 
-bool TComponent::BindField(const std::string& name, TComponent* component) {
+TComponent::TFieldBind TComponent::BindField(const std::string& name, TComponent* component) {
     for (auto& [key, bind] : FFields)
-        if (platform::SameText(key, name)) return bind(component);
-    return true; // no field of that name: nothing to fill
+        if (platform::SameText(key, name))
+            return bind(component) ? TFieldBind::Bound : TFieldBind::WrongClass;
+    return TFieldBind::NoField;
+}
+
+std::vector<std::string> TComponent::FieldNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : FFields)
+        names.push_back(entry.first);
+    return names;
 }

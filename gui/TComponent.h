@@ -61,14 +61,23 @@ public:
     // Methods of this component that layouts may name as event handlers.
     const std::any* FindMethod(const std::string& name) const;
     // Fields of this component that the loader fills with the created
-    // component of the same name; returns false when the class does not fit.
-    bool BindField(const std::string& name, TComponent* component);
+    // component of the same name.
+    enum class TFieldBind { Bound, WrongClass, NoField };
+    TFieldBind BindField(const std::string& name, TComponent* component);
+    // The registered field names: the loader fails on any the layout left empty.
+    std::vector<std::string> FieldNames() const;
+    // Set by a generated layout table (TLayoutTable), which registers a field
+    // for every named object of its layout: an object without one then means
+    // the table was generated from another layout.
+    bool HasLayoutTable() const { return FHasLayoutTable; }
 
     // A token that expires when the component is destroyed: callbacks that may
     // destroy their sender keep one and check it afterwards.
     std::weak_ptr<void> AliveToken() const { return FAlive; }
 
 protected:
+    template <class W> friend class TLayoutTable;
+
     template <class T, class R, class... A> void Method(const std::string& name, R (T::*fn)(A...)) {
         T* self = static_cast<T*>(this);
         FMethods[name] = std::function<R(A...)>(
@@ -95,6 +104,7 @@ private:
     std::map<std::string, std::any> FMethods;
     std::map<std::string, std::function<bool(TComponent*)>> FFields;
     std::shared_ptr<int> FAlive = std::make_shared<int>(0);
+    bool FHasLayoutTable = false;
 };
 
 // A reference that reads as null once its component is destroyed.

@@ -40,6 +40,10 @@ int TDropDownList::Count() const {
     return FItems ? FItems->Count() : 0;
 }
 
+const std::string& TDropDownList::Item(int index) const {
+    return (*FItems)[index];
+}
+
 void TDropDownList::SetItemHeight(int height) {
     height = std::max(height, 1);
     if (height == FItemHeight) return;

@@ -18,6 +18,8 @@ public:
     // After the items changed.
     void ItemsChanged();
     int Count() const;
+    // Row `index` (0 ≤ index < Count()).
+    const std::string& Item(int index) const;
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int height);
     // The one-pixel frame around the list (a skin gives its own colour).

@@ -3,9 +3,11 @@
 // the event loop, timers' clock, dialogs, clipboard and native child views.
 // The GTK host shows real windows; the headless host keeps them in memory.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "gui/Events.h"
 #include "gui/Messages.h"
 #include "gui/Types.h"
 
@@ -46,6 +48,15 @@ public:
     }
     // The window went to a screen of another scale (see WindowScale).
     virtual void HostScaleChanged() {}
+};
+
+// What came of asking for a key chord from the whole desktop.
+enum class TGlobalKeyGrab {
+    Grabbed,      // the chord reaches the program whichever window has the keyboard
+    OnlyXWindows, // held, but a Wayland desktop passes it on only from X programs' windows
+    Unsupported,  // the window system offers no such grab (no X display)
+    Taken,        // another program holds the chord
+    NoSuchKey,    // the keyboard has no key for it
 };
 
 struct TFileDialogRequest {
@@ -146,6 +157,16 @@ public:
         (void)window;
         FImeCursor = rect;
     }
+    // A key chord from anywhere on the desktop: `pressed` runs once per
+    // press of it (not for the keyboard's repeats), from the event loop.
+    // One chord at a time; a new grab replaces the one held. `shift`
+    // takes ssShift, ssCtrl and ssAlt.
+    virtual TGlobalKeyGrab GrabGlobalKey(int virtualKey, TShiftState shift,
+                                         std::function<void()> pressed) {
+        (void)virtualKey, (void)shift, (void)pressed;
+        return TGlobalKeyGrab::Unsupported;
+    }
+    virtual void ReleaseGlobalKey() {}
     // What the input method was told last.
     TRect ImeCursorRect() const { return FImeCursor; }
 

@@ -1,11 +1,13 @@
 #include "gui/TLayoutLoader.h"
 
+#include <set>
 #include <vector>
 
 #include "gui/Exception.h"
 #include "gui/TComponent.h"
 #include "gui/TLayoutParser.h"
 #include "platform/Resources.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -25,11 +27,12 @@ public:
             Fail(top.Line, "the layout is for " + top.ClassName + ", not " + FRoot->ClassName());
         try {
             Build(top);
+            ResolveReferences();
+            CheckFieldsFilled(top.Line);
         } catch (...) {
             for (TComponent* c : FCreated) c->SetLoading(false);
             throw;
         }
-        ResolveReferences();
         for (TComponent* c : FCreated) c->Loaded();
     }
 
@@ -56,11 +59,34 @@ private:
         c->SetLoading(true);
         FCreated.push_back(c);
         Guard(obj.Line, obj.Name, [&] { c->SetName(obj.Name); });
-        if (!FRoot->BindField(obj.Name, c))
-            Fail(obj.Line, "field " + obj.Name + " does not take class " + obj.ClassName);
+        BindField(obj, c);
         Guard(obj.Line, obj.Name, [&] { c->SetParentComponent(parent); });
         ApplyProps(c, obj.Props, obj.Name);
         for (const TLayoutObject& child : obj.Children) BuildChild(child, c);
+    }
+
+    void BindField(const TLayoutObject& obj, TComponent* c) {
+        switch (FRoot->BindField(obj.Name, c)) {
+        case TComponent::TFieldBind::Bound:
+            FFilled.insert(platform::AsciiLower(obj.Name));
+            return;
+        case TComponent::TFieldBind::WrongClass:
+            Fail(obj.Line, "field " + obj.Name + " does not take class " + obj.ClassName);
+        case TComponent::TFieldBind::NoField:
+            if (FRoot->HasLayoutTable())
+                Fail(obj.Line, FRoot->ClassName() + " has no field " + obj.Name +
+                                   ": its layout table was generated from another layout");
+            return;
+        }
+    }
+
+    // A field the layout never filled would stay null until some handler
+    // trips over it; the window's own line is the closest place to name.
+    void CheckFieldsFilled(int rootLine) const {
+        for (const std::string& name : FRoot->FieldNames())
+            if (!FFilled.count(platform::AsciiLower(name)))
+                Fail(rootLine, "field " + name + " of " + FRoot->ClassName() +
+                                   " is filled by no object of the layout");
     }
 
     template <class F> void Guard(int line, const std::string& item, F&& fn) {
@@ -114,6 +140,7 @@ private:
     std::string FFile;
     std::vector<TComponent*> FCreated;
     std::vector<TPendingRef> FRefs;
+    std::set<std::string> FFilled;
 };
 
 } // namespace

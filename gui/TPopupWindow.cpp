@@ -18,7 +18,7 @@ TPopupWindow::TPopupWindow(TComponent* owner) : TCustomForm(owner) {
 
 TPopupWindow::~TPopupWindow() {
     Destroying();
-    if (FOpen && Application) Application->Host().ReleaseCapture();
+    if (FOpen && FGrabsInput && Application) Application->Host().ReleaseCapture();
 }
 
 void TPopupWindow::Popup(const TRect& screenRect) {
@@ -31,7 +31,7 @@ void TPopupWindow::Popup(const TRect& screenRect) {
 }
 
 void TPopupWindow::GrabPointer() {
-    if (FOpen) Application->Host().SetCapture(HostWindow());
+    if (FOpen && FGrabsInput) Application->Host().SetCapture(HostWindow());
 }
 
 void TPopupWindow::ClosePopup(TPopupCloseReason reason) {
@@ -39,7 +39,7 @@ void TPopupWindow::ClosePopup(TPopupCloseReason reason) {
     FOpen = false;
     FCloseReason = reason;
     SetCaptureControl(nullptr);
-    Application->Host().ReleaseCapture();
+    if (FGrabsInput) Application->Host().ReleaseCapture();
     SetVisible(false);
     if (OnCloseUp) OnCloseUp(this);
 }

@@ -32,6 +32,13 @@ public:
     TWinControl* KeyTarget() const { return FKeyTarget.Get(); }
     void SetKeyTarget(TWinControl* control) { FKeyTarget = control; }
 
+    // Whether an open pop-up grabs the pointer and the keyboard (the
+    // default). Without the grab the window under it keeps the keyboard and
+    // its input method, and a press outside goes where it was aimed; the
+    // owner then closes the pop-up itself.
+    bool GrabsInput() const { return FGrabsInput; }
+    void SetGrabsInput(bool grabs) { FGrabsInput = grabs; }
+
     TNotifyEvent OnCloseUp;
 
     // IHostWindowClient
@@ -44,6 +51,7 @@ private:
     void QueueClose(TPopupCloseReason reason);
 
     bool FOpen = false;
+    bool FGrabsInput = true;
     TPopupCloseReason FCloseReason = TPopupCloseReason::pcrNone;
     TSafeRef<TWinControl> FKeyTarget;
 };

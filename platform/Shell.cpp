@@ -9,13 +9,21 @@
 
 namespace platform {
 
+namespace {
+
+// An absolute file name becomes a file: address; anything else is taken as
+// an address already. "" when the name cannot be written as an address.
+std::string DocumentUri(const std::string& fileOrUri) {
+    if (fileOrUri.empty() || fileOrUri[0] != '/') return fileOrUri;
+    TGCharPtr converted(g_filename_to_uri(fileOrUri.c_str(), nullptr, nullptr));
+    return converted ? converted.Str() : std::string();
+}
+
+} // namespace
+
 void OpenDocument(const std::string& fileOrUri) {
-    std::string uri = fileOrUri;
-    if (!fileOrUri.empty() && fileOrUri[0] == '/') {
-        TGCharPtr converted(g_filename_to_uri(fileOrUri.c_str(), nullptr, nullptr));
-        if (!converted) throw std::runtime_error("无法打开 " + fileOrUri);
-        uri = converted.Str();
-    }
+    const std::string uri = DocumentUri(fileOrUri);
+    if (uri.empty()) throw std::runtime_error("无法打开 " + fileOrUri);
     TGErrorPtr error;
     if (g_app_info_launch_default_for_uri(uri.c_str(), nullptr, error.Out())) return;
     std::string reason = error.Message();
@@ -41,7 +49,20 @@ void OpenFinished(GObject*, GAsyncResult* result, gpointer data) {
 
 } // namespace
 
-void OpenDocumentAsync(const std::string& uri, TOpenDone done) {
+void OpenDocumentAsync(const std::string& fileOrUri, TOpenDone done) {
+    const std::string uri = DocumentUri(fileOrUri);
+    if (uri.empty()) {
+        g_idle_add_once(
+            [](gpointer data) {
+                std::unique_ptr<TOpenDone> later(static_cast<TOpenDone*>(data));
+                try {
+                    if (*later) (*later)(false, "文件名无法转换为地址");
+                } catch (...) {
+                }
+            },
+            new TOpenDone(std::move(done)));
+        return;
+    }
     g_app_info_launch_default_for_uri_async(uri.c_str(), nullptr, nullptr, OpenFinished,
                                             new TOpenDone(std::move(done)));
 }

@@ -64,6 +64,7 @@ go_to() {
 
 # clear_cookies: 工具 > Internet选项, its cookie button, then 关闭.
 clear_cookies() {
+  screenshot "$WORK/before-options.ppm"
   open_bar '工具(T)'
   choose mnuInternet 0
   local dialog=""
@@ -77,9 +78,11 @@ clear_cookies() {
   # Where the dialog's client area is on the screen (inside the window manager's frame).
   local x y
   read -r x y <<< "$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+  # Drawn, not a blank window (the input method once kept a dialog's paint off the screen).
+  expect_painted "$WORK/before-options.ppm" "$x" "$y" 380 318
   # The cookie button sits at (194, 70), 170 x 28, in the dialog's client area.
   click_at $(( x + 194 + 85 )) $(( y + 70 + 14 ))
   sleep 2
-  click_at $(( x + 288 + 38 )) $(( y + 146 + 13 )) # 关闭
+  click_at $(( x + 288 + 38 )) $(( y + 274 + 13 )) # 关闭
   for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
 }

@@ -4,7 +4,7 @@
 # that hangs up and a hostile file name. Files go to ~/Downloads (made when
 # missing) through a .part file, never over an existing file; the page,
 # the tab and the address box stay; the bar shows each download and its
-# cancel button stops one.
+# cancel button stops one; 打开 and 打开文件夹 go to the desktop's programs.
 source "$(dirname "$0")/lib.sh"
 source "$HERE/player_lib.sh"
 
@@ -46,6 +46,19 @@ finished 3 'notes(2).txt'
 [ "$(cat "$DL/notes.txt")" = "mine" ] || fail "the user's notes.txt was changed"
 [ "$(cat "$DL/notes(2).txt")" = "contents of notes.txt" ] || fail "notes(2).txt holds $(cat "$DL/notes(2).txt")"
 [ -e "$HOME/notes.txt" ] && fail "a download went into the home folder"
+page_kept
+
+# 打开 and 打开文件夹 hand the file and its folder to the desktop's programs.
+press_row_button() {
+  read -r BX BY <<< "$(q "'%d %d' % (d['downloads'][$1]['buttons']['$2']['x'] + 10, d['downloads'][$1]['buttons']['$2']['y'] + 10)")"
+  click_at "$BX" "$BY"
+}
+press_row_button 2 open
+wait_launched "$DL/notes(2).txt"
+press_row_button 2 folder
+wait_launched "$DL"
+grep -qx -e "$DL" -e "file://$DL" -e "$DL/" -e "file://$DL/" "$WORK/launched.txt" ||
+  fail "the folder was not opened: $(cat "$WORK/launched.txt")"
 page_kept
 
 # The download attribute names the file.

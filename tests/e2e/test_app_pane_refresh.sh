@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # 刷新 reloads the browser that has the keyboard focus: the directory pane
 # after its web process died and the user clicked into its error page (the
-# page asks for 刷新), from the button and from the menu; the active tab
+# page asks for 刷新), from the button, the menu and F5; the active tab
 # when the focus is in its page.
 source "$(dirname "$0")/lib.sh"
 source "$HERE/site.sh"
@@ -43,6 +43,11 @@ kill_pages
 click_pane
 open_bar "查看(V)"
 choose mnuRefresh 0
+wait_for "d['leftPane']['title'] == '游戏网址'"
+
+kill_pages
+click_pane
+xdotool key F5
 wait_for "d['leftPane']['title'] == '游戏网址'"
 
 # The focus in the tab's page: 刷新 is the tab's.

@@ -6,6 +6,7 @@
 #include "gui/TApplication.h"
 #include "gui/graphics/TTextRenderer.h"
 #include "gui/host/gtk/TDisplayBackend.h"
+#include "gui/host/gtk/TGlobalKey.h"
 #include "gui/host/gtk/TGtkFileDialog.h"
 #include "gui/host/gtk/TGtkMessageBox.h"
 #include "gui/host/gtk/TGtkWindow.h"

@@ -13,6 +13,7 @@
 #include "platform/glib/GlibPtr.h"
 #include "gui/host/gtk/TGtkKeyMap.h"
 
+class TGlobalKey;
 class TGtkWindow;
 
 class TGtkHost : public THost {
@@ -78,6 +79,9 @@ public:
     void SetImeCursorRect(THostWindow window, const TRect& rect) override;
     std::string PrimaryText() override;
     void SetPrimaryText(const std::string& text) override;
+    TGlobalKeyGrab GrabGlobalKey(int virtualKey, TShiftState shift,
+                                 std::function<void()> pressed) override;
+    void ReleaseGlobalKey() override;
 
 private:
     struct TViewEntry {
@@ -92,6 +96,7 @@ private:
     std::map<GtkWidget*, TViewEntry> FViews;
     THostWindow FNextWindow = 1;
     THostWindow FCapture = 0;
+    std::unique_ptr<TGlobalKey> FGlobalKey;
 };
 
 // Initialises GTK for the process (X11 backend) and makes the host; throws

@@ -205,9 +205,13 @@ struct TGtkWindow::TThunks {
         // GTK picks for Chinese locales) keeps the pop-up from ever being
         // painted. Pop-ups take plain keys; their key target, a control of
         // a top-level window, is where text is typed.
+        // The top-level's own X window is the client: bound to the area's
+        // window, the X input method makes it a native child that a second
+        // top-level (a dialog) never shows the paint of. The area fills the
+        // top-level, so caret places mean the same in both.
         auto* window = static_cast<TGtkWindow*>(self);
         if (window->FKind == TWindowKind::Popup) return;
-        window->FIme.SetClientWindow(gtk_widget_get_window(area));
+        window->FIme.SetClientWindow(gtk_widget_get_window(gtk_widget_get_toplevel(area)));
     }
     static void Unrealize(GtkWidget*, gpointer self) {
         static_cast<TGtkWindow*>(self)->FIme.SetClientWindow(nullptr);

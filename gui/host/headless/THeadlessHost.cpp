@@ -195,3 +195,30 @@ void THeadlessHost::WindowManagerState(THostWindow window, bool minimized, bool 
     s.Maximized = maximized;
     if (s.Client) s.Client->HostStateChanged(minimized, maximized);
 }
+
+TGlobalKeyGrab THeadlessHost::GrabGlobalKey(int virtualKey, TShiftState shift,
+                                            std::function<void()> pressed) {
+    ReleaseGlobalKey();
+    if (FGlobalAnswer != TGlobalKeyGrab::Grabbed && FGlobalAnswer != TGlobalKeyGrab::OnlyXWindows)
+        return FGlobalAnswer;
+    FGlobalKey = virtualKey;
+    FGlobalShift = shift & (ssShift | ssCtrl | ssAlt);
+    FGlobalPressed = std::move(pressed);
+    return FGlobalAnswer;
+}
+
+void THeadlessHost::ReleaseGlobalKey() {
+    FGlobalKey = 0;
+    FGlobalShift = 0;
+    FGlobalPressed = nullptr;
+}
+
+bool THeadlessHost::PressGlobalKey(int virtualKey, TShiftState shift) {
+    if (FGlobalKey == 0 || virtualKey != FGlobalKey ||
+        (shift & (ssShift | ssCtrl | ssAlt)) != FGlobalShift)
+        return false;
+    // The callback may grab another chord and so replace itself.
+    std::function<void()> pressed = FGlobalPressed;
+    if (pressed) pressed();
+    return true;
+}

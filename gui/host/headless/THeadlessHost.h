@@ -69,6 +69,14 @@ public:
     // list restores it, its keys maximise it).
     void WindowManagerState(THostWindow window, bool minimized, bool maximized);
 
+    // The desktop's global keys: what the next grab answers (Grabbed by
+    // default), the chord held (key 0: none), and a press of a chord from
+    // another program's window (true when it was the one held).
+    void SetGlobalKeyAnswer(TGlobalKeyGrab answer) { FGlobalAnswer = answer; }
+    int GlobalKey() const { return FGlobalKey; }
+    TShiftState GlobalKeyShift() const { return FGlobalShift; }
+    bool PressGlobalKey(int virtualKey, TShiftState shift);
+
     // THost
     THostWindow CreateWindow(TWindowKind kind, IHostWindowClient* client) override;
     void DestroyWindow(THostWindow window) override;
@@ -107,6 +115,9 @@ public:
     bool MinimizeWindow(THostWindow window) override;
     void RestoreWindow(THostWindow window) override { State(window).Minimized = false; }
     void SetWindowMaximized(THostWindow window, bool maximized, const TRect& area) override;
+    TGlobalKeyGrab GrabGlobalKey(int virtualKey, TShiftState shift,
+                                 std::function<void()> pressed) override;
+    void ReleaseGlobalKey() override;
 
     struct TNativeViewState {
         THostWindow Window = 0;
@@ -136,4 +147,8 @@ private:
     std::vector<TFileDialogRequest> FDialogRequests;
     std::vector<TMessageBoxRecord> FBoxes;
     std::string FClipboard;
+    TGlobalKeyGrab FGlobalAnswer = TGlobalKeyGrab::Grabbed;
+    int FGlobalKey = 0;
+    TShiftState FGlobalShift = 0;
+    std::function<void()> FGlobalPressed;
 };

@@ -1,0 +1,185 @@
+#include "app/TBossKey.h"
+
+#include "app/TFrameWebBrowser.h"
+#include "app/TFrmMain.h"
+#include "app/TFullScreen.h"
+#include "gui/TApplication.h"
+#include "gui/TWebBrowser.h"
+#include "services/TBossKeySetting.h"
+#include "skin/TskPageControl.h"
+#include "skin/TskTabSheet.h"
+
+namespace {
+
+constexpr const char* kProblem = "老板键无法在此桌面上全局使用：";
+
+TWebBrowser* BrowserOf(TskTabSheet* sheet) {
+    for (TControl* c : sheet->Controls())
+        if (auto* frame = dynamic_cast<TFrameWebBrowser*>(c)) return frame->WebAction;
+    return nullptr;
+}
+
+std::string Bool(bool v) {
+    return v ? "true" : "false";
+}
+
+std::string Text(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        if (c < 0x20) continue;
+        out += static_cast<char>(c);
+    }
+    return out + "\"";
+}
+
+const char* GrabName(TGlobalKeyGrab grab) {
+    switch (grab) {
+    case TGlobalKeyGrab::Grabbed:
+        return "grabbed";
+    case TGlobalKeyGrab::OnlyXWindows:
+        return "onlyXWindows";
+    case TGlobalKeyGrab::Unsupported:
+        return "unsupported";
+    case TGlobalKeyGrab::Taken:
+        return "taken";
+    case TGlobalKeyGrab::NoSuchKey:
+        return "noSuchKey";
+    }
+    return "unsupported";
+}
+
+} // namespace
+
+const TClassInfo& TBossKey::StaticClass() {
+    static const TClassInfo info =
+        TClassBuilder<TBossKey>("TBossKey", &TComponent::StaticClass()).Build();
+    return info;
+}
+
+TBossKey::TBossKey(TFrmMain& form) : TComponent(&form), FForm(form) {
+    SetName("bossKey");
+    FChord = TBossKeySetting().Read();
+    Grab();
+}
+
+TBossKey::~TBossKey() {
+    if (Application && Grabbed()) Application->Host().ReleaseGlobalKey();
+}
+
+TBossKey* TBossKey::Of(TFrmMain* form) {
+    return form ? dynamic_cast<TBossKey*>(form->FindComponent("bossKey")) : nullptr;
+}
+
+bool TBossKey::Grabbed() const {
+    return FGrab == TGlobalKeyGrab::Grabbed || FGrab == TGlobalKeyGrab::OnlyXWindows;
+}
+
+std::string TBossKey::Problem() const {
+    switch (FGrab) {
+    case TGlobalKeyGrab::Grabbed:
+        return {};
+    case TGlobalKeyGrab::OnlyXWindows:
+        return std::string(kProblem) + "Wayland 桌面只在 X 程序的窗口里把 " + FChord.Text() +
+               " 交给本程序。";
+    case TGlobalKeyGrab::Taken:
+        return std::string(kProblem) + "另一个程序已占用 " + FChord.Text() + "。";
+    case TGlobalKeyGrab::NoSuchKey:
+        return std::string(kProblem) + "键盘上没有 " + FChord.Text() + " 的按键。";
+    case TGlobalKeyGrab::Unsupported:
+        break;
+    }
+    return std::string(kProblem) + "此桌面不允许程序使用全局快捷键（没有 X11 显示）。";
+}
+
+void TBossKey::SetChord(const TBossKeyChord& chord) {
+    TBossKeySetting().Write(chord);
+    FChord = chord;
+    Grab();
+}
+
+// The press arrives from the window system's event handling: the work waits
+// for the message queue, where failures are reported like any other.
+void TBossKey::Grab() {
+    TSafeRef<TBossKey> self(this);
+    FGrab = Application->Host().GrabGlobalKey(FChord.Key(), FChord.Shift(), [self] {
+        Application->Queue([self] {
+            if (TBossKey* key = self.Get()) key->Toggle();
+        });
+    });
+}
+
+void TBossKey::Toggle() {
+    if (FHidden)
+        RestoreAll();
+    else
+        HideAll();
+}
+
+// The window is taken off the screen by the host alone: the form stays
+// "shown" for the framework, so nothing of showing a window (its start-up
+// work, its placement) runs again on the way back.
+void TBossKey::HideAll() {
+    if (FHidden) return;
+    FHidden = true;
+    FActivePage = FForm.PclParent->ActivePage();
+    FFocus = FForm.ActiveControl();
+    FState = FForm.WindowState();
+    FBounds = FForm.BoundsRect();
+    FSilenced.clear();
+    for (TskTabSheet* sheet : FForm.PclParent->Pages()) {
+        TWebBrowser* browser = BrowserOf(sheet);
+        if (!browser || browser->Muted()) continue;
+        FSilenced.emplace_back(browser);
+        FForm.SetTabMuted(sheet, true);
+    }
+    if (FForm.Visible()) Application->Host().SetWindowVisible(FForm.HostWindow(), false);
+}
+
+void TBossKey::PageSound(TWebBrowser* browser) {
+    if (!FHidden || !browser || browser->Muted() || !browser->PlayingAudio()) return;
+    for (TskTabSheet* sheet : FForm.PclParent->Pages())
+        if (BrowserOf(sheet) == browser) {
+            FSilenced.emplace_back(browser);
+            FForm.SetTabMuted(sheet, true);
+            return;
+        }
+}
+
+void TBossKey::RestoreAll() {
+    if (!FHidden) return;
+    FHidden = false;
+    if (FForm.Visible()) ShowWindow();
+    if (TskTabSheet* page = FActivePage.Get()) FForm.PclParent->SetActivePage(page);
+    for (TskTabSheet* sheet : FForm.PclParent->Pages()) {
+        TWebBrowser* browser = BrowserOf(sheet);
+        for (const TSafeRef<TWebBrowser>& silenced : FSilenced)
+            if (browser && silenced.Get() == browser) FForm.SetTabMuted(sheet, false);
+    }
+    FSilenced.clear();
+    if (TWinControl* focus = FFocus.Get(); focus && focus->CanFocus()) focus->SetFocus();
+    FFocus = nullptr;
+}
+
+// A window manager forgets the state of a window taken off the screen (and
+// says so, so the form believes it), and may place it anew when it comes
+// back: both are given back as they were.
+void TBossKey::ShowWindow() {
+    THost& host = Application->Host();
+    const THostWindow window = FForm.HostWindow();
+    host.SetWindowVisible(window, true);
+    if (FForm.WindowState() != FState) FForm.SetWindowState(FState);
+    if (FState == TWindowState::wsNormal && !FForm.FullScreen().Active()) {
+        if (FForm.BoundsRect() != FBounds)
+            FForm.SetBoundsRect(FBounds);
+        else
+            host.SetWindowBounds(window, FBounds);
+    }
+    if (FState != TWindowState::wsMinimized) host.ActivateWindow(window);
+}
+
+std::string TBossKey::Json() const {
+    return "{\"chord\":" + Text(FChord.Text()) + ",\"grabbed\":" + Bool(Grabbed()) +
+           ",\"hidden\":" + Bool(FHidden) + ",\"grab\":" + Text(GrabName(FGrab)) +
+           ",\"problem\":" + Text(Problem()) + "}";
+}
