@@ -1,5 +1,6 @@
 #include "app/TBossKey.h"
 
+#include "app/DumpJson.h"
 #include "app/TFrameWebBrowser.h"
 #include "app/TFrmMain.h"
 #include "app/TFullScreen.h"
@@ -17,20 +18,6 @@ TWebBrowser* BrowserOf(TskTabSheet* sheet) {
     for (TControl* c : sheet->Controls())
         if (auto* frame = dynamic_cast<TFrameWebBrowser*>(c)) return frame->WebAction;
     return nullptr;
-}
-
-std::string Bool(bool v) {
-    return v ? "true" : "false";
-}
-
-std::string Text(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (c < 0x20) continue;
-        out += static_cast<char>(c);
-    }
-    return out + "\"";
 }
 
 const char* GrabName(TGlobalKeyGrab grab) {
@@ -179,7 +166,7 @@ void TBossKey::ShowWindow() {
 }
 
 std::string TBossKey::Json() const {
-    return "{\"chord\":" + Text(FChord.Text()) + ",\"grabbed\":" + Bool(Grabbed()) +
-           ",\"hidden\":" + Bool(FHidden) + ",\"grab\":" + Text(GrabName(FGrab)) +
-           ",\"problem\":" + Text(Problem()) + "}";
+    return "{\"chord\":" + JsonQuote(FChord.Text()) + ",\"grabbed\":" + JsonBool(Grabbed()) +
+           ",\"hidden\":" + JsonBool(FHidden) + ",\"grab\":" + JsonQuote(GrabName(FGrab)) +
+           ",\"problem\":" + JsonQuote(Problem()) + "}";
 }

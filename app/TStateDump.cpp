@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/DownloadText.h"
+#include "app/DumpJson.h"
 #include "app/TBossKey.h"
 #include "app/TFrameDownloads.h"
 #include "app/TFrameSiteBar.h"
@@ -13,11 +14,14 @@
 #include "app/TPlayerState.h"
 #include "app/TSearchSuggestions.h"
 #include "gui/IMenuBarView.h"
+#include "gui/TLabel.h"
 #include "gui/TMenuItem.h"
 #include "gui/TMenuTracker.h"
 #include "gui/TWebBrowser.h"
 #include "gui/graphics/TBitmap.h"
 #include "platform/Text.h"
+#include "services/TAddressHistory.h"
+#include "services/TSitePermissions.h"
 #include "skin/SkinThemes.h"
 #include "skin/TskButton.h"
 #include "skin/TskComboBox.h"
@@ -28,35 +32,16 @@
 #include "skin/TskTabControlTopPanel.h"
 #include "skin/TskTabSheet.h"
 #include "skin/TskThemeManager.h"
-#include "gui/TLabel.h"
-#include "services/TAddressHistory.h"
-#include "services/TSitePermissions.h"
 
 namespace {
 
 std::string Quote(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    return out + "\"";
+    return JsonQuote(text);
 }
 
-std::string Bool(bool v) { return v ? "true" : "false"; }
+std::string Bool(bool v) {
+    return JsonBool(v);
+}
 
 class TJsonList {
 public:
@@ -66,7 +51,9 @@ public:
     }
     std::string Array() const { return "[" + FText + "]"; }
     std::string Object() const { return "{" + FText + "}"; }
-    void Field(const std::string& name, const std::string& value) { Add(Quote(name) + ":" + value); }
+    void Field(const std::string& name, const std::string& value) {
+        Add(Quote(name) + ":" + value);
+    }
 
 private:
     std::string FText;
@@ -152,9 +139,11 @@ std::string Tabs(TFrmMain& form) {
 // What the user allowed or refused each site: {right: {site: value}}.
 std::string SiteRights() {
     std::map<std::string, TJsonList> rights;
-    for (const auto& [right, site, value] : TSitePermissions().Values()) rights[right].Field(site, Quote(value));
+    for (const auto& [right, site, value] : TSitePermissions().Values())
+        rights[right].Field(site, Quote(value));
     TJsonList all;
-    for (const auto& [right, sites] : rights) all.Field(right, sites.Object());
+    for (const auto& [right, sites] : rights)
+        all.Field(right, sites.Object());
     return all.Object();
 }
 
@@ -163,8 +152,9 @@ std::string Controls(TFrmMain& form) {
     for (TComponent* c : form.Components()) {
         auto* control = dynamic_cast<TControl*>(c);
         if (!control || control->Name().empty()) continue;
-        TPoint at = control->Parent() ? control->Parent()->ClientToScreen({control->Left(), control->Top()})
-                                      : TPoint{control->Left(), control->Top()};
+        TPoint at = control->Parent()
+                        ? control->Parent()->ClientToScreen({control->Left(), control->Top()})
+                        : TPoint{control->Left(), control->Top()};
         TJsonList item;
         item.Field("x", std::to_string(at.X));
         item.Field("y", std::to_string(at.Y));
@@ -228,7 +218,8 @@ std::string OpenMenus() {
 
 std::string Skin(TFrmMain& form) {
     TJsonList skin;
-    skin.Field("uiStyle", Quote(EnumName(static_cast<int>(form.thmThemeManager->UIStyle()), UIStyleNames())));
+    skin.Field("uiStyle",
+               Quote(EnumName(static_cast<int>(form.thmThemeManager->UIStyle()), UIStyleNames())));
     skin.Field("themeFile", Quote(form.fthFileTheme->ThemeFile()));
     skin.Field("canUse", Bool(form.fthFileTheme->CanUse()));
     return skin.Object();
@@ -237,7 +228,8 @@ std::string Skin(TFrmMain& form) {
 std::string RegistryValues() {
     TJsonList values;
     try {
-        for (const auto& [name, value] : TAddressHistory().Values()) values.Field(name, Quote(value));
+        for (const auto& [name, value] : TAddressHistory().Values())
+            values.Field(name, Quote(value));
     } catch (const std::exception&) {
     }
     return values.Object();
@@ -361,7 +353,8 @@ std::string SearchSuggestions(TFrmMain& form) {
     state.Field("open", Bool(suggestions && suggestions->IsOpen()));
     TJsonList items;
     if (suggestions && suggestions->IsOpen())
-        for (const std::string& name : suggestions->Items()) items.Add(Quote(name));
+        for (const std::string& name : suggestions->Items())
+            items.Add(Quote(name));
     state.Field("items", items.Array());
     state.Field("highlight", std::to_string(suggestions ? suggestions->Highlight() : -1));
     RectFields(state, suggestions ? suggestions->ScreenRect() : TRect{});
@@ -387,7 +380,8 @@ std::string TStateDump::Build(TFrmMain& form) {
     root.Field("tabStrip", strip.Object());
     root.Field("address", Quote(form.cmbAddr->Text()));
     TJsonList items;
-    for (const std::string& entry : form.cmbAddr->Items().Items()) items.Add(Quote(entry));
+    for (const std::string& entry : form.cmbAddr->Items().Items())
+        items.Add(Quote(entry));
     root.Field("addressItems", items.Array());
     root.Field("search", Quote(form.edtFindName->Text()));
     root.Field("searchSuggestions", SearchSuggestions(form));

@@ -1,5 +1,6 @@
 #include "gui/ControlDraw.h"
 
+#include "gui/TWinControl.h"
 #include "gui/graphics/TCanvas.h"
 
 void FillSolid(TCanvas& canvas, const TRect& rect, TColor color) {
@@ -76,4 +77,14 @@ void DrawFocusRect(TCanvas& canvas, const TRect& rect) {
         canvas.SetPixel(rect.Left, y, color);
         canvas.SetPixel(rect.Right - 1, y, color);
     }
+}
+
+void PaintSunkenBorder(TCanvas& canvas, const TWinControl& control, bool sunken) {
+    TRect rect{0, 0, control.Width(), control.Height()};
+    if (sunken) DrawSunkenEdge(canvas, rect);
+    const int border = control.BorderWidth();
+    if (border <= 0) return;
+    TCanvasSaver saver(canvas);
+    canvas.ExcludeClipRect(rect.Inflate(-border, -border));
+    FillSolid(canvas, rect, control.Color());
 }

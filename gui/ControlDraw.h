@@ -3,6 +3,7 @@
 #include "gui/Types.h"
 
 class TCanvas;
+class TWinControl;
 
 // `width` one-pixel rings just inside `rect`: top and left in topColor,
 // bottom and right in bottomColor (the top-right and bottom-left corner
@@ -21,3 +22,6 @@ void DrawArrow(TCanvas& canvas, const TRect& rect, TArrowDirection direction, TC
 void DrawFocusRect(TCanvas& canvas, const TRect& rect);
 // Fills `rect` with a solid colour, keeping the canvas brush.
 void FillSolid(TCanvas& canvas, const TRect& rect, TColor color);
+// The non-client paint of an edit or a tree: the sunken edge when `sunken`,
+// then the control's border width in its colour.
+void PaintSunkenBorder(TCanvas& canvas, const TWinControl& control, bool sunken);

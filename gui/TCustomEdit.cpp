@@ -539,13 +539,7 @@ void TCustomEdit::FontChanged() {
 // --- painting --------------------------------------------------------------
 
 void TCustomEdit::PaintNonClient(TCanvas& canvas) {
-    TRect rect{0, 0, Width(), Height()};
-    if (FBorderStyle == TBorderStyle::bsSingle) DrawSunkenEdge(canvas, rect);
-    if (BorderWidth() > 0) {
-        TCanvasSaver saver(canvas);
-        canvas.ExcludeClipRect(rect.Inflate(-BorderWidth(), -BorderWidth()));
-        FillSolid(canvas, rect, Color());
-    }
+    PaintSunkenBorder(canvas, *this, FBorderStyle == TBorderStyle::bsSingle);
 }
 
 void TCustomEdit::EraseBackground(TCanvas&) {}

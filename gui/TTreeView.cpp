@@ -494,13 +494,7 @@ void TTreeView::WndProc(TMessage& message) {
 // --- painting --------------------------------------------------------------
 
 void TTreeView::PaintNonClient(TCanvas& canvas) {
-    TRect rect{0, 0, Width(), Height()};
-    if (FBorderStyle == TBorderStyle::bsSingle) DrawSunkenEdge(canvas, rect);
-    if (BorderWidth() > 0) {
-        TCanvasSaver saver(canvas);
-        canvas.ExcludeClipRect(rect.Inflate(-BorderWidth(), -BorderWidth()));
-        FillSolid(canvas, rect, Color());
-    }
+    PaintSunkenBorder(canvas, *this, FBorderStyle == TBorderStyle::bsSingle);
 }
 
 void TTreeView::EraseBackground(TCanvas&) {}

@@ -50,7 +50,6 @@ rm -f "$WORK/bin/xingfan.ini"
 cp "$BIN/ocn.js" "$WORK/bin/ocn.js"
 printf '[Update]\r\nBaseURL=http://127.0.0.1:%s\r\n[Network]\r\nTestURL=http://127.0.0.1:%s/\r\n' \
   "$PORT" "$PORT" >"$WORK/bin/xingfan.ini"
-db() { python3 -c "import sqlite3,sys; c=sqlite3.connect('$WORK/bin/ocn.js'); r=c.execute(sys.argv[1]).fetchall(); c.commit(); print(r[0][0] if r else '')" "$1"; }
 db "insert or replace into Stwh(C_disk,S_Datetime,R_count,icount) values('$(hostname)','t',0,0)"
 mkdir -p "$XDG_CONFIG_HOME"
 echo 'XDG_PICTURES_DIR="$HOME/图片"' >"$XDG_CONFIG_HOME/user-dirs.dirs"
@@ -108,15 +107,7 @@ read -r SX SY SW SH <<< "$(box palBottom)"
 crop screenshot-status "$SX" "$SY" 720 "$SH"
 
 # The boss key's part of the Internet options dialog.
-open_bar '工具(T)'
-choose mnuInternet 0
-for _ in $(seq 1 50); do
-  DIALOG=$(xdotool search --onlyvisible --name '^Internet选项$' 2>/dev/null | head -1 || true)
-  [ -n "$DIALOG" ] && break
-  sleep 0.2
-done
-[ -n "$DIALOG" ] || fail "no Internet options dialog"
-read -r DX DY <<< "$(xwininfo -id "$DIALOG" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+open_options
 crop boss-key "$DX" $((DY + 128)) 380 140
-xdotool key Escape
+close_options
 quit_program

@@ -188,3 +188,27 @@ expect_painted() {
   done
   fail "nothing painted at $2,$3 ${4}x$5: only $share of it changed"
 }
+
+# game_list_folder GAME...: a program folder in $WORK/bin whose start
+# downloads one list of these games (in the Chinese code page, as the
+# server's lists are) from a local update server and imports it: a database
+# of its own in which this computer has started before. `db SQL` prints the
+# first value of a query on that database.
+game_list_folder() {
+  mkdir -p "$WORK/server/Lib"
+  python3 - "$WORK/server/Lib/0.txt" "$@" <<'PY'
+import sys
+games = sys.argv[2:]
+text = "".join("[%d]\r\nmc=%s\r\nlx=棋牌\r\nurl=http://127.0.0.1/%d.htm\r\n" % (i, g, i) for i, g in enumerate(games))
+open(sys.argv[1], "wb").write(text.encode("gb18030"))
+PY
+  printf '[1]\r\nmc=second\r\n' >"$WORK/server/Lib/tj.txt"
+  start_server "$WORK/server"
+  program_copy ocn.js
+  rm -f "$WORK/bin/ocn.js-wal" "$WORK/bin/ocn.js-shm" "$WORK/bin/xingfan.ini"
+  cp "$BIN/ocn.js" "$WORK/bin/ocn.js"
+  printf '[Update]\r\nBaseURL=http://127.0.0.1:%s\r\n[Network]\r\nTestURL=http://127.0.0.1:%s/\r\n' \
+    "$PORT" "$PORT" >"$WORK/bin/xingfan.ini"
+  db "insert or replace into Stwh(C_disk,S_Datetime,R_count,icount) values('$(hostname)','t',0,0)"
+}
+db() { python3 -c "import sqlite3,sys; c=sqlite3.connect('$WORK/bin/ocn.js'); r=c.execute(sys.argv[1]).fetchall(); c.commit(); print(r[0][0] if r else '')" "$1"; }

@@ -62,8 +62,11 @@ go_to() {
   xdotool key Return
 }
 
-# clear_cookies: 工具 > Internet选项, its cookie button, then 关闭.
-clear_cookies() {
+# open_options: 工具 > Internet选项; DX DY are where the dialog's client area
+# is on the screen (inside the window manager's frame). The dialog must be
+# drawn, not a blank window (the input method once kept its paint off the
+# screen).
+open_options() {
   screenshot "$WORK/before-options.ppm"
   open_bar '工具(T)'
   choose mnuInternet 0
@@ -75,14 +78,21 @@ clear_cookies() {
   done
   [ -n "$dialog" ] || fail "no Internet options dialog"
   sleep 0.5
-  # Where the dialog's client area is on the screen (inside the window manager's frame).
-  local x y
-  read -r x y <<< "$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
-  # Drawn, not a blank window (the input method once kept a dialog's paint off the screen).
-  expect_painted "$WORK/before-options.ppm" "$x" "$y" 380 318
-  # The cookie button sits at (194, 70), 170 x 28, in the dialog's client area.
-  click_at $(( x + 194 + 85 )) $(( y + 70 + 14 ))
-  sleep 2
-  click_at $(( x + 288 + 38 )) $(( y + 274 + 13 )) # 关闭
+  read -r DX DY <<< "$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+  expect_painted "$WORK/before-options.ppm" "$DX" "$DY" 380 318
+}
+
+# close_options: the dialog's 关闭, then waits for it to go.
+close_options() {
+  click_at $(( DX + 288 + 38 )) $(( DY + 274 + 13 ))
   for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
+}
+
+# clear_cookies: 工具 > Internet选项, its cookie button, then 关闭.
+clear_cookies() {
+  open_options
+  # The cookie button sits at (194, 70), 170 x 28, in the dialog's client area.
+  click_at $(( DX + 194 + 85 )) $(( DY + 70 + 14 ))
+  sleep 2
+  close_options
 }

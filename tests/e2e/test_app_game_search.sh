@@ -5,26 +5,7 @@
 # reading of 地 included) and initials, best match first.
 source "$(dirname "$0")/lib.sh"
 
-# A list in the Chinese code page, as the server's lists are.
-mkdir -p "$WORK/server/Lib"
-python3 - "$WORK/server/Lib/0.txt" <<'PY'
-import sys
-games = ["中国象棋", "欢乐斗地主", "象棋大师", "连连看", "100% 赛车"]
-text = "".join("[%d]\r\nmc=%s\r\nlx=棋牌\r\nurl=http://127.0.0.1/%d.htm\r\n" % (i, g, i) for i, g in enumerate(games))
-open(sys.argv[1], "wb").write(text.encode("gb18030"))
-PY
-printf '[1]\r\nmc=second\r\n' >"$WORK/server/Lib/tj.txt"
-start_server "$WORK/server"
-
-# A database of its own in which this computer has started before, so the
-# list is downloaded and imported at this start.
-program_copy ocn.js
-rm -f "$WORK/bin/ocn.js-wal" "$WORK/bin/ocn.js-shm" "$WORK/bin/xingfan.ini"
-cp "$BIN/ocn.js" "$WORK/bin/ocn.js"
-printf '[Update]\r\nBaseURL=http://127.0.0.1:%s\r\n[Network]\r\nTestURL=http://127.0.0.1:%s/\r\n' \
-  "$PORT" "$PORT" >"$WORK/bin/xingfan.ini"
-db() { python3 -c "import sqlite3,sys; c=sqlite3.connect('$WORK/bin/ocn.js'); r=c.execute(sys.argv[1]).fetchall(); c.commit(); print(r[0][0] if r else '')" "$1"; }
-db "insert or replace into Stwh(C_disk,S_Datetime,R_count,icount) values('$(hostname)','t',0,0)"
+game_list_folder 中国象棋 欢乐斗地主 象棋大师 连连看 "100% 赛车"
 
 start_program "$WORK/bin"
 for _ in $(seq 1 100); do [ "$(db 'select count(*) from RTKey')" = 5 ] && break; sleep 0.2; done

@@ -24,7 +24,6 @@ program_copy ocn.js
 rm -f "$WORK/bin/ocn.js-wal" "$WORK/bin/ocn.js-shm"
 cp "$BIN/ocn.js" "$WORK/bin/ocn.js"
 rm -f "$WORK/bin/xingfan.ini"
-db() { python3 -c "import sqlite3,sys; c=sqlite3.connect('$WORK/bin/ocn.js'); r=c.execute(sys.argv[1]).fetchall(); c.commit(); print(r[0][0] if r else '')" "$1"; }
 db "delete from Stwh"; db "delete from RT"
 db "insert into Stwh(C_disk,S_Datetime,R_count,icount) values('$(hostname)','t',0,7)"
 

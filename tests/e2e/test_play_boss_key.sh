@@ -102,17 +102,7 @@ boss_round Num_Lock
 
 # A chord of the player's own, typed into 工具 > Internet选项 > 老板键: kept in
 # the settings file, held instead of the old one from then on.
-open_bar '工具(T)'
-choose mnuInternet 0
-DIALOG=""
-for _ in $(seq 1 50); do
-  DIALOG=$(xdotool search --onlyvisible --name '^Internet选项$' 2>/dev/null | head -1 || true)
-  [ -n "$DIALOG" ] && break
-  sleep 0.2
-done
-[ -n "$DIALOG" ] || fail "no Internet options dialog"
-sleep 0.5
-read -r DX DY <<< "$(xwininfo -id "$DIALOG" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+open_options
 # The chord's box sits at (16, 188), 250 x 24, in the dialog's client area.
 click_at $(( DX + 16 + 125 )) $(( DY + 188 + 12 ))
 xdotool key ctrl+a BackSpace
@@ -120,8 +110,7 @@ xdotool type --delay 5 "ctrl+shift+b"
 xdotool key Return
 wait_for "d['bossKey']['chord'] == 'Shift+Ctrl+B' and d['bossKey']['grabbed']"
 grep -q '"Chord"="Shift+Ctrl+B"' "$XINGFAN_REGISTRY" || fail "the chord is not in the settings file"
-click_at $(( DX + 288 + 38 )) $(( DY + 274 + 13 )) # 关闭
-for _ in $(seq 1 50); do xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1 || break; sleep 0.2; done
+close_options
 xdotool windowactivate --sync "$OW" 2>/dev/null || xdotool windowfocus --sync "$OW"
 sleep 0.3
 xdotool key ctrl+alt+z
