@@ -14,12 +14,6 @@ trap 'stop_program; stop_pages; [ -z "$OTHER" ] || kill "$OTHER" 2>/dev/null; rm
 start_pages
 start_program
 
-tab() { q "d['tabs'][$1]['$2']"; }
-start_tone() { # TAB_INDEX
-  read -r CX CY <<< "$(page_centre)"
-  click_at "$CX" "$CY"
-  wait_for "d['tabs'][$1]['title'] == 'tone running' and d['tabs'][$1]['playingAudio']" 20
-}
 map_state() { xwininfo -id "$WIN" | sed -n 's/^ *Map State: //p'; }
 
 dump

@@ -8,13 +8,6 @@ source "$HERE/play/lib.sh"
 start_pages
 start_program
 
-# tab N FIELD: a field of tab N in the last dump.
-tab() { q "d['tabs'][$1]['$2']"; }
-start_tone() { # TAB_INDEX
-  read -r CX CY <<< "$(page_centre)"
-  click_at "$CX" "$CY"
-  wait_for "d['tabs'][$1]['title'] == 'tone running' and d['tabs'][$1]['playingAudio']" 20
-}
 click_speaker() { # TAB_INDEX
   read -r X Y <<< "$(q "'%d %d' % (d['tabs'][$1]['speaker']['x'] + 8, d['tabs'][$1]['speaker']['y'] + d['tabs'][$1]['speaker']['h']//2)")"
   click_at "$X" "$Y"

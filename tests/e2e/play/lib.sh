@@ -18,3 +18,14 @@ page_centre() {
 }
 # active_title: the title of the active tab's page, from the last dump.
 active() { q "[t for t in d['tabs'] if t['active']][0]['$1']"; }
+
+# tab N FIELD: a field of tab N in the last dump.
+tab() { q "d['tabs'][$1]['$2']"; }
+
+# start_tone N: a click into the sound page (a user gesture, so that its
+# audio may start) and a wait until tab N plays its tone.
+start_tone() {
+  read -r CX CY <<< "$(page_centre)"
+  click_at "$CX" "$CY"
+  wait_for "d['tabs'][$1]['title'] == 'tone running' and d['tabs'][$1]['playingAudio']" 20
+}
