@@ -19,12 +19,18 @@ caret_told() {
 }
 
 # The session's own input method (the locale's): keysyms typed. xdotool
-# binds each character to a spare key for a moment; a little time per
-# character lets the program read the key's new meaning before the next.
+# binds each character to a spare key for a moment and unbinds it soon
+# after; a program still busy with the last key (the search box looks up
+# suggestions on every change) may read the key after it lost its meaning,
+# so each character goes in once the one before it has arrived.
 start_program
 focus_box edtFindName
-xdotool type --delay 60 中国象棋
-wait_for "d['search'] == '中国象棋'"
+typed=""
+for c in 中 国 象 棋; do
+  xdotool type --delay 60 "$c"
+  typed="$typed$c"
+  wait_for "d['search'] == '$typed'"
+done
 caret_told edtFindName
 X0=$(q "d['inputMethod']['cursor']['x']")
 xdotool type --delay 60 星

@@ -4,7 +4,8 @@
 # pastes what another program (or another box) selected.
 source "$(dirname "$0")/lib.sh"
 CLIP_PID=""
-trap 'stop_program; [ -z "$CLIP_PID" ] || kill "$CLIP_PID" 2>/dev/null; rm -rf "$WORK"' EXIT
+PASTE_PID=""
+trap 'stop_program; kill $CLIP_PID $PASTE_PID 2>/dev/null; rm -rf "$WORK"' EXIT
 primary() { xclip -o -selection primary 2>/dev/null || true; }
 wait_primary() {
   for _ in $(seq 1 40); do [ "$(primary)" = "$1" ] && return 0; sleep 0.1; done
@@ -21,7 +22,17 @@ read -r X Y <<< "$(point_in edtFindName 60)"
 click_at "$X" "$Y"
 wait_for "d['focus'] == 'edtFindName'"
 xdotool key ctrl+a BackSpace
-xdotool type --delay 20 'hello 星帆'
+# The Chinese text comes in through the clipboard: xdotool types a character
+# missing from the keymap by rebinding a spare key for a moment, and a
+# program that has not yet read the new binding loses that key. Typing is
+# the input method test's subject, not this one's.
+printf 'hello 星帆' | xclip -quiet -i -selection clipboard >/dev/null 2>&1 &
+PASTE_PID=$!
+for _ in $(seq 1 40); do
+  [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = 'hello 星帆' ] && break
+  sleep 0.1
+done
+xdotool key ctrl+v
 wait_for "d['search'] == 'hello 星帆'"
 xdotool key shift+Left shift+Left
 wait_primary '星帆'
