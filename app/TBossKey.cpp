@@ -5,6 +5,7 @@
 #include "app/TFrmMain.h"
 #include "app/TFullScreen.h"
 #include "gui/TApplication.h"
+#include "gui/TPopupWindow.h"
 #include "gui/TWebBrowser.h"
 #include "services/TBossKeySetting.h"
 #include "skin/TskPageControl.h"
@@ -120,7 +121,35 @@ void TBossKey::HideAll() {
         FSilenced.emplace_back(browser);
         FForm.SetTabMuted(sheet, true);
     }
+    HideOtherWindows();
     if (FForm.Visible()) Application->Host().SetWindowVisible(FForm.HostWindow(), false);
+}
+
+// A dialog left on the screen would give the player away. Pop-ups (menus,
+// the suggestions list) close by themselves when the window loses the
+// keyboard and are left to do so.
+void TBossKey::HideOtherWindows() {
+    FOthers.clear();
+    for (TCustomForm* other : Application->Forms()) {
+        if (other == &FForm || !other->Visible() || dynamic_cast<TPopupWindow*>(other)) continue;
+        FOthers.emplace_back(other);
+        Application->Host().SetWindowVisible(other->HostWindow(), false);
+    }
+}
+
+// Over the main window again, the newest (a modal dialog) on top with the
+// keyboard.
+void TBossKey::ShowOtherWindows() {
+    THost& host = Application->Host();
+    TCustomForm* top = nullptr;
+    for (const TSafeRef<TCustomForm>& ref : FOthers) {
+        TCustomForm* other = ref.Get();
+        if (!other || !other->Visible()) continue;
+        host.SetWindowVisible(other->HostWindow(), true);
+        top = other;
+    }
+    FOthers.clear();
+    if (top) host.ActivateWindow(top->HostWindow());
 }
 
 void TBossKey::PageSound(TWebBrowser* browser) {
@@ -146,6 +175,7 @@ void TBossKey::RestoreAll() {
     FSilenced.clear();
     if (TWinControl* focus = FFocus.Get(); focus && focus->CanFocus()) focus->SetFocus();
     FFocus = nullptr;
+    ShowOtherWindows();
 }
 
 // A window manager forgets the state of a window taken off the screen (and

@@ -1,6 +1,6 @@
 #pragma once
 // The boss key (老板键): one chord, held on the whole desktop, hides the main
-// window and silences every tab; the same chord gives back the window where
+// window (and any dialog of ours open over it) and silences every tab; the same chord gives back the window where
 // and as it was, its active tab, and the sound of the tabs it silenced
 // (tabs the user had muted stay muted). The chord is kept in the registry.
 #include <string>
@@ -51,6 +51,8 @@ public:
 private:
     void Grab();
     void ShowWindow();
+    void HideOtherWindows();
+    void ShowOtherWindows();
 
     TFrmMain& FForm;
     TBossKeyChord FChord;
@@ -61,4 +63,7 @@ private:
     TSafeRef<TskTabSheet> FActivePage;
     TSafeRef<TWinControl> FFocus;
     std::vector<TSafeRef<TWebBrowser>> FSilenced;
+    // The program's other windows it took off the screen (a dialog open
+    // over the main window), oldest first.
+    std::vector<TSafeRef<TCustomForm>> FOthers;
 };

@@ -35,8 +35,8 @@ ok = head[:8] == b'\x89PNG\r\n\x1a\n' and head[25] == 6
 print('%dx%d' % struct.unpack('>II', head[16:24]) if ok else 'not an RGBA PNG')" "$png") || got=missing
   [ "$got" = "${size}x${size}" ] || fail "icon $size: $got"
 done
-LC_ALL=C.UTF-8 MANWIDTH=100 man -l "$PREFIX/share/man/man1/xingfan.1" 2>/dev/null | grep -q 'xingfan - 星帆IE' ||
-  fail "the manual page does not render"
+MANUAL=$(LC_ALL=C.UTF-8 MANWIDTH=100 man -l "$PREFIX/share/man/man1/xingfan.1" 2>/dev/null) || true
+grep -q 'xingfan - 星帆IE' <<< "$MANUAL" || fail "the manual page does not render"
 
 # --- the administrator points the installed copy at the local server
 start_server "$HERE/../../resources/server"
@@ -102,7 +102,10 @@ grep -q '<Title>我的收藏夹</Title>' "$DATA/Fav.htm" || fail "Fav.htm: $(hea
 wait_sql "select count(*) from Stwh" 1
 [ "$(stat -c %U "$DATA/Fav.htm")" = "$(stat -c %U "$U/home")" ] || fail "Fav.htm belongs to $(stat -c %U "$DATA/Fav.htm")"
 [ "$(stat -c %a "$DATA")" = 700 ] || fail "the user's folder is open to others: $(stat -c %a "$DATA")"
-xprop -id "$WIN" _NET_WM_ICON | grep -q 'Icon (48 x 48)' || fail "no 48 x 48 window icon"
+# Read whole first: grep -q leaving early would end xprop (still printing the
+# larger icons) with SIGPIPE, and the pipe would count as failed.
+ICONS=$(xprop -id "$WIN" _NET_WM_ICON) || fail "xprop could not read the window's icons"
+grep -q 'Icon (48 x 48)' <<< "$ICONS" || fail "no 48 x 48 window icon"
 dump
 [ "$(q "d['messageBoxes']")" = "[]" ] || fail "message boxes: $(q "d['messageBoxes']")"
 quit_program

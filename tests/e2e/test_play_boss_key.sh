@@ -5,7 +5,8 @@
 # window where and as it was (maximised, or smaller elsewhere with NumLock
 # on), the tab that was active and the tone's sound, while the tab the
 # player had muted stays muted. A chord typed into the Internet options
-# dialog takes the old one's place.
+# dialog takes the old one's place, and the dialog, still open, goes and
+# comes back with the window.
 source "$(dirname "$0")/lib.sh"
 source "$HERE/play/lib.sh"
 source "$HERE/player_lib.sh"
@@ -104,6 +105,20 @@ xdotool type --delay 5 "ctrl+shift+b"
 xdotool key Return
 wait_for "d['bossKey']['chord'] == 'Shift+Ctrl+B' and d['bossKey']['grabbed']"
 grep -q '"Chord"="Shift+Ctrl+B"' "$XINGFAN_REGISTRY" || fail "the chord is not in the settings file"
+# The dialog still open over the window goes with it and comes back on top.
+options_shown() { xdotool search --onlyvisible --name '^Internet选项$' >/dev/null 2>&1; }
+xdotool key ctrl+shift+b
+wait_for "d['bossKey']['hidden']"
+for _ in $(seq 1 20); do options_shown || break; sleep 0.1; done
+! options_shown || fail "the Internet options dialog stayed on the screen"
+xdotool key ctrl+shift+b
+wait_for "not d['bossKey']['hidden']"
+for _ in $(seq 1 20); do options_shown && break; sleep 0.1; done
+options_shown || fail "the Internet options dialog did not come back"
+DIALOG=$(xdotool search --onlyvisible --name '^Internet选项$' | head -1)
+read -r DX DY <<< "$(xwininfo -id "$DIALOG" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}')"
+for _ in $(seq 1 20); do [ "$(xdotool getwindowfocus)" = "$DIALOG" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus)" = "$DIALOG" ] || fail "the dialog came back without the keyboard"
 close_options
 xdotool windowactivate --sync "$OW" 2>/dev/null || xdotool windowfocus --sync "$OW"
 sleep 0.3

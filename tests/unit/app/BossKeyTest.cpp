@@ -105,6 +105,39 @@ TEST_F(BossKeyTest, AMaximisedWindowComesBackMaximisedAndAClosedTabIsForgotten) 
     EXPECT_TRUE(Muted(1)) << "the user's mute stays";
 }
 
+TEST_F(BossKeyTest, ADialogOpenOverTheWindowGoesAndComesBackOnTopWithIt) {
+    TFrmMain& form = Start();
+    TFrmInternetOptions dialog(nullptr);
+    dialog.Show();
+    Settle();
+    TFrmInternetOptions closed(nullptr);
+    closed.Show();
+    Settle();
+    closed.Close();
+    Settle();
+    ASSERT_TRUE(FHost.Window(dialog.HostWindow())->Visible);
+
+    Press();
+    EXPECT_FALSE(Shown(form));
+    EXPECT_FALSE(FHost.Window(dialog.HostWindow())->Visible);
+    EXPECT_TRUE(dialog.Visible()) << "still open for the program";
+
+    Press();
+    EXPECT_TRUE(Shown(form));
+    EXPECT_TRUE(FHost.Window(dialog.HostWindow())->Visible);
+    EXPECT_EQ(FHost.ActiveWindow(), dialog.HostWindow()) << "the dialog keeps the keyboard";
+    EXPECT_FALSE(FHost.Window(closed.HostWindow())->Visible) << "a closed dialog stays closed";
+
+    // Closed while the window was hidden, it is not brought back.
+    Press();
+    dialog.Close();
+    Settle();
+    Press();
+    EXPECT_TRUE(Shown(form));
+    EXPECT_FALSE(FHost.Window(dialog.HostWindow())->Visible);
+    EXPECT_EQ(FHost.ActiveWindow(), form.HostWindow());
+}
+
 TEST_F(BossKeyTest, OnlyTheHeldChordCountsAndTheStoredOneIsTakenAtStart) {
     StoreChord("shift+ctrl+f9");
     TFrmMain& form = Start();
