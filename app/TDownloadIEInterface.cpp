@@ -21,6 +21,7 @@ void TDownloadIEInterface::NewPage(int account) {
     auto* frame = new TFrameWebBrowser(nullptr);
     frame->SetWindow(&FWindow);
     frame->SetParent(FPageControl->PageAt(FPageControl->PageCount() - 1));
+    frame->FollowSheet(*sheet);
     frame->WebAction->SetTag(static_cast<intptr_t>(sheet->Handle()));
     frame->WebAction->Navigate(FWindow.PendingAddress());
     FFrames.push_back(frame);

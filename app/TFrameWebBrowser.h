@@ -14,6 +14,7 @@ constexpr uint32_t WM_CLOSEPAGE = WM_USER + 6;
 
 class IWindowServices;
 class TFrameSiteBar;
+class TskTabSheet;
 
 // The components of its layout are the fields of TFrameWebBrowserFields.
 class TFrameWebBrowser : public TFrame, public TFrameWebBrowserFields {
@@ -22,6 +23,10 @@ public:
     explicit TFrameWebBrowser(TComponent* owner);
     // The window the frame's tab is in; not owned.
     void SetWindow(IWindowServices* window) { FWindow = window; }
+    // Shows this page's loading state on the status line whenever `sheet`,
+    // its tab, comes to the front.
+    void FollowSheet(TskTabSheet& sheet);
+    void ShowLoadStatus();
 
     void WebActionNewWindow2(TObject* sender, IBrowserAutomation*& ppDisp, bool& cancel);
     void WebActionTitleChange(TObject* sender, const std::string& text);
@@ -71,6 +76,7 @@ private:
     void ShowNotice(const std::string& text);
 
     bool FLoading = false;
+    int FPercent = 0;
     bool FTitleSeen = false;           // the page's title came during this load
     std::string FLoadNotice;           // what the page said on the status line while it loaded
     TFrameSiteBar* FSiteBar = nullptr; // owned

@@ -7,6 +7,7 @@
 #include "app/TDownloadIEInterface.h"
 #include "app/TFrameWebBrowser.h"
 #include "platform/browser/OleCommands.h"
+#include "skin/TskTabSheet.h"
 
 namespace {
 constexpr const char* kLoadingCaption = "正在打开...";
@@ -81,11 +82,25 @@ void TFrameWebBrowser::WebActionProgressChange(TObject*, bool loading, int perce
     if (!loading && FLoading && !FTitleSeen)
         FWindow->Tabs().SetPageTitle(WebAction->LocationName(), WebAction->Tag());
     FLoading = loading;
-    if (!IsActiveBrowser()) return;
-    if (loading)
-        FWindow->ShowStatus("正在打开网页... " + std::to_string(percent) + "%");
+    FPercent = percent;
+    if (IsActiveBrowser()) ShowLoadStatus();
+}
+
+void TFrameWebBrowser::ShowLoadStatus() {
+    if (!FWindow) return;
+    if (FLoading)
+        FWindow->ShowStatus("正在打开网页... " + std::to_string(FPercent) + "%");
     else
         FWindow->ShowStatus(FLoadNotice.empty() ? std::string(kDoneStatus) : FLoadNotice);
+}
+
+// The status line speaks for the tab in front: the one that comes forward
+// (another closed, or the player switched) says where its page is.
+void TFrameWebBrowser::FollowSheet(TskTabSheet& sheet) {
+    TSafeRef<TFrameWebBrowser> self(this);
+    sheet.OnShow = [self](TObject*) {
+        if (TFrameWebBrowser* frame = self.Get()) frame->ShowLoadStatus();
+    };
 }
 
 void TFrameWebBrowser::WebActionFullScreen(TObject*, bool enter) {

@@ -112,6 +112,7 @@ void TFrmMain::FormCreate(TObject*) {
     DownloadIE = std::make_unique<TDownloadIEInterface>(*this);
     DownloadIE->SetPageControl(PclParent);
     FrameWebBrowserDefault->SetWindow(this);
+    FrameWebBrowserDefault->FollowSheet(*skTabSheet1);
     FrameWebBrowserDefault->WebAction->Navigate("about:blank");
     webLeft->Navigate(AppPath + "left.htm");
     TAddressHistory::TStartup settings = History().ReadStartup();

@@ -213,6 +213,12 @@ bool TSearchSuggestions::EditKeyDown(int key) {
         if (!IsOpen()) return false;
         MoveHighlight(-1);
         return true;
+    // The list is never longer than one page: a page is all of it.
+    case VK_NEXT:
+    case VK_PRIOR:
+        if (!IsOpen()) return false;
+        FList->SetHotIndex(key == VK_NEXT ? FItems.Count() - 1 : 0);
+        return true;
     case VK_RETURN:
         if (!IsOpen()) return false;
         if (Highlight() < 0) {

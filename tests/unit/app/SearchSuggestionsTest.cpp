@@ -121,7 +121,10 @@ TEST_F(SearchSuggestionsTest, ArrowsMoveTheHighlightAndEnterChoosesTheHighlighte
     EXPECT_EQ(Suggestions().Highlight(), -1);
     Key(VK_UP);
     EXPECT_EQ(Suggestions().Highlight(), -1);
-    Key(VK_DOWN);
+    Key(VK_NEXT); // a page down: the last row
+    EXPECT_EQ(Suggestions().Highlight(), 2);
+    Key(VK_PRIOR); // a page up: the first
+    EXPECT_EQ(Suggestions().Highlight(), 0);
     Key(VK_DOWN);
     EXPECT_EQ(form.edtFindName->Text(), "xq"); // moving never rewrites the box
 
