@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <vector>
 
 #include "gui/IMenuBarView.h"
 #include "gui/ShortCut.h"
@@ -263,9 +264,28 @@ void TAccessibleTree::DescribeEdit(TControl& control, TAccessibleNode& node) con
     node.Children.push_back(std::move(text));
 }
 
+// Read as the eye reads the window: the bars along the top from the top
+// down (the title and menu bars a skinned window adds after its layout's
+// controls included), then what lies between them in the layout's order,
+// then the bars along the bottom (the status line last).
 void TAccessibleTree::AddChildren(TWinControl& parent, TAccessibleNode& node) const {
-    for (TControl* child : parent.Controls())
-        if (auto described = Describe(*child)) node.Children.push_back(std::move(*described));
+    struct TPlaced {
+        int Band;
+        int Top;
+        TAccessibleNode Node;
+    };
+    std::vector<TPlaced> placed;
+    for (TControl* child : parent.Controls()) {
+        auto described = Describe(*child);
+        if (!described) continue;
+        const TAlign align = child->Align();
+        const int band = align == TAlign::alTop ? 0 : align == TAlign::alBottom ? 2 : 1;
+        placed.push_back({band, band == 1 ? 0 : child->Top(), std::move(*described)});
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const TPlaced& a, const TPlaced& b) {
+        return a.Band != b.Band ? a.Band < b.Band : a.Top < b.Top;
+    });
+    for (TPlaced& p : placed) node.Children.push_back(std::move(p.Node));
 }
 
 TAccessibleNode TAccessibleTree::MenuBarNode(TControl& control) const {

@@ -87,6 +87,33 @@ TEST(AccessibleCaptionTest, SpokenCaptionsLoseTheAccessKeyMarker) {
     EXPECT_EQ(TAccessibleTree::PlainCaption("&"), "");
 }
 
+// As a skinned window is built: the status line laid out first, the title
+// and menu bars added last and pushed to the top.
+TEST_F(AccessibleTreeTest, ReadingOrderIsTopBarsDownwardsThenTheMiddleThenTheBottomBars) {
+    auto* area = Place<TPanel>(FForm, 0, 100, 400, 300);
+    auto named = [&](const char* caption, TAlign align) {
+        auto* label = new TLabel(FForm);
+        label->SetParent(area);
+        label->SetCaption(caption);
+        label->SetAlign(align);
+        return label;
+    };
+    named("状态", TAlign::alBottom);
+    named("左栏", TAlign::alLeft);
+    named("页面", TAlign::alNone)->SetBounds(100, 150, 50, 16);
+    TLabel* tools = named("工具", TAlign::alTop);
+    named("底部提示", TAlign::alBottom)->SetTop(0); // above the status line
+    TLabel* title = named("标题", TAlign::alTop);
+    title->SetTop(0);
+    FApp->ProcessMessages();
+    ASSERT_LT(title->Top(), tools->Top());
+
+    const TAccessibleNode root = TAccessibleTree::Build(*FForm);
+    std::vector<std::string> order;
+    for (const TAccessibleNode& child : Node(root, area).Children) order.push_back(child.Name);
+    EXPECT_EQ(order, (std::vector<std::string>{"标题", "工具", "左栏", "页面", "底部提示", "状态"}));
+}
+
 TEST_F(AccessibleTreeTest, ControlsAreToldWithRoleNameAndPlaceAndEmptyOrHiddenOnesAreLeftOut) {
     const TAccessibleNode root = TAccessibleTree::Build(*FForm);
     ASSERT_EQ(root.Children.size(), 2u);
