@@ -1,8 +1,9 @@
 #pragma once
 // The boss key (老板键): one chord, held on the whole desktop, hides the main
-// window (and any dialog of ours open over it) and silences every tab; the same chord gives back the window where
-// and as it was, its active tab, and the sound of the tabs it silenced
-// (tabs the user had muted stay muted). The chord is kept in the registry.
+// window (and any dialog of ours open over it) and silences every tab; the
+// same chord gives back the window where and as it was, its active tab, the
+// dialog on top, and the sound of the tabs it silenced (tabs the user had
+// muted stay muted). The chord is kept in the registry.
 #include <string>
 #include <vector>
 
