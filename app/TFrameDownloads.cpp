@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/DownloadText.h"
-#include "app/TFrmMain.h"
+#include "app/IWindowServices.h"
 #include "gui/TLabel.h"
 #include "gui/TPanel.h"
 #include "platform/Shell.h"
@@ -173,7 +173,7 @@ void TFrameDownloads::RowClick(size_t index, TRowButton which) {
 }
 
 void TFrameDownloads::Report(const std::string& text) {
-    if (FrmMain && FrmMain->labText) FrmMain->labText->SetCaption(text);
+    if (FWindow) FWindow->ShowStatus(text);
 }
 
 void TFrameDownloads::btnDownloadsCloseClick(TObject*) {

@@ -12,6 +12,7 @@
 #include "platform/browser/IBrowserEngine.h"
 #include "skin/TskThemeLink.h"
 
+class IWindowServices;
 class TLabel;
 class TPanel;
 class TskButton;
@@ -21,6 +22,8 @@ class TFrameDownloads : public TFrame, public TFrameDownloadsFields {
     XF_CLASS(TFrameDownloads)
 public:
     explicit TFrameDownloads(TComponent* owner);
+    // The window whose status line tells what could not be opened; not owned.
+    void SetWindow(IWindowServices* window) { FWindow = window; }
 
     // Every download the program saw, oldest first.
     const std::vector<platform::TDownloadInfo>& Downloads() const { return FDownloads; }
@@ -60,4 +63,5 @@ private:
     std::vector<platform::TDownloadInfo> FDownloads;
     std::vector<TRow> FRows;
     TskThemeLink FTheme;
+    IWindowServices* FWindow = nullptr;
 };

@@ -113,6 +113,7 @@ void TFrmMain::FormCreate(TObject*) {
     DownloadIE->SetPageControl(PclParent);
     FrameWebBrowserDefault->SetWindow(this);
     FrameWebBrowserDefault->FollowSheet(*skTabSheet1);
+    FrameDownloads->SetWindow(this);
     FrameWebBrowserDefault->WebAction->Navigate("about:blank");
     webLeft->Navigate(AppPath + "left.htm");
     TAddressHistory::TStartup settings = History().ReadStartup();

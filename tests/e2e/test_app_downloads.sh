@@ -4,7 +4,8 @@
 # that hangs up and a hostile file name. Files go to ~/Downloads (made when
 # missing) through a .part file, never over an existing file; the page,
 # the tab and the address box stay; the bar shows each download and its
-# cancel button stops one; 打开 and 打开文件夹 go to the desktop's programs.
+# cancel button stops one; 打开 and 打开文件夹 go to the desktop's programs,
+# and a file gone since says so on the status line.
 source "$(dirname "$0")/lib.sh"
 source "$HERE/player_lib.sh"
 
@@ -59,6 +60,11 @@ press_row_button 2 folder
 wait_launched "$DL"
 grep -qx -e "$DL" -e "file://$DL" -e "$DL/" -e "file://$DL/" "$WORK/launched.txt" ||
   fail "the folder was not opened: $(cat "$WORK/launched.txt")"
+# A file that has gone since cannot be opened, and the status line says so.
+rm "$DL/notes(1).txt"
+press_row_button 1 open
+wait_for "(d['status'].startswith('无法打开') or d['status'].startswith('没有可以打开')) and 'notes(1).txt' in d['status']" 10
+grep -qF 'notes(1).txt' "$WORK/launched.txt" && fail "the desktop was asked to open a file that is gone"
 page_kept
 
 # The download attribute names the file.
