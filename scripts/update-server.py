@@ -27,9 +27,11 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
     def do_GET(self):
-        print("GET %s %s | %s | %s" % (self.path, self.headers.get("User-Agent"),
-                                       self.headers.get("Accept"), self.headers.get("Cookie")),
-              flush=True)
+        # One write per line: print() writes the line and its end apart, and
+        # requests answered side by side would share a line in the log.
+        sys.stdout.write("GET %s %s | %s | %s\n" % (self.path, self.headers.get("User-Agent"),
+                                                    self.headers.get("Accept"), self.headers.get("Cookie")))
+        sys.stdout.flush()
         if self.path.startswith("/slow/"):
             return self.send_slowly(self.path[len("/slow"):])
         if self.path.startswith("/pace/"):
